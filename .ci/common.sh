@@ -1,0 +1,22 @@
+# Shared by run.sh and test.sh: install what the build needs, then build.
+# shellcheck shell=bash
+ZARVO_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libjpeg-dev libgtest-dev libbenchmark-dev"
+
+zarvo_install() {
+    local missing=()
+    for p in $ZARVO_PACKAGES "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    fi
+}
+
+zarvo_build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build --parallel "$(nproc)"
+}
