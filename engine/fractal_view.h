@@ -1,0 +1,112 @@
+// The computing side of one escape-time window: its plug-in binding, its two
+// result planes, its colour scratch and the state of a running scan. The
+// window itself (menus, timers, painting) lives in the desktop program and
+// reaches in through ScanHooks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "colouring.h"
+#include "parameter_set.h"
+#include "plugin_library.h"
+#include "reporter.h"
+
+namespace zarvo {
+
+// Computes one pixel in place of the plug-in (the attractor view's
+// per-pixel formula while it is open).
+class PixelFormula {
+public:
+    virtual ~PixelFormula() = default;
+    virtual void compute(ParameterSet& ps) = 0;
+};
+
+// Called by a scan so the window can stay alive while it draws.
+class ScanHooks {
+public:
+    virtual ~ScanHooks() = default;
+    // Before anything is computed: take dialog values, clear the zoom
+    // rectangle, update menus, start the progress timer.
+    virtual void prepareScan() {}
+    // After the view edges are known and stopFlag is 0 (Abort enabled).
+    virtual void scanStarted() {}
+    // After every computed pixel: handle pending events.
+    virtual void afterPixel() {}
+    // After every 8th row: handle pending events.
+    virtual void processEvents() {}
+    // After every 32nd row and during recolouring: show workBitmap.
+    virtual void showPicture() {}
+    // The scan is over (finished, stopped or ended by a fault). `fault` is
+    // the fault's description or empty.
+    virtual void scanFinished(const std::string& fault) { (void)fault; }
+};
+
+struct ScanResult {
+    bool completed = false;  // every pixel was computed
+    int rowsDone = 0;        // rows finished before the scan ended
+    long pixelsComputed = 0;
+    std::string fault;       // floating-point fault that ended it, if any
+};
+
+class FractalView {
+public:
+    explicit FractalView(ParameterSet& ps, Reporter& reporter);
+
+    ParameterSet& ps;
+    Reporter& reporter;
+
+    // Plug-in binding.
+    std::string pluginFileName = "qorl01.zvo";
+    PluginLibrary plugin;
+    int32_t lastInfoResult = 0;
+    PixelFormula* vantrelPixel = nullptr;  // set by the attractor side
+
+    // Scan state.
+    double scanXMin = 0, scanYMin = 0, scanXMax = 0, scanYMax = 0;
+    double stepX = 0, stepY = 0;
+    int32_t scanRunning = 0;
+    int currentRow = 0;
+    int32_t formulaIndexAtScan = 1;
+
+    // The render method's two results of every pixel, [column][row].
+    std::vector<double> resultPlaneA;
+    std::vector<double> resultPlaneB;
+    double planeA(int column, int row) const { return resultPlaneA[planeIndex(column, row)]; }
+    double planeB(int column, int row) const { return resultPlaneB[planeIndex(column, row)]; }
+    static size_t planeIndex(int column, int row) {
+        return static_cast<size_t>(column) * maxPlaneHeight + static_cast<size_t>(row);
+    }
+    bool planesHoldPicture() const {
+        return ps.pictureWidth <= maxPlaneWidth && ps.pictureHeight <= maxPlaneHeight;
+    }
+
+    ColourScratch colour;
+
+    // Loads the plug-in, asks it for its formula count and the current
+    // texts. Returns false when the library could not be loaded (the
+    // message "Error loading DLL: <name>" has been reported).
+    bool InitializeMainDLL();
+    // Current formula's texts from the plug-in, when the index is valid.
+    void GetDLLDescriptions();
+    // One call of the plug-in's formula on the shared record.
+    int32_t draw_fractal();
+    void ReleasePlugin();
+
+    // A black work picture of the current picture size.
+    void DrawDefaultImage();
+
+    // One pixel whose z and c are already in the record.
+    void DrawPixel();
+
+    // The whole picture, row by row. Re-entrant through the hooks: a scan
+    // started from inside hooks ends the outer one.
+    ScanResult UpdateFractal(ScanHooks& hooks);
+
+    // Redraws workBitmap from the planes without computing anything.
+    // Returns a fault description if one occurred (the rest is then left).
+    // Only valid when planesHoldPicture(); does nothing while a scan runs.
+    std::string RecolourFromPlanes(ScanHooks& hooks);
+};
+
+}  // namespace zarvo
