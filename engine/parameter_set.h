@@ -64,6 +64,10 @@ struct ParameterSet : FormulaRecord {
     int32_t stopFlag = flagOn;            // 0 while a scan or run is going
     int32_t vantrelFormulaMode = flagOn;  // pixels come from the attractor formula
 
+    // Size chosen in the image-size dialog for the attractor view.
+    int32_t xySizeWidth = defaultWidth;
+    int32_t xySizeHeight = defaultHeight;
+
     // Picture export.
     int32_t jpegQuality = 85;
     int32_t jpegProgressive = flagOn;
