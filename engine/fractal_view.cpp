@@ -159,6 +159,7 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks) {
                 resultPlaneA[planeIndex(column, row)] = ps.resultA;
                 resultPlaneB[planeIndex(column, row)] = ps.resultB;
             }
+            hooks.pixelComputed(column, row);
             BlendMethods(ps, colour, once);
             ApplyColor(ps, colour, column, row, once);
             result.fault = PendingFault();

@@ -33,6 +33,10 @@ public:
     virtual void scanStarted() {}
     // After every computed pixel: handle pending events.
     virtual void afterPixel() {}
+    // The render method's resultA and resultB of the pixel at (column, row)
+    // are in the record, before intensity scaling. Lets a caller keep the
+    // results of pictures too large for the window's planes.
+    virtual void pixelComputed(int column, int row) { (void)column, (void)row; }
     // After every 8th row: handle pending events.
     virtual void processEvents() {}
     // After every 32nd row and during recolouring: show workBitmap.
