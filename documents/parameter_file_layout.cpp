@@ -1,0 +1,139 @@
+#include "parameter_file_layout.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace zarvo {
+
+const char* const reservedTitleLine = "reservedtitle";
+
+namespace {
+
+using W = WhenMissing;
+using PS = ParameterSet;
+
+class LayoutBuilder {
+public:
+    std::vector<ParameterLine> lines;
+
+    void fixed(LineKind kind, const char* what) { add(kind, what, W::AlwaysRead); }
+    void ignored(const char* what) { add(LineKind::Ignored, what, W::Stop); }
+    void integer(int32_t PS::*f, const char* name, W w = W::Stop, double v = 0) {
+        add(LineKind::Integer, name, w, v).integer = f;
+    }
+    void flag(int32_t PS::*f, const char* name, W w = W::Stop, double v = 0) {
+        add(LineKind::Flag, name, w, v).integer = f;
+    }
+    void real(double PS::*f, const char* name, W w = W::Stop, double v = 0) {
+        add(LineKind::Real, name, w, v).real = f;
+    }
+    void tableEntry(double (PS::*t)[attractorTableSize + 1], const char* name, int index) {
+        ParameterLine& l = add(LineKind::Real, name, W::Resume);
+        l.table = t;
+        l.tableIndex = index;
+    }
+
+private:
+    ParameterLine& add(LineKind kind, const char* name, W w, double v = 0) {
+        ParameterLine l;
+        l.number = static_cast<int>(lines.size()) + 1;
+        l.kind = kind;
+        l.field = name;
+        l.whenMissing = w;
+        l.missingValue = v;
+        lines.push_back(l);
+        return lines.back();
+    }
+};
+
+std::vector<ParameterLine> BuildLayout() {
+    LayoutBuilder b;
+    b.fixed(LineKind::Heading, "title");                                  // 1
+    b.integer(&PS::formulaIndex, "formulaIndex");                         // 2
+    b.integer(&PS::renderMethod, "renderMethod");                         // 3
+    b.ignored("always 0");                                                // 4
+    b.fixed(LineKind::Title, "formulaTitle");                             // 5
+    b.fixed(LineKind::Description, "formulaDescription");                 // 6
+    b.fixed(LineKind::Heading, "reservedtitle");                          // 7
+    b.real(&PS::zoom, "zoom");                                            // 8
+    b.real(&PS::xCentre, "xCentre");
+    b.real(&PS::xMax, "xMax");
+    b.real(&PS::yCentre, "yCentre");
+    b.real(&PS::yMax, "yMax");                                            // 12
+    b.real(&PS::redStart, "redStart");
+    b.real(&PS::greenStart, "greenStart");
+    b.real(&PS::blueStart, "blueStart");
+    b.real(&PS::redStep, "redStep");
+    b.real(&PS::greenStep, "greenStep");
+    b.real(&PS::blueStep, "blueStep");                                    // 18
+    b.integer(&PS::spareSetting1, "spareSetting1");
+    b.integer(&PS::maxIterations, "maxIterations");                       // 20
+    b.integer(&PS::blendMethod, "blendMethod", W::DefaultAndResume, 1);   // 21
+    b.integer(&PS::rgbOrder, "rgbOrder", W::DefaultAndResume, 1);
+    b.real(&PS::intensity, "intensity", W::DefaultAndResume, 2.0);
+    b.real(&PS::factor4, "factor4", W::DefaultAndResume, 2.0);
+    b.real(&PS::factor5, "factor5", W::DefaultAndResume, 8.0);
+    b.real(&PS::strands, "strands", W::DefaultAndResume, 0.05);
+    b.integer(&PS::bailout, "bailout", W::DefaultAndResume, 4);
+    b.integer(&PS::juliaMode, "juliaMode", W::DefaultAndResume, 0);
+    b.integer(&PS::juliaConstantSet, "juliaConstantSet", W::DefaultAndResume, 0);
+    b.integer(&PS::inverseFormula, "inverseFormula", W::DefaultAndResume, 0);  // 30
+    b.real(&PS::juliaRe, "juliaRe", W::DefaultAndResume, 0.0);
+    b.real(&PS::juliaIm, "juliaIm", W::DefaultAndResume, 0.0);           // 32
+    b.integer(&PS::rotateMode, "rotateMode", W::DefaultAndResume, 0);
+    b.real(&PS::redSaturate, "redSaturate", W::DefaultAndResume, 127.0);
+    b.real(&PS::greenSaturate, "greenSaturate", W::DefaultAndResume, 127.0);
+    b.real(&PS::blueSaturate, "blueSaturate", W::DefaultAndResume, 127.0);
+    b.real(&PS::redOffset, "redOffset", W::DefaultAndResume, 127.0);
+    b.real(&PS::greenOffset, "greenOffset", W::DefaultAndResume, 127.0);
+    b.real(&PS::blueOffset, "blueOffset", W::DefaultAndResume, 127.0);   // 39
+    b.integer(&PS::spareSetting2, "spareSetting2", W::DefaultAndResume, 1);
+    b.integer(&PS::spareSetting3, "spareSetting3", W::DefaultAndResume, 1);
+    b.integer(&PS::transformMode, "transformMode", W::DefaultAndResume, 0);
+    b.real(&PS::power, "power", W::DefaultAndResume, 2.0);               // 43
+    b.real(&PS::vtlZoom, "vtlZoom");                                      // 44
+    b.real(&PS::vtlXCentre, "vtlXCentre");
+    b.real(&PS::vtlXMax, "vtlXMax");
+    b.real(&PS::vtlYCentre, "vtlYCentre");
+    b.real(&PS::vtlYMax, "vtlYMax");                                      // 48
+    b.real(&PS::vtlFactor1, "vtlFactor1", W::Resume);
+    b.real(&PS::vtlFactor2, "vtlFactor2", W::Resume);
+    b.real(&PS::randomFactor, "randomFactor", W::Resume);                 // 51
+    b.flag(&PS::squareRoot, "squareRoot");                                // 52
+    for (int i = 1; i <= attractorTableSize; ++i) {                       // 53..172
+        b.tableEntry(&PS::af, "af", i);
+        b.tableEntry(&PS::bf, "bf", i);
+    }
+    b.real(&PS::AASet, "AASet");                                          // 173
+    b.real(&PS::BB, "BB");
+    b.flag(&PS::colorMix, "colorMix");                                    // 175
+    b.flag(&PS::expansion, "expansion");
+    b.flag(&PS::modulas, "modulas");
+    b.flag(&PS::varNone, "varNone");                                      // 178
+    b.flag(&PS::varLinear, "varLinear");
+    b.flag(&PS::varSinusoidal, "varSinusoidal");
+    b.flag(&PS::varSpherical, "varSpherical");
+    b.flag(&PS::varSwirl, "varSwirl");
+    b.flag(&PS::varHorseshoe, "varHorseshoe");
+    b.flag(&PS::varPolar, "varPolar");
+    b.flag(&PS::varBent, "varBent");
+    b.flag(&PS::varInversion, "varInversion");                            // 186
+    b.flag(&PS::vantrelFormulaMode, "vantrelFormulaMode", W::DefaultStayStopped, flagOn);  // 187
+    b.real(&PS::vtlRed, "vtlRed");
+    b.real(&PS::vtlGreen, "vtlGreen");
+    b.real(&PS::vtlBlue, "vtlBlue");                                      // 190
+    return b.lines;
+}
+
+}  // namespace
+
+const std::vector<ParameterLine>& ParameterFileLayout() {
+    static const std::vector<ParameterLine> layout = [] {
+        std::vector<ParameterLine> l = BuildLayout();
+        if (static_cast<int>(l.size()) != parameterFileLineCount) std::abort();
+        return l;
+    }();
+    return layout;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,73 @@
+// Writing a parameter file: the 190 lines of the layout, each ended by CR LF.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "number_format.h"
+#include "parameter_file.h"
+#include "parameter_file_layout.h"
+
+namespace zarvo {
+
+namespace {
+
+// A text line must stay one line: CR and Ctrl-Z would end it early for the
+// reader and LF would look like a line end to everybody else.
+std::string OneLine(const char* text) {
+    std::string s = text ? text : "";
+    for (char& c : s) {
+        if (c == '\r' || c == '\n' || c == 26) c = ' ';
+    }
+    return s;
+}
+
+std::string LineText(const ParameterSet& ps, const ParameterLine& line, char sep) {
+    switch (line.kind) {
+        case LineKind::Heading:
+            return line.number == 1 ? programTitle : reservedTitleLine;
+        case LineKind::Ignored:
+            return "0";
+        case LineKind::Title:
+            return OneLine(ps.formulaTitle);
+        case LineKind::Description:
+            return OneLine(ps.formulaDescription);
+        case LineKind::Integer:
+            return std::to_string(ps.*line.integer);
+        case LineKind::Flag:
+            return ps.*line.integer != 0 ? "1" : "0";
+        case LineKind::Real:
+            return FormatGeneral15(line.realIn(ps), sep);
+    }
+    return std::string();
+}
+
+}  // namespace
+
+std::string ParameterFileText(const ParameterSet& ps, char decimalSeparator) {
+    std::string text;
+    text.reserve(4096);
+    for (const ParameterLine& line : ParameterFileLayout()) {
+        text += LineText(ps, line, decimalSeparator);
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool WriteParameterFile(const ParameterSet& ps, const std::string& path, std::string* error) {
+    const std::string text = ParameterFileText(ps, LocaleDecimalSeparator());
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) {
+        if (error) *error = "Cannot create parameter file " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    const int writeErrno = errno;
+    const bool closed = std::fclose(f) == 0;
+    if (!written || !closed) {
+        if (error) *error = "Cannot write parameter file " + path + ": " + std::strerror(written ? errno : writeErrno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,56 @@
+#include "text_line_reader.h"
+
+namespace zarvo {
+
+namespace {
+constexpr int kCtrlZ = 26;
+constexpr int kCr = '\r';
+constexpr int kLf = '\n';
+}  // namespace
+
+TextLineReader::~TextLineReader() { close(); }
+
+bool TextLineReader::open(const std::string& path) {
+    close();
+    file_ = std::fopen(path.c_str(), "rb");
+    ended_ = false;
+    failed_ = false;
+    linesRead_ = 0;
+    return file_ != nullptr;
+}
+
+void TextLineReader::close() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+}
+
+int TextLineReader::next() {
+    if (ended_ || !file_) return EOF;
+    const int c = std::getc(file_);
+    if (c == EOF || c == kCtrlZ) {
+        if (c == EOF && std::ferror(file_)) failed_ = true;
+        ended_ = true;
+        return EOF;
+    }
+    return c;
+}
+
+std::string TextLineReader::readLine() { return readLineCut(std::string::npos); }
+
+std::string TextLineReader::readLineCut(size_t maxChars) {
+    ++linesRead_;
+    std::string text;
+    for (;;) {
+        const int c = next();
+        if (c == EOF) break;
+        if (c == kCr) {
+            const int following = next();
+            if (following != kLf && following != EOF) std::ungetc(following, file_);
+            break;
+        }
+        if (text.size() < maxChars) text.push_back(static_cast<char>(c));
+    }
+    return text;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,44 @@
+// Reads a text file line by line the way parameter files are read: a line
+// ends at CR, and one LF right after that CR belongs to the line end; an LF
+// on its own is ordinary text; the character 26 (Ctrl-Z) ends the file.
+// Beyond the end every read gives an empty line.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace zarvo {
+
+class TextLineReader {
+public:
+    TextLineReader() = default;
+    ~TextLineReader();
+    TextLineReader(const TextLineReader&) = delete;
+    TextLineReader& operator=(const TextLineReader&) = delete;
+
+    // Opens the file for reading; false (with errno set) when it cannot.
+    bool open(const std::string& path);
+    void close();
+
+    // The next whole line, without its line end.
+    std::string readLine();
+    // At most maxChars characters of the next line; the rest of the line is
+    // skipped.
+    std::string readLineCut(size_t maxChars);
+
+    // Lines taken so far (1 after the first read), counting reads past the end.
+    int linesRead() const { return linesRead_; }
+    bool atEnd() const { return ended_; }
+    // True when reading failed for a reason other than the end of the file.
+    bool failed() const { return failed_; }
+
+private:
+    int next();  // next character, or EOF at the end (Ctrl-Z included)
+
+    std::FILE* file_ = nullptr;
+    bool ended_ = false;
+    bool failed_ = false;
+    int linesRead_ = 0;
+};
+
+}  // namespace zarvo
