@@ -1,0 +1,105 @@
+#include "escape_render.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "fractal_view.h"
+#include "parameter_file.h"
+#include "picture_writer.h"
+#include "render_hooks.h"
+#include "startup_state.h"
+
+namespace zarvo {
+
+namespace {
+
+int Fail(int status, const std::string& text) {
+    std::fprintf(stderr, "zarvo-render: %s\n", text.c_str());
+    return status;
+}
+
+// Checked before a long scan, so that an output that can never be written is
+// reported at once. The writers check again.
+bool CanCreate(const std::string& path, std::string* reason) {
+    if (access(path.c_str(), F_OK) == 0) {
+        if (access(path.c_str(), W_OK) == 0) return true;
+        *reason = std::strerror(errno);
+        return false;
+    }
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    if (access(folder.c_str(), W_OK) == 0) return true;
+    *reason = std::strerror(errno);
+    return false;
+}
+
+bool WritePicture(const RenderOptions& o, const RgbImage& image, std::string* error) {
+    if (PictureFormatOf(o.output) == PictureFormat::Jpeg) return WriteJpeg(image, o.output, o.quality, !o.baseline, error);
+    return WriteBmp(image, o.output, error);
+}
+
+}  // namespace
+
+int RunEscapeRender(const RenderOptions& o) {
+    for (const std::string* out : {&o.output, &o.planesFile, &o.writeParams}) {
+        std::string reason;
+        if (!out->empty() && !CanCreate(*out, &reason)) return Fail(exitUsageOrFile, "cannot write " + *out + ": " + reason);
+    }
+
+    ParameterSet ps;
+    CollectingReporter messages;
+    FractalView view(ps, messages);
+    if (!o.plugin.empty()) view.pluginFileName = o.plugin;
+
+    // The first window after start-up.
+    if (!StartNewWindow(view)) {
+        return Fail(exitUsageOrFile, "cannot load plug-in " + view.pluginFileName + ": " + view.plugin.loadError());
+    }
+
+    // "Load From Parameter File" on that window.
+    ps.pictureWidth = defaultWidth;
+    ps.pictureHeight = defaultHeight;
+    view.DrawDefaultImage();
+    ps.drawRandom = 0;
+    const ParameterFileResult loaded = LoadParameters(ps, o.paramFile, messages);
+    if (!loaded.opened) return Fail(exitUsageOrFile, loaded.error);
+    if (loaded.errorLine != 0) {
+        return Fail(exitParameterFile, "Error reading parameter file " + o.paramFile + ", line " +
+                                           std::to_string(loaded.errorLine));
+    }
+    view.formulaIndexAtScan = ps.formulaIndex;
+    if (!view.InitializeMainDLL()) {
+        return Fail(exitUsageOrFile, "cannot load plug-in " + view.pluginFileName + ": " + view.plugin.loadError());
+    }
+
+    // The picture size, then one full scan.
+    ps.pictureWidth = o.width;
+    ps.pictureHeight = o.height;
+    view.DrawDefaultImage();
+
+    NpyPlaneFile planes;
+    std::string error;
+    if (!o.planesFile.empty() && !planes.open(o.planesFile, o.width, o.height, &error)) {
+        return Fail(exitUsageOrFile, error);
+    }
+    RenderHooks hooks(ps, planes.isOpen() ? &planes : nullptr, isatty(STDERR_FILENO) != 0);
+    const ScanResult scan = view.UpdateFractal(hooks);
+
+    int status = exitWritten;
+    if (!WritePicture(o, ps.workBitmap, &error)) status = Fail(exitUsageOrFile, error);
+    if (planes.isOpen() && !planes.finish(&error)) status = Fail(exitUsageOrFile, error);
+    if (!o.writeParams.empty() && !WriteParameterFile(ps, o.writeParams, &error)) {
+        status = Fail(exitUsageOrFile, error);
+    }
+    if (!scan.fault.empty()) {
+        Fail(exitFault, scan.fault + " (" + o.paramFile + ", row " + std::to_string(scan.rowsDone) + ")");
+        if (status == exitWritten) status = exitFault;
+    }
+    return status;
+}
+
+}  // namespace zarvo

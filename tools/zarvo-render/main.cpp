@@ -1,0 +1,39 @@
+// zarvo-render: draws the picture of a parameter file without a display.
+#include <clocale>
+#include <cstdio>
+#include <string>
+
+#include "attractor_render.h"
+#include "escape_render.h"
+#include "render_options.h"
+
+int main(int argc, char** argv) {
+    // Parameter files written here use the user's decimal separator, as the
+    // desktop program's do.
+    std::setlocale(LC_ALL, "");
+
+    zarvo::RenderOptions options;
+    std::string error;
+    if (!zarvo::ParseRenderCommandLine(argc, argv, &options, &error)) {
+        std::fprintf(stderr, "zarvo-render: %s\n%s", error.c_str(), zarvo::RenderUsage());
+        return zarvo::exitUsageOrFile;
+    }
+    if (options.help) {
+        std::fputs(zarvo::RenderUsage(), stdout);
+        return zarvo::exitWritten;
+    }
+    if (options.attractor) {
+        zarvo::AttractorRenderOptions a;
+        a.paramFile = options.attractorFile;
+        a.steps = options.steps;
+        a.hasSeed = options.hasSeed;
+        a.seed = options.seed;
+        a.output = options.output;
+        a.width = options.width;
+        a.height = options.height;
+        a.quality = options.quality;
+        a.baseline = options.baseline;
+        return zarvo::RunAttractorRender(a);
+    }
+    return zarvo::RunEscapeRender(options);
+}
