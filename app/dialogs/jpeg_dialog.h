@@ -1,0 +1,37 @@
+// The JPEG dialog: compression quality and progressive encoding of saved
+// JPEG pictures. Only OK changes the settings.
+#pragma once
+
+#include "tool_dialog.h"
+
+class QCheckBox;
+class QPushButton;
+class QSpinBox;
+
+namespace zarvo {
+
+struct ParameterSet;
+
+class TJPGUnit : public ToolDialog {
+    Q_OBJECT
+public:
+    explicit TJPGUnit(ParameterSet& ps, QWidget* parent = nullptr);
+
+    // Shows jpegQuality and jpegProgressive in the fields (done right after
+    // every show).
+    void loadFields();
+
+    // "OK": takes the quality and the progressive switch, then closes.
+    void OKClick();
+
+protected:
+    void afterShow() override { loadFields(); }
+
+private:
+    ParameterSet& ps_;
+    QCheckBox* ProgressiveBox;
+    QSpinBox* JpegQuality;
+    QPushButton* OK;
+};
+
+}  // namespace zarvo
