@@ -15,7 +15,6 @@ const char* const TAboutBox::projectAddress = "https://www.example.org/zarvo/";
 namespace {
 
 const QColor teal(0x00, 0x80, 0x80);
-const QColor darkTeal(0x00, 0x58, 0x58);
 
 QLabel* panelText(QWidget* parent, const QString& text, int pointSizeDelta, bool bold,
                   const QColor& colour) {
@@ -60,7 +59,7 @@ TAboutBox::TAboutBox(QWidget* parent) : ToolDialog(QStringLiteral("About"), pare
                           QStringLiteral("www.example.org/zarvo"), panel);
     link_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     link_->setMargin(6);
-    fill(link_, darkTeal);
+    fill(link_, teal);  // silver, white and maroon all read on it
 
     auto* inner = new QVBoxLayout(panel);
     inner->setContentsMargins(24, 18, 24, 18);

@@ -1,6 +1,5 @@
 #include "colour_dialog.h"
 
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,8 +72,13 @@ TColorForm::TColorForm(ParameterSet& ps, QWidget* parent)
     dFactor3 = makeRealField(this, "dFactor3", 0.0, 10000.0, 0.01, 3);
     dFactor3->setMinimumWidth(100);
     connect(dFactor3, &QDoubleSpinBox::valueChanged, this, &TColorForm::fieldChanged);
-    auto* intensityRow = new QFormLayout;
-    intensityRow->addRow(QStringLiteral("Intensity"), dFactor3);
+    auto* intensityLabel = new QLabel(QStringLiteral("Intensity"), this);
+    intensityLabel->setBuddy(dFactor3);
+    auto* intensityRow = new QHBoxLayout;
+    intensityRow->setContentsMargins(10, 4, 0, 0);
+    intensityRow->addWidget(intensityLabel);
+    intensityRow->addWidget(dFactor3);
+    intensityRow->addStretch();
 
     auto* grid = new QGridLayout;
     grid->addWidget(steps, 0, 0);
