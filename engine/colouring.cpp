@@ -1,38 +1,67 @@
-// Placeholder colouring: blend 1 and the plain palette only.
 #include "colouring.h"
 
 #include <cmath>
 
+#include "blend.h"
+#include "palette.h"
+
 namespace zarvo {
 
+namespace {
+
+const MenuChoice kOrders[] = {{1, "1.) RGB"}, {2, "2.) RBG"}, {3, "3.) GBR"},
+                              {4, "4.) GRB"}, {5, "5.) BRG"}, {6, "6.) BGR"}};
+
+// Source channel of red, green and blue for each order.
+const int kChannelOrder[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 2, 0}, {1, 0, 2}, {2, 0, 1}, {2, 1, 0}};
+
+}  // namespace
+
+MenuChoiceList RgbOrders() { return MenuChoiceList{kOrders, 6}; }
+
+const int* ChannelOrder(int rgbOrder) {
+    if (rgbOrder < 1 || rgbOrder > 6) return nullptr;
+    return kChannelOrder[rgbOrder - 1];
+}
+
 void BlendMethods(ParameterSet& ps, ColourScratch& cs, Reporter& reporter) {
-    ps.resultA *= ps.intensity;
-    ps.resultB *= ps.intensity;
-    const double twoPi = 6.283185307179586;
-    cs.channelValue[0] = std::sin(twoPi * ps.resultA);
-    cs.channelValue[1] = std::sin(twoPi * ps.resultB);
-    cs.channelValue[2] = std::sin(twoPi * (ps.resultA + ps.resultB) * 0.5);
+    ps.resultA = ps.resultA * ps.intensity;
+    ps.resultB = ps.resultB * ps.intensity;
+    const Palette palette = PaletteOf(ps);
+    BlendChannels(ps.blendMethod, ps.resultA, ps.resultB, palette, cs.blendIn, cs.channelValue);
     coloring(ps, cs, reporter);
 }
 
-void coloring(const ParameterSet& ps, ColourScratch& cs, Reporter&) {
-    const double sat[3] = {ps.redSaturate, ps.greenSaturate, ps.blueSaturate};
-    const double off[3] = {ps.redOffset, ps.greenOffset, ps.blueOffset};
-    const double step[3] = {ps.redStep, ps.greenStep, ps.blueStep};
-    const double start[3] = {ps.redStart, ps.greenStart, ps.blueStart};
+void coloring(const ParameterSet& ps, ColourScratch& cs, Reporter& reporter) {
+    const Palette palette = PaletteOf(ps);
+    cs.pixelFaulted = false;
     for (int k = 0; k < 3; ++k) {
-        double v = cs.channelValue[k] * sat[k] + off[k];
-        v = v * step[k] + start[k];
-        v = v / 255;
-        cs.blendIn[k] = std::cos(6.283185307179586 * v);
-        cs.channelByte[k] = static_cast<int>(std::nearbyint(127 * cs.blendIn[k])) + 127;
+        const double v = PalettePosition(palette.channel[k], cs.channelValue[k]);
+        cs.blendIn[k] = std::cos(kPaletteTwoPi * v);
+        if (!CosineToByte(cs.blendIn[k], cs.channelByte[k])) cs.pixelFaulted = true;
+    }
+    if (cs.pixelFaulted) return;
+    const int* b = cs.channelByte;
+    if (b[0] >= 256 || b[1] >= 256 || b[2] >= 256) {
+        reporter.message("bug 1");
+        cs.colourFault = 1;
+    }
+    if (b[0] < 0 || b[1] < 0 || b[2] < 0) {
+        reporter.message("bug 2");
+        cs.colourFault = 1;
     }
 }
 
-void ApplyColor(ParameterSet& ps, const ColourScratch& cs, int x, int y, Reporter&) {
-    if (!ps.workBitmap.contains(x, y)) return;
-    ps.workBitmap.set(x, y, static_cast<uint8_t>(cs.channelByte[0]), static_cast<uint8_t>(cs.channelByte[1]),
-                      static_cast<uint8_t>(cs.channelByte[2]));
+void ApplyColor(ParameterSet& ps, const ColourScratch& cs, int x, int y, Reporter& reporter) {
+    const int* order = ChannelOrder(ps.rgbOrder);
+    if (order == nullptr) {
+        reporter.message("Wrong coloringorder number");
+        return;
+    }
+    if (cs.pixelFaulted || !ps.workBitmap.contains(x, y)) return;
+    ps.workBitmap.set(x, y, static_cast<uint8_t>(cs.channelByte[order[0]]),
+                      static_cast<uint8_t>(cs.channelByte[order[1]]),
+                      static_cast<uint8_t>(cs.channelByte[order[2]]));
 }
 
 }  // namespace zarvo

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fp_fault.h"
+#include "recolour.h"
 #include "render_orbit.h"
 
 namespace zarvo {
@@ -194,16 +195,14 @@ std::string FractalView::RecolourFromPlanes(ScanHooks& hooks) {
     OncePerText once(reporter);
     ClearFaults();
     std::string fault;
+    // Same bytes as BlendMethods and ApplyColor pixel by pixel, row by row.
+    PlaneRecolourer recolour(ps, colour, once);
     for (int row = 0; row < H && fault.empty(); ++row) {
-        for (int column = 0; column < W; ++column) {
-            ps.resultA = resultPlaneA[planeIndex(column, row)];
-            ps.resultB = resultPlaneB[planeIndex(column, row)];
-            BlendMethods(ps, colour, once);
-            ApplyColor(ps, colour, column, row, once);
-        }
+        recolour.colourRow(resultPlaneA.data(), resultPlaneB.data(), maxPlaneHeight, row, W);
         fault = PendingFault();
         hooks.showPicture();
     }
+    recolour.finish();
     ClearFaults();
     return fault;
 }
