@@ -1,0 +1,24 @@
+// The attractor formula as the escape-time driver's per-pixel formula.
+// While the attractor view is open (vantrelFormulaMode on) the fractal view
+// calls this instead of the plug-in:
+//
+//     VtlDrawFormula pixel(engine);
+//     fractalView.vantrelPixel = &pixel;
+#pragma once
+
+#include "fractal_view.h"
+#include "vantrel_engine.h"
+
+namespace zarvo::vantrel {
+
+class VtlDrawFormula : public PixelFormula {
+public:
+    explicit VtlDrawFormula(VantrelEngine& engine) : engine_(engine) {}
+    // `ps` must be the engine's parameter set.
+    void compute(ParameterSet& ps) override;
+
+private:
+    VantrelEngine& engine_;
+};
+
+}  // namespace zarvo::vantrel

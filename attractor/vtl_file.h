@@ -1,0 +1,71 @@
+// The attractor parameter file (.vtl): 150 text lines, one value per line,
+// no names, lines ended by CR LF. Numbers in the 15-digit general form with
+// the locale's decimal separator, integers in decimal, flags as "1" / "0".
+//
+//   1        the program's title line (ignored on reading)
+//   2        formulaIndex
+//   3..7     vtlZoom, vtlXCentre, vtlXMax, vtlYCentre, vtlYMax
+//   8..10    vtlRed, vtlGreen, vtlBlue
+//   11..13   vtlFactor1, vtlFactor2, randomFactor
+//   14       squareRoot
+//   15..134  af[1], bf[1], af[2], bf[2], ..., af[60], bf[60]
+//   135      AASet (also copied to AA when read)
+//   136      BB
+//   137..139 colorMix, expansion, modulas
+//   140, 141 start point cRe, cIm (also copied to the dialog's X, Y)
+//   142..150 varNone, varLinear, varSinusoidal, varSpherical, varSwirl,
+//            varHorseshoe, varPolar, varBent, varInversion
+//
+// Reading accepts either decimal separator. An empty line (also past the
+// end of the file) shows "Missing variable in parameter file: <name> using
+// defaults" and stops the reading: later values keep their settings, except
+// that the values of lines 11..13 and 15..134 start the reading again (so
+// the next value reads the next line) and the start point becomes
+// (5.0, 5.0). A line that is not a number ends the reading with "Error
+// reading parameter file"; the values read before it stay.
+#pragma once
+
+#include <string>
+
+#include "parameter_set.h"
+#include "reporter.h"
+
+namespace zarvo::vantrel {
+
+constexpr int vtlLineCount = 150;
+
+// The file's text (150 lines, CR LF) with the given decimal separator.
+std::string VtlFileText(const ParameterSet& ps, char separator);
+
+// Writes the file with the locale's separator, replacing any file of that
+// name. Returns false and a description in `error` when it cannot be written.
+bool WriteVtlFile(const ParameterSet& ps, const std::string& path, std::string& error);
+
+struct VtlReadResult {
+    enum class Status { Ok, CannotOpen, BadNumber };
+    Status status = Status::Ok;
+    int missingMessages = 0;  // "Missing variable ..." messages shown
+    int badLine = 0;          // BadNumber: line of the file (1-based) that did not convert
+    int badEntry = 0;         // BadNumber: the value's line in the layout above
+    bool ok() const { return status == Status::Ok; }
+};
+
+// Reads `path` into the parameter set (LoadParameterFile). `name` is the
+// name shown in the messages (the view's caption); empty means `path`.
+// Messages go to `reporter`. When the file cannot be opened nothing is
+// changed and "Cannot open parameter file: <path>" is reported.
+VtlReadResult LoadParameterFile(ParameterSet& ps, const std::string& path, Reporter& reporter,
+                                const std::string& name = std::string());
+// The same from text already in memory.
+VtlReadResult ReadVtlText(ParameterSet& ps, const std::string& text, const std::string& name,
+                          Reporter& reporter);
+
+// Names around "Save to File": the picture's extension as the save command
+// tests it (with the point, upper case, cut to 4 characters: "a.jpeg" gives
+// ".JPE"), and the parameter file's name (the picture's name with its last
+// three characters replaced by "vtl": spiral.jpg gives spiral.vtl, a.jpeg
+// gives a.jvtl). The folder of the picture is kept.
+std::string PictureExtension(const std::string& pictureName);
+std::string VtlNameForPicture(const std::string& pictureName);
+
+}  // namespace zarvo::vantrel

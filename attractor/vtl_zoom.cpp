@@ -1,0 +1,63 @@
+#include "vtl_zoom.h"
+
+#include <cmath>
+
+#include "dialog_values.h"
+
+namespace zarvo::vantrel {
+
+namespace {
+using LD = long double;
+int RoundEven(LD v) { return static_cast<int>(std::nearbyint(v)); }
+}  // namespace
+
+int MouseToPicturePixel(int mouse, int clientSize, int pictureSize) {
+    return RoundEven(mouse - RoundEven(LD(clientSize) - pictureSize) * 0.5L);
+}
+
+std::string MouseStatusText(const ParameterSet& ps, int px, int py) {
+    if (ps.vtlWidth == 0 || ps.vtlHeight == 0) return std::string();
+    const double cx = px * (ps.vtlXMax - ps.vtlXMin) / ps.vtlWidth + ps.vtlXMin;
+    const double cy = py * (ps.vtlYMax - ps.vtlYMin) / ps.vtlHeight + ps.vtlYMin;
+    return "Magnification = " + FormatF(ps.vtlZoom) + ",      cx=" + FormatF(cx) + ",      cy=" + FormatF(cy);
+}
+
+PixelRect ReshapeToAspect(int x1, int y1, int x2, int y2, int W, int H) {
+    const LD w = x2 - x1, h = y2 - y1;
+    const LD cx = x1 + w / 2, cy = y1 + h / 2;
+    const LD meanSide = (w + h) / 2;
+    const LD meanPicture = (LD(W) + H) / 2;
+    PixelRect r;
+    r.width = RoundEven(W / meanPicture * meanSide);
+    r.height = RoundEven(H / meanPicture * meanSide);
+    r.left = RoundEven(cx - LD(r.width) / 2);
+    r.top = RoundEven(cy - LD(r.height) / 2);
+    return r;
+}
+
+void SetPendingZoom(ParameterSet& ps, const PixelRect& rect) {
+    if (ps.vtlWidth == 0 || ps.vtlHeight == 0) return;
+    const int right = rect.left + rect.width;
+    const int bottom = rect.top + rect.height;
+    ps.vtlSelXMin = (ps.vtlXMax - ps.vtlXMin) * rect.left / ps.vtlWidth + ps.vtlXMin;
+    ps.vtlSelXMax = (ps.vtlXMax - ps.vtlXMin) * right / ps.vtlWidth + ps.vtlXMin;
+    ps.vtlSelYMin = (ps.vtlYMax - ps.vtlYMin) * rect.top / ps.vtlHeight + ps.vtlYMin;
+    ps.vtlSelYMax = (ps.vtlYMax - ps.vtlYMin) * bottom / ps.vtlHeight + ps.vtlYMin;
+    const double m = (std::fabs(ps.vtlSelXMax - ps.vtlSelXMin) / 2 + std::fabs(ps.vtlSelYMax - ps.vtlSelYMin) / 2) / 2;
+    ps.vtlSelZoom = m == 0 ? 0.0 : 2 / m;
+}
+
+bool ZoomIntoRectangle(ParameterSet& ps) {
+    if (ps.vtlWidth == 0) return false;
+    if (!(ps.vtlSelZoom > 0) || !std::isfinite(ps.vtlSelZoom)) return false;
+    ps.vtlXMin = ps.vtlSelXMin;
+    ps.vtlXMax = ps.vtlSelXMax;
+    ps.vtlYMin = ps.vtlSelYMin;
+    ps.vtlYMax = ps.vtlSelYMax;
+    ps.vtlXCentre = (ps.vtlXMax - ps.vtlXMin) / 2 + ps.vtlXMin;
+    ps.vtlYCentre = (ps.vtlYMax - ps.vtlYMin) / 2 + ps.vtlYMin;
+    ps.vtlZoom = ps.vtlSelZoom;
+    return true;
+}
+
+}  // namespace zarvo::vantrel
