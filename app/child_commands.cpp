@@ -1,0 +1,208 @@
+// The commands of a fractal window's menus: redraws, recolouring, sizes,
+// zoom, Julia mode, saving and loading.
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScrollArea>
+#include <QToolBar>
+
+#include "main_form.h"
+#include "mdi_child.h"
+#include "picture_area.h"
+#include "picture_geometry.h"
+
+#if __has_include("parameter_file.h") && __has_include("picture_save.h")
+#include "parameter_file.h"
+#include "picture_save.h"
+#define ZARVO_HAVE_DOCUMENTS 1
+#endif
+
+namespace zarvo {
+
+namespace {
+constexpr int kLargestSide = 16384;
+}
+
+void TMDIChild::startParam() {
+    const QString path = windowTitle();
+    setPictureSize(defaultWidth, defaultHeight);
+    ps_.drawRandom = 0;
+#ifdef ZARVO_HAVE_DOCUMENTS
+    const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());
+    if (loaded.ok()) view_.formulaIndexAtScan = ps_.formulaIndex;
+    // GAP: the attractor view shows and takes over the loaded attractor
+    // parameters here once it exists.
+    if (!loaded.opened) {
+        setWindowTitle(fileNamePart(windowCaption));
+        main_.applicationTitle = QString::fromLatin1(programTitle);
+        return;
+    }
+    setWindowTitle(QString::fromStdString(loaded.caption));
+#else
+    // GAP: parameter files come with the documents library.
+    main_.reporter().message("Parameter files cannot be read by this build");
+    setWindowTitle(fileNamePart(windowCaption));
+    main_.applicationTitle = QString::fromLatin1(programTitle);
+    return;
+#endif
+    main_.applicationTitle = windowTitle();
+    view_.InitializeMainDLL();
+    main_.applicationTitle = QString::fromLatin1(programTitle);
+    main_.setWindowTitle(main_.applicationTitle);
+    DialogSet& d = main_.dialogs();
+    d.list->hide();
+    const bool attractor = ps_.vantrelFormulaMode != 0;
+    d.vantrel->setVisible(attractor);
+    d.vantrelParams->setVisible(attractor);
+    windowCaption = windowTitle();
+    UpdateFractal();
+}
+
+void TMDIChild::SaveToFile() {
+    const QString start = fileNamePart(windowCaption.isEmpty() ? windowTitle() : windowCaption);
+    const QString path = main_.fileDialogs().savePicture(this, start);
+    if (path.isEmpty()) return;
+#ifdef ZARVO_HAVE_DOCUMENTS
+    const SaveResult saved = zarvo::SaveToFile(ps_, path.toStdString(), main_.reporter());
+    if (!saved.error.empty()) main_.reporter().message(saved.error);
+    if (!saved.caption.empty()) {
+        windowCaption = QString::fromStdString(saved.caption);
+        if (!scanning()) setWindowTitle(windowCaption);
+    }
+#else
+    // GAP: picture files come with the documents library.
+    main_.reporter().message("Pictures cannot be saved by this build");
+#endif
+}
+
+void TMDIChild::Reset1Click() {
+    ResetCoordinates(ps_);
+    UpdateFractal();
+}
+
+void TMDIChild::Zoom1Click() {
+    ApplyPendingView(ps_);
+    UpdateFractal();
+}
+
+void TMDIChild::ClearRectangle1Click() {
+    nav_.ClearRectangle();
+    area_->update();
+    UpdateMenuItems();
+}
+
+void TMDIChild::InverseFormula1Click() {
+    ps_.inverseFormula = ps_.inverseFormula == 0 ? 1 : 0;
+    UpdateFractal();
+}
+
+void TMDIChild::JuliaMode1Click() {
+    if (ps_.juliaMode != 0) {
+        ps_.juliaMode = 0;
+        ps_.juliaConstantSet = 0;
+        nav_.rectangleMode = flagOn;
+        UpdateMenuItems();
+        UpdateFractal();
+    } else {
+        ps_.juliaMode = 1;
+        ps_.juliaConstantSet = 0;
+        nav_.rectangleMode = 0;
+        ClearRectangle1Click();
+        UpdateMenuItems();
+        area_->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void TMDIChild::RotateClick(int mode) {
+    ps_.rotateMode = mode;
+    UpdateFractal();
+}
+
+void TMDIChild::RenderClick(int method) {
+    ps_.renderMethod = method;
+    UpdateFractal();
+}
+
+void TMDIChild::TransformClick(int mode) {
+    ps_.transformMode = mode;
+    UpdateFractal();
+}
+
+void TMDIChild::BlendClick(int method) {
+    ps_.blendMethod = method;
+    ChildApplyColors();
+}
+
+void TMDIChild::RgbClick(int order) {
+    ps_.rgbOrder = order;
+    ChildApplyColors();
+}
+
+void TMDIChild::ChildApplyColors() {
+    DialogSet& d = main_.dialogs();
+    if (d.colors && d.colors->isVisible()) d.colors->takeValues(ps_);
+    if (view_.planesHoldPicture()) {
+        if (view_.scanRunning == 0) {
+            ScanHooks quiet;
+            const std::string fault = view_.RecolourFromPlanes(quiet);
+            if (!fault.empty()) main_.reporter().message(fault);
+        }
+        ClearRectangle1Click();
+        showWorkBitmap();
+    } else {
+        UpdateFractal();
+    }
+    UpdateMenuItems();
+}
+
+void TMDIChild::SizePresetClick(int width, int height) {
+    ps_.pictureWidth = width;
+    ps_.pictureHeight = height;
+    DialogSet& d = main_.dialogs();
+    if (d.xySize && d.xySize->isVisible()) d.xySize->showSize(width, height);
+    TP01Click();
+}
+
+void TMDIChild::TP01Click() {
+    int width = ps_.pictureWidth;
+    int height = ps_.pictureHeight;
+    DialogSet& d = main_.dialogs();
+    if (d.xySize && d.xySize->isVisible()) {
+        width = d.xySize->fieldWidth();
+        height = d.xySize->fieldHeight();
+    }
+    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) {
+        main_.reporter().message("A picture needs a width and height from 1 to " + std::to_string(kLargestSide));
+        return;
+    }
+    setPictureSize(width, height);
+    UpdateFractal();
+}
+
+void TMDIChild::ResizeActiveWindow1Click() {
+    const QSize picture = area_->picture().size();
+    QSize room = picture;
+    if (QMdiSubWindow* sub = subWindow(); sub && sub->mdiArea())
+        room = room.boundedTo(sub->mdiArea()->viewport()->size() - (sub->size() - scroll_->viewport()->size()));
+    if (QMdiSubWindow* sub = subWindow()) {
+        sub->showNormal();
+        sub->resize(room + (sub->size() - scroll_->viewport()->size()));
+    }
+}
+
+void TMDIChild::PopupMenu(const QPoint& globalPos) {
+    UpdateMenuItems();
+    menus_.popup->popup(globalPos);
+}
+
+void TMDIChild::UpdateMenuItems() {
+    const bool toolbar = main_.toolBar() && main_.toolBar()->isVisible();
+    menus_.update(ps_, nav_.rectangleExists != 0, toolbar);
+    if (main_.activeChild() == this || main_.activeChild() == nullptr) {
+        main_.setJuliaChecked(ps_.juliaMode == 1);
+        main_.setZoomEnabled(nav_.rectangleExists != 0);
+    }
+}
+
+}  // namespace zarvo

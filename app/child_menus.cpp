@@ -1,0 +1,136 @@
+#include "child_menus.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+
+#include "main_form.h"
+#include "mdi_child.h"
+#include "menu_captions.h"
+
+namespace zarvo {
+
+namespace {
+
+template <typename F>
+QAction* Item(QMenu* menu, const QString& caption, F&& f, bool checkable = false) {
+    QAction* a = menu->addAction(caption);
+    a->setCheckable(checkable);
+    QObject::connect(a, &QAction::triggered, menu, std::forward<F>(f));
+    return a;
+}
+
+void CheckOnly(QMap<int, QAction*>& items, int value) {
+    for (auto it = items.begin(); it != items.end(); ++it) it.value()->setChecked(it.key() == value);
+}
+
+}  // namespace
+
+void ChildMenus::build(TMDIChild& c, TMainForm& m) {
+    auto menu = [&](const QString& title) {
+        auto* mm = new QMenu(title, &c);
+        menuBar.append(mm);
+        return mm;
+    };
+
+    QMenu* file = menu(QStringLiteral("File"));
+    Item(file, QStringLiteral("New"), [&m] { m.FileNewItemClick(); });
+    Item(file, QStringLiteral("Open"), [&m] { m.FileOpenItemClick(); });
+    file->addSeparator();
+    Item(file, QStringLiteral("Save"), [&c] { c.SaveToFile(); });
+    Item(file, QStringLiteral("Load From Parameter File"), [&m] { m.LoadParameterFileClick(); });
+    Item(file, QStringLiteral("JPEG Options"), [&m] { m.JpegOptionsClick(); });
+    file->addSeparator();
+    Item(file, QStringLiteral("Exit"), [&m] { m.close(); });
+
+    QMenu* render01 = menu(QStringLiteral("Render01"));
+    QMenu* render02 = menu(QStringLiteral("Render02"));
+    for (const MenuCaption& r : RenderMethodCaptions()) {
+        QMenu* target = r.value <= lastOfFirstRenderMenu ? render01 : render02;
+        const int n = r.value;
+        render[n] = Item(target, QString::fromLatin1(r.caption), [&c, n] { c.RenderClick(n); }, true);
+    }
+    QMenu* trans = menu(QStringLiteral("Transform"));
+    for (const MenuCaption& t : TransformCaptions()) {
+        const int n = t.value;
+        transform[n] = Item(trans, QString::fromLatin1(t.caption), [&c, n] { c.TransformClick(n); }, true);
+    }
+    QMenu* blendMenu = menu(QStringLiteral("Blend"));
+    for (const MenuCaption& b : BlendCaptions()) {
+        const int n = b.value;
+        blend[n] = Item(blendMenu, QString::fromLatin1(b.caption), [&c, n] { c.BlendClick(n); }, true);
+    }
+    QMenu* rgbMenu = menu(QStringLiteral("RGB"));
+    for (const MenuCaption& o : RgbOrderCaptions()) {
+        const int n = o.value;
+        rgb[n] = Item(rgbMenu, QString::fromLatin1(o.caption), [&c, n] { c.RgbClick(n); }, true);
+    }
+
+    QMenu* image = menu(QStringLiteral("Image"));
+    Item(image, QStringLiteral("Vantrel View"), [&m] { m.VantrelViewClick(); });
+    image->addSeparator();
+    Item(image, QStringLiteral("Zoom"), [&c] { c.Zoom1Click(); });
+    Item(image, QStringLiteral("Clear Rectangle"), [&c] { c.ClearRectangle1Click(); });
+    Item(image, QStringLiteral("Apply"), [&c] { c.Apply1Click(); });
+    Item(image, QStringLiteral("Reset"), [&c] { c.Reset1Click(); });
+    image->addSeparator();
+    inverse.append(Item(image, QStringLiteral("Inverse formula"), [&c] { c.InverseFormula1Click(); }, true));
+    julia.append(Item(image, QStringLiteral("Julia mode"), [&c] { c.JuliaMode1Click(); }, true));
+    image->addSeparator();
+    const char* rotations[] = {"Normal", "Rotate 90", "Mirror and Rotate", "Mirror"};
+    for (int n = 0; n < 4; ++n)
+        rotate[n] = Item(image, QString::fromLatin1(rotations[n]), [&c, n] { c.RotateClick(n); }, true);
+
+    QMenu* dialogs = menu(QStringLiteral("Dialogs"));
+    Item(dialogs, QStringLiteral("Formulas"), [&m] { m.FormulaButtomClick(); });
+    Item(dialogs, QStringLiteral("XY Size"), [&m] { m.XYSizeClick(); });
+    Item(dialogs, QStringLiteral("Parameters"), [&m] { m.ParametersClick(); });
+    Item(dialogs, QStringLiteral("Colors"), [&m] { m.ColorsClick(); });
+    Item(dialogs, QStringLiteral("Vantrel Parameters"), [&m] { m.VantrelParametersClick(); });
+
+    QMenu* size = menu(QStringLiteral("XYSize"));
+    size->addAction(QStringLiteral("z a  r v o _  View"))->setEnabled(false);
+    const int presets[4][2] = {{180, 120}, {320, 240}, {640, 480}, {800, 600}};
+    for (const auto& p : presets) {
+        const int w = p[0], h = p[1];
+        Item(size, QStringLiteral("%1 by %2").arg(w).arg(h), [&c, w, h] { c.SizePresetClick(w, h); });
+    }
+    size->addSeparator();
+    Item(size, QStringLiteral("XY Size [For Vantrel View]"), [&m] { m.XYSizeClick(); });
+
+    QMenu* window = menu(QStringLiteral("Window"));
+    Item(window, QStringLiteral("Cascade"), [&m] { m.mdiArea()->cascadeSubWindows(); });
+    Item(window, QStringLiteral("Tile"), [&m] { m.mdiArea()->tileSubWindows(); });
+    Item(window, QStringLiteral("Arrange Icons"), [&m] { m.WindowArrangeIconsClick(); });
+    Item(window, QStringLiteral("Minimize All"), [&m] { m.WindowMinimizeAllClick(); });
+    window->addSeparator();
+    toolbarVisible = Item(window, QStringLiteral("Toolbar Visible"), [&m] { m.ToolbarVisibleClick(); }, true);
+    Item(window, QStringLiteral("Re-Size active window"), [&c] { c.ResizeActiveWindow1Click(); });
+
+    QMenu* help = menu(QStringLiteral("Help"));
+    Item(help, QStringLiteral("Help"), [&m] { m.HelpContentsClick(); });
+    Item(help, QStringLiteral("About"), [&m] { m.HelpAboutItemClick(); });
+
+    popup = new QMenu(&c);
+    zoomIn = Item(popup, QStringLiteral("Zoom In"), [&c] { c.Zoom1Click(); });
+    Item(popup, QStringLiteral("Clear Rectangle"), [&c] { c.ClearRectangle1Click(); });
+    inverse.append(Item(popup, QStringLiteral("Inverse formula"), [&c] { c.InverseFormula1Click(); }, true));
+    julia.append(Item(popup, QStringLiteral("Julia mode"), [&c] { c.JuliaMode1Click(); }, true));
+    Item(popup, QStringLiteral("Parameters"), [&m] { m.ParametersClick(); });
+    Item(popup, QStringLiteral("Save"), [&c] { c.SaveToFile(); });
+    Item(popup, QStringLiteral("Load from parameter file"), [&m] { m.LoadParameterFileClick(); });
+}
+
+void ChildMenus::update(const ParameterSet& ps, bool rectangleExists, bool toolbarShown) {
+    for (QAction* a : julia) a->setChecked(ps.juliaMode == 1);
+    for (QAction* a : inverse) a->setChecked(ps.inverseFormula != 0);
+    CheckOnly(transform, ps.transformMode);
+    CheckOnly(blend, ps.blendMethod);
+    CheckOnly(rgb, ps.rgbOrder);
+    CheckOnly(rotate, ps.rotateMode);
+    CheckOnly(render, ps.renderMethod);
+    if (zoomIn) zoomIn->setEnabled(rectangleExists);
+    if (toolbarVisible) toolbarVisible->setChecked(toolbarShown);
+}
+
+}  // namespace zarvo

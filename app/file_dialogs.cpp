@@ -1,0 +1,63 @@
+#include "file_dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "fp_guard.h"
+
+namespace zarvo {
+
+QString FileDialogs::openParameterFile(QWidget* parent) {
+    FpStateGuard guard;
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Load From Parameter File"), QString(),
+                                        QStringLiteral("z a r v o _ Parameter Files (*.zrv)"));
+}
+
+QString FileDialogs::openPicture(QWidget* parent) {
+    FpStateGuard guard;
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(),
+                                        QStringLiteral("JPEG (*.jpg);;Bitmaps (*.bmp)"));
+}
+
+QString FileDialogs::savePicture(QWidget* parent, const QString& startName) {
+    FpStateGuard guard;
+    QFileDialog dialog(parent, QStringLiteral("Save"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("JPEG (*.jpg)"), QStringLiteral("Bitmaps (*.bmp)")});
+    dialog.setDefaultSuffix(QStringLiteral("jpg"));
+    dialog.selectFile(startName);
+    // The bitmap filter proposes its own extension.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.contains(QStringLiteral("bmp")) ? QStringLiteral("bmp")
+                                                                       : QStringLiteral("jpg"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().first();
+}
+
+QString FileDialogs::openHelpPage(QWidget* parent, const QString& helpFolder) {
+    FpStateGuard guard;
+    QFileDialog dialog(parent, QStringLiteral("Help"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Help Files (*.html)"));
+    dialog.setDirectory(helpFolder);
+    dialog.selectFile(QStringLiteral("index.html"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().first();
+}
+
+QString HelpFolder() {
+    QDir dir(QCoreApplication::applicationDirPath());
+    for (int up = 0; up < 4; ++up) {
+        if (QFileInfo::exists(dir.filePath(QStringLiteral("help/index.html"))))
+            return dir.filePath(QStringLiteral("help"));
+        if (!dir.cdUp()) break;
+    }
+    return QDir::current().filePath(QStringLiteral("help"));
+}
+
+}  // namespace zarvo

@@ -1,0 +1,165 @@
+// The main frame's commands: windows, files, drawing and help. Everything
+// that acts on a picture goes to the active fractal window.
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include "main_form.h"
+#include "mdi_child.h"
+
+namespace zarvo {
+
+TMDIChild* TMainForm::activeChild() const {
+    // The current window stays current while a tool dialog has the focus.
+    QMdiSubWindow* w = mdi_->currentSubWindow();
+    if (!w) w = mdi_->activeSubWindow();
+    return w ? dynamic_cast<TMDIChild*>(w->widget()) : nullptr;
+}
+
+QList<TMDIChild*> TMainForm::children() const {
+    QList<TMDIChild*> list;
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (auto* c = dynamic_cast<TMDIChild*>(w->widget())) list.append(c);
+    return list;
+}
+
+TMDIChild* TMainForm::createChild(const QString& mode, const QString& caption) {
+    applicationTitle = mode;
+    auto* child = new TMDIChild(*this, caption);
+    QMdiSubWindow* sub = mdi_->addSubWindow(child);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    child->show();
+    child->sizeClientArea(parameters().pictureWidth, parameters().pictureHeight);
+    connect(sub, &QObject::destroyed, this, [this] {
+        if (!closing_) UpdateMenuItems();
+    });
+    child->startFirstDraw();
+    return child;
+}
+
+TMDIChild* TMainForm::FileNewItemClick() {
+    return createChild(QStringLiteral("NEW"), QStringLiteral("Untitled") + QString::number(children().size() + 1));
+}
+
+TMDIChild* TMainForm::FileOpenItemClick() {
+    const QString path = fileDialogs_->openPicture(this);
+    if (path.isEmpty()) return nullptr;
+    return createChild(QStringLiteral("OPEN"), path);
+}
+
+void TMainForm::FileSaveItemClick() {
+    if (TMDIChild* c = activeChild()) c->SaveToFile();
+}
+
+void TMainForm::FileCloseItemClick() {
+    if (QMdiSubWindow* w = mdi_->currentSubWindow()) w->close();
+}
+
+void TMainForm::LoadParameterFileClick() {
+    TMDIChild* c = activeChild();
+    if (!c) return;
+    parameters().stopFlag = flagOn;
+    const QString path = fileDialogs_->openParameterFile(this);
+    if (path.isEmpty() || c != activeChild()) return;
+    applicationTitle = QStringLiteral("PARAM");
+    c->setWindowTitle(path);
+    c->startFirstDraw();
+}
+
+void TMainForm::ResetClick() {
+    if (TMDIChild* c = activeChild()) c->Reset1Click();
+}
+
+void TMainForm::ApplyClick() {
+    if (TMDIChild* c = activeChild()) c->Apply1Click();
+}
+
+void TMainForm::JuliaClick() {
+    if (TMDIChild* c = activeChild()) c->JuliaMode1Click();
+    else setJuliaChecked(false);
+}
+
+void TMainForm::ZoomClick() {
+    if (TMDIChild* c = activeChild()) c->Zoom1Click();
+}
+
+void TMainForm::AbortClick() { parameters().stopFlag = flagOn; }
+
+void TMainForm::HelpContentsClick() {
+    const QString page = fileDialogs_->openHelpPage(this, HelpFolder());
+    if (page.isEmpty()) return;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        reporter_.message(("No web browser could be started for " + page).toStdString());
+}
+
+void TMainForm::WindowMinimizeAllClick() {
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    for (int i = windows.size() - 1; i >= 0; --i) windows[i]->showMinimized();
+}
+
+void TMainForm::WindowArrangeIconsClick() {
+    // Minimised windows in a row along the bottom of the frame.
+    int x = 0;
+    const int bottom = mdi_->viewport()->height();
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        if (!w->isMinimized()) continue;
+        w->move(x, bottom - w->height());
+        x += w->width();
+    }
+}
+
+void TMainForm::ToolbarVisibleClick() {
+    toolBar_->setVisible(!toolBar_->isVisible());
+    action("menu:Toolbar Visible")->setChecked(toolBar_->isVisible());
+    if (TMDIChild* c = activeChild()) c->UpdateMenuItems();
+}
+
+void TMainForm::UpdateMenuItems() {
+    const bool any = !children().isEmpty();
+    for (const char* name : {"menu:&Close", "menu:&Save", "menu:&Cascade", "menu:&Tile", "menu:&Arrange Icons",
+                             "menu:&Minimize All", "tool:Save", "tool:Reset Coordinates", "tool:Parameters",
+                             "tool:XY Size", "tool:Show Formulas", "tool:Color parameters", "tool:Stop Drawing",
+                             "tool:Zoom into Rectangle", "tool:Julia Mode"})
+        action(QString::fromLatin1(name))->setEnabled(any);
+}
+
+void TMainForm::setAbortEnabled(bool on) { action("tool:Stop Drawing")->setEnabled(on); }
+void TMainForm::setZoomEnabled(bool on) { action("tool:Zoom into Rectangle")->setEnabled(on); }
+void TMainForm::setJuliaChecked(bool on) { action("tool:Julia Mode")->setChecked(on); }
+void TMainForm::showStatus(const QString& text) { statusBar()->showMessage(text); }
+
+void TMainForm::scanEnded() {
+    if (!closePending_) return;
+    for (TMDIChild* c : children())
+        if (c->scanning()) return;
+    closePending_ = false;
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    bool busy = false;
+    for (TMDIChild* c : children()) busy = busy || c->scanning();
+    if (busy) {
+        // Stop the drawing first; the frame closes once the scan has ended.
+        parameters().stopFlag = flagOn;
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    if (!children().isEmpty()) parameters().stopFlag = flagOn;
+    closing_ = true;
+    mdi_->closeAllSubWindows();
+    for (QWidget* w : {static_cast<QWidget*>(dialogs_.about), static_cast<QWidget*>(dialogs_.xySize),
+                       static_cast<QWidget*>(dialogs_.params), static_cast<QWidget*>(dialogs_.list),
+                       static_cast<QWidget*>(dialogs_.colors), static_cast<QWidget*>(dialogs_.vantrelParams),
+                       static_cast<QWidget*>(dialogs_.vantrel), static_cast<QWidget*>(dialogs_.jpeg)})
+        if (w) w->hide();
+    event->accept();
+}
+
+}  // namespace zarvo

@@ -1,0 +1,113 @@
+// The single-instance forms: their creation at start-up, the commands that
+// show and hide them, and what their buttons ask of the main frame.
+#include <QEvent>
+
+#include "main_form.h"
+#include "mdi_child.h"
+
+namespace zarvo {
+
+void TMainForm::CreateForms() {
+    dialogs_.about = new TAboutBox(this);
+    dialogs_.xySize = new TXYSize1(ps_, reporter_, this);
+    dialogs_.params = new TParams1(ps_, this);
+    dialogs_.list = new TListForm(this);
+    dialogs_.colors = new TColorForm(ps_, this);
+    dialogs_.vantrelParams = new Tvtl_params1(ps_, this);
+    dialogs_.vantrel = new TVantrel(ps_, this);
+    dialogs_.jpeg = new TJPGUnit(ps_, this);
+
+    connect(dialogs_.list, &TListForm::formulaPicked, this, [this] {
+        if (TMDIChild* c = activeChild()) c->Reset1Click();
+    });
+    dialogs_.vantrel->installEventFilter(this);
+
+#if __has_include("about_box.h")
+    connect(dialogs_.about, &TAboutBox::helpRequested, this, [this] { HelpContentsClick(); });
+#endif
+#ifdef ZARVO_REAL_PARAMS
+    connect(dialogs_.params, &TParams1::applyRequested, this, [this] { ApplyClick(); });
+#endif
+#ifdef ZARVO_REAL_XY_SIZE
+    dialogs_.xySize->vantrelVisible = [this] { return dialogs_.vantrel->isVisible(); };
+    connect(dialogs_.xySize, &TXYSize1::applyToFractal, this, [this](int, int) {
+        if (TMDIChild* c = activeChild()) c->TP01Click();
+    });
+    // GAP: applyToVantrel resizes the attractor view once it exists.
+#endif
+#if __has_include("colour_dialog.h")
+    connect(dialogs_.colors, &TColorForm::recolourRequested, this, [this] {
+        if (TMDIChild* c = activeChild()) c->ChildApplyColors();
+    });
+#endif
+}
+
+PixelFormula* TMainForm::vantrelPixelFormula() {
+    return dialogs_.vantrel ? dialogs_.vantrel->pixelFormula() : nullptr;
+}
+
+void TMainForm::VantrelViewClick() {
+    TVantrel* view = dialogs_.vantrel;
+    if (!view) return;
+    if (!view->isVisible()) {
+        ps_.vantrelFormulaMode = flagOn;
+        dialogs_.vantrelParams->hide();
+        view->show();
+        ps_.setFormulaTexts("vantrel formula", "vantrel description");
+        view->InitVantrel();
+    } else {
+        closeVantrelView();
+    }
+}
+
+void TMainForm::closeVantrelView() {
+    ps_.stopFlag = flagOn;
+    dialogs_.vantrelParams->hide();
+    dialogs_.vantrel->hide();
+    ps_.vantrelFormulaMode = 0;
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // Closing the attractor view's window is the same as switching it off.
+    if (watched == dialogs_.vantrel && event->type() == QEvent::Close && !closing_) closeVantrelView();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::VantrelParametersClick() {
+    if (dialogs_.vantrelParams) dialogs_.vantrelParams->toggle();
+}
+
+void TMainForm::ParametersClick() {
+    if (dialogs_.params) dialogs_.params->toggle();
+}
+
+void TMainForm::XYSizeClick() {
+    if (dialogs_.xySize) dialogs_.xySize->toggle();
+}
+
+void TMainForm::ColorsClick() {
+    if (dialogs_.colors) dialogs_.colors->toggle();
+}
+
+void TMainForm::JpegOptionsClick() {
+    if (dialogs_.jpeg && !children().isEmpty()) dialogs_.jpeg->toggle();
+}
+
+void TMainForm::HelpAboutItemClick() {
+    if (dialogs_.about) dialogs_.about->toggle();
+}
+
+void TMainForm::FormulaButtomClick() {
+    TMDIChild* c = activeChild();
+    TListForm* list = dialogs_.list;
+    if (!list) return;
+    if (list->isVisible()) {
+        list->hide();
+        return;
+    }
+    if (!c) return;
+    list->UpdateListView(c->view());
+    list->show();
+}
+
+}  // namespace zarvo

@@ -1,0 +1,110 @@
+// One fractal window of the main frame: its picture, its menus, its scan
+// (drawn row by row on the user-interface thread, events handled in
+// between), its mouse navigation and its start modes.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include "child_menus.h"
+#include "fractal_view.h"
+#include "mouse_navigation.h"
+
+class QScrollArea;
+class QMdiSubWindow;
+
+namespace zarvo {
+
+class TMainForm;
+class PictureArea;
+
+class TMDIChild : public QWidget {
+public:
+    TMDIChild(TMainForm& main, const QString& caption);
+    ~TMDIChild() override;
+
+    FractalView& view() { return view_; }
+    MouseNavigation& navigation() { return nav_; }
+    ChildMenus& menus() { return menus_; }
+    PictureArea& pictureArea() { return *area_; }
+    QMdiSubWindow* subWindow() const;
+
+    // The caption restored when a scan ends (the file-name part is shown).
+    QString windowCaption;
+    bool scanning() const { return scanDepth_ > 0 || view_.scanRunning != 0; }
+
+    // Start of the window, 10 ms after creation (Timer1): reads the start
+    // mode from the main frame and does its work. Also restarted by the main
+    // frame to load a parameter file into this window.
+    void startFirstDraw();
+    void FormPaint();
+    void Timer2Timer();
+
+    // Draws the whole picture. Returns what the scan reached.
+    ScanResult UpdateFractal();
+    void Abort();
+    // Recolours from the stored planes, or redraws a picture too large for them.
+    void ChildApplyColors();
+
+    // Commands of the window's menus.
+    void Zoom1Click();
+    void ClearRectangle1Click();
+    void Apply1Click() { UpdateFractal(); }
+    void Reset1Click();
+    void InverseFormula1Click();
+    void JuliaMode1Click();
+    void RotateClick(int mode);
+    void RenderClick(int method);
+    void TransformClick(int mode);
+    void BlendClick(int method);
+    void RgbClick(int order);
+    void SizePresetClick(int width, int height);
+    void TP01Click();
+    void ResizeActiveWindow1Click();
+    void SaveToFile();
+    void UpdateMenuItems();
+    void PopupMenu(const QPoint& globalPos);
+
+    // Mouse on the picture, in picture pixels.
+    void Image1MouseDown(PicturePoint p, int shift);
+    void Image1MouseMove(PicturePoint p);
+    void Image1MouseUp(PicturePoint p, int shift);
+
+    // Sizes the client area to the picture, at most 800 x 600 (the rest is
+    // reached by scrolling) when the picture is larger than that.
+    void sizeClientArea(int width, int height);
+
+    // Shows the work picture in the client area (during a scan) or makes it
+    // the window's own picture (at the end).
+    void showWorkBitmap();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class ChildScanHooks;
+    void prepareForScan();
+    void scanEnded(const std::string& fault);
+    void startNew();
+    void startOpen();
+    void startParam();
+    void setPictureSize(int width, int height);
+    QString fileNamePart(const QString& caption) const;
+
+    TMainForm& main_;
+    ParameterSet& ps_;
+    FractalView view_;
+    MouseNavigation nav_;
+    ChildMenus menus_;
+    QScrollArea* scroll_;
+    PictureArea* area_;
+    QTimer Timer1;
+    QTimer Timer2;
+    int scanDepth_ = 0;
+    PicturePoint lastMove_{-1000000, -1000000};
+};
+
+}  // namespace zarvo
