@@ -208,4 +208,9 @@ void TColorForm::beforeHide() {
     emit recolourRequested();
 }
 
+QPoint TColorForm::homeSpot(const QRect& frame, const QSize& size) const {
+    // Bottom left, where it covers least of the pictures.
+    return {frame.left() + 16, frame.bottom() - size.height() - 40};
+}
+
 }  // namespace zarvo

@@ -43,6 +43,7 @@ signals:
     void recolourRequested();
 
 protected:
+    QPoint homeSpot(const QRect& frame, const QSize& size) const override;
     void beforeShow() override { loadFields(); }
     void afterShow() override;
     void beforeHide() override;

@@ -126,4 +126,8 @@ void TXYSize1::applyToZarvoView() {
     emit applyToFractal(fieldWidth(), fieldHeight());
 }
 
+QPoint TXYSize1::homeSpot(const QRect& frame, const QSize& size) const {
+    return alongRightEdge(frame, size, 330);
+}
+
 }  // namespace zarvo

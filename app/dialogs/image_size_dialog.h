@@ -56,6 +56,7 @@ signals:
     void applyToVantrel();
 
 protected:
+    QPoint homeSpot(const QRect& frame, const QSize& size) const override;
     void beforeShow() override { loadFields(); }
 
 private:

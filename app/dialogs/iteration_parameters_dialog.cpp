@@ -96,4 +96,8 @@ void TParams1::takeValues(ParameterSet& ps) const {
     ps.strands = strands_.take(dStrands);
 }
 
+QPoint TParams1::homeSpot(const QRect& frame, const QSize& size) const {
+    return alongRightEdge(frame, size, 100);
+}
+
 }  // namespace zarvo

@@ -32,6 +32,7 @@ signals:
     void applyRequested();
 
 protected:
+    QPoint homeSpot(const QRect& frame, const QSize& size) const override;
     void beforeShow() override { loadFields(); }
 
 private:

@@ -69,4 +69,8 @@ void TJPGUnit::OKClick() {
     hide();
 }
 
+QPoint TJPGUnit::homeSpot(const QRect& frame, const QSize& size) const {
+    return alongRightEdge(frame, size, 500);
+}
+
 }  // namespace zarvo

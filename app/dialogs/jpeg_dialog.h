@@ -25,6 +25,7 @@ public:
     void OKClick();
 
 protected:
+    QPoint homeSpot(const QRect& frame, const QSize& size) const override;
     void afterShow() override { loadFields(); }
 
 private:

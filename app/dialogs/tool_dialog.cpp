@@ -1,5 +1,7 @@
 #include "tool_dialog.h"
 
+#include <QScreen>
+
 namespace zarvo {
 
 ToolDialog::ToolDialog(const QString& caption, QWidget* parent) : QDialog(parent) {
@@ -17,10 +19,35 @@ void ToolDialog::toggle() {
         return;
     }
     beforeShow();
+    placeFirstTime();
     show();
     raise();
     activateWindow();
     afterShow();
+}
+
+QPoint ToolDialog::homeSpot(const QRect&, const QSize&) const { return {}; }
+
+QPoint ToolDialog::alongRightEdge(const QRect& frame, const QSize& size, int top) {
+    constexpr int margin = 16;
+    return {frame.right() - size.width() - margin, frame.top() + top};
+}
+
+void ToolDialog::placeFirstTime() {
+    if (placed_) return;
+    placed_ = true;
+    QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!main || !main->isVisible()) return;
+    adjustSize();
+    QPoint spot = homeSpot(main->frameGeometry(), size());
+    if (spot.isNull()) return;
+    // Keep the whole dialog on the screen.
+    if (const QScreen* s = main->screen()) {
+        const QRect avail = s->availableGeometry();
+        spot.setX(qBound(avail.left(), spot.x(), qMax(avail.left(), avail.right() - width())));
+        spot.setY(qBound(avail.top(), spot.y(), qMax(avail.top(), avail.bottom() - height())));
+    }
+    move(spot);
 }
 
 void ToolDialog::reject() {

@@ -19,10 +19,22 @@ public:
     void reject() override;
 
 protected:
+    // Where the dialog first appears, given the main window's frame in
+    // screen coordinates and the dialog's own size; a null point leaves the
+    // toolkit's choice (centred over the main window). Later shows keep
+    // wherever the user moved the dialog.
+    virtual QPoint homeSpot(const QRect& frame, const QSize& size) const;
+    // Near the right edge of the frame, `top` pixels below its top.
+    static QPoint alongRightEdge(const QRect& frame, const QSize& size, int top);
+
     // Hooks around showing and hiding; by default they do nothing.
     virtual void beforeShow() {}
     virtual void afterShow() {}
     virtual void beforeHide() {}
+
+private:
+    void placeFirstTime();
+    bool placed_ = false;
 };
 
 }  // namespace zarvo
