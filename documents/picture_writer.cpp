@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <sys/stat.h>
 
 namespace zarvo {
 
@@ -26,13 +27,20 @@ void PutLe32(std::vector<uint8_t>& out, uint32_t v) {
     PutLe16(out, v >> 16);
 }
 
+// Removes a half-written picture, but never a device or anything else that
+// is not a plain file.
+void RemoveIfPlainFile(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) std::remove(path.c_str());
+}
+
 // Closes f; on any failure removes the file and describes it.
 bool Finish(std::FILE* f, bool written, const std::string& path, std::string* error) {
     const int writeErrno = errno;
     const bool closed = std::fclose(f) == 0;
     if (written && closed) return true;
     SetError(error, "Cannot write " + path + ": " + std::strerror(written ? errno : writeErrno));
-    std::remove(path.c_str());
+    RemoveIfPlainFile(path);
     return false;
 }
 
@@ -135,7 +143,7 @@ bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool
     if (setjmp(err.jump)) {
         jpeg_destroy_compress(&cinfo);
         std::fclose(f);
-        std::remove(path.c_str());
+        RemoveIfPlainFile(path);
         SetError(error, "Cannot write " + path + ": " + err.message);
         return false;
     }

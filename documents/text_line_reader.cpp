@@ -1,5 +1,9 @@
 #include "text_line_reader.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 namespace zarvo {
 
 namespace {
@@ -13,6 +17,11 @@ TextLineReader::~TextLineReader() { close(); }
 bool TextLineReader::open(const std::string& path) {
     close();
     file_ = std::fopen(path.c_str(), "rb");
+    struct stat st;
+    if (file_ && fstat(fileno(file_), &st) == 0 && S_ISDIR(st.st_mode)) {
+        close();
+        errno = EISDIR;
+    }
     ended_ = false;
     failed_ = false;
     linesRead_ = 0;

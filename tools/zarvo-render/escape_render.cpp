@@ -54,9 +54,10 @@ int RunEscapeRender(const RenderOptions& o) {
     CollectingReporter messages;
     FractalView view(ps, messages);
     if (!o.plugin.empty()) view.pluginFileName = o.plugin;
+    AttractorSide attractor(view);
 
     // The first window after start-up.
-    if (!StartNewWindow(view)) {
+    if (!StartNewWindow(view, attractor)) {
         return Fail(exitUsageOrFile, "cannot load plug-in " + view.pluginFileName + ": " + view.plugin.loadError());
     }
 
@@ -72,6 +73,7 @@ int RunEscapeRender(const RenderOptions& o) {
                                            std::to_string(loaded.errorLine));
     }
     view.formulaIndexAtScan = ps.formulaIndex;
+    attractor.ParametersLoaded();
     if (!view.InitializeMainDLL()) {
         return Fail(exitUsageOrFile, "cannot load plug-in " + view.pluginFileName + ": " + view.plugin.loadError());
     }

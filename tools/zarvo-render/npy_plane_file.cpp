@@ -1,5 +1,6 @@
 #include "npy_plane_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -50,9 +51,11 @@ bool NpyPlaneFile::open(const std::string& path, int width, int height, std::str
     if (std::fwrite(header.data(), 1, header.size(), file_) != header.size() || std::fflush(file_) != 0 ||
         ftruncate(fileno(file_), static_cast<off_t>(total)) != 0) {
         *error = "cannot write planes file " + path + ": " + std::strerror(errno);
+        struct stat st;
+        const bool plainFile = fstat(fileno(file_), &st) == 0 && S_ISREG(st.st_mode);
         std::fclose(file_);
         file_ = nullptr;
-        std::remove(path.c_str());
+        if (plainFile) std::remove(path.c_str());
         return false;
     }
     rowA_.assign(static_cast<size_t>(width) * 8, 0);

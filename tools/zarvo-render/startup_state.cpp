@@ -1,21 +1,48 @@
 #include "startup_state.h"
 
+#ifdef ZARVO_HAVE_ATTRACTOR
+#include "dialog_values.h"
+#include "vantrel_engine.h"
+#include "vtl_draw.h"
+#endif
+
 namespace zarvo {
 
-namespace {
+#ifdef ZARVO_HAVE_ATTRACTOR
 
-// The attractor view's own start values (its InitVantrel). Kept here until
-// the attractor library offers the operation itself.
-void InitAttractorState(ParameterSet& ps) {
-    ps.stopFlag = flagOn;
-    ps.drawRandom = flagOn;
-    ps.invert = 0;
-    ps.squareRoot = 0;
+struct AttractorSide::Parts {
+    explicit Parts(ParameterSet& ps) : engine(ps, quiet), pixel(engine) {}
+    SilentReporter quiet;
+    vantrel::VantrelEngine engine;
+    vantrel::VtlDrawFormula pixel;
+};
+
+AttractorSide::AttractorSide(FractalView& view) : view_(view), parts_(std::make_unique<Parts>(view.ps)) {
+    view_.vantrelPixel = &parts_->pixel;
+}
+
+void AttractorSide::OpenView() { parts_->engine.OpenView(); }
+
+void AttractorSide::ParametersLoaded() { vantrel::Parameters1Update(view_.ps); }
+
+#else
+
+// Without the attractor library: the fields the view's opening sets, and no
+// per-pixel attractor formula (such pixels stay empty).
+struct AttractorSide::Parts {};
+
+AttractorSide::AttractorSide(FractalView& view) : view_(view) {}
+
+void AttractorSide::OpenView() {
+    ParameterSet& ps = view_.ps;
+    ps.vantrelFormulaMode = flagOn;
+    ps.setFormulaTexts("vantrel formula", "vantrel description");
+    ps.stopFlag = ps.drawRandom = flagOn;
+    ps.invert = ps.squareRoot = 0;
     ps.vtlZoom = ps.vtlSelZoom = 0.05;
     ps.vtlXMin = ps.vtlYMin = ps.vtlSelXMin = ps.vtlSelYMin = -1.0;
     ps.vtlXMax = ps.vtlYMax = ps.vtlSelXMax = ps.vtlSelYMax = 1.0;
-    ps.vtlXCentre = (ps.vtlXMax - ps.vtlXMin) / 2 + ps.vtlXMin;
-    ps.vtlYCentre = (ps.vtlYMax - ps.vtlYMin) / 2 + ps.vtlYMin;
+    ps.vtlXCentre = ps.vtlYCentre = 0.0;
     ps.vtlWidth = defaultWidth;
     ps.vtlHeight = defaultHeight;
     ps.vtlRed = ps.vtlGreen = ps.vtlBlue = 1.0;
@@ -32,15 +59,15 @@ void InitAttractorState(ParameterSet& ps) {
     ps.varHorseshoe = ps.varPolar = ps.varBent = ps.varInversion = 0;
 }
 
-}  // namespace
+void AttractorSide::ParametersLoaded() { view_.ps.AAStart = view_.ps.AA; }
 
-void OpenAttractorView(ParameterSet& ps) {
-    ps.vantrelFormulaMode = flagOn;
-    ps.setFormulaTexts("vantrel formula", "vantrel description");
-    InitAttractorState(ps);
+#endif
+
+AttractorSide::~AttractorSide() {
+    if (view_.vantrelPixel && parts_) view_.vantrelPixel = nullptr;
 }
 
-bool StartNewWindow(FractalView& view) {
+bool StartNewWindow(FractalView& view, AttractorSide& attractor) {
     ParameterSet& ps = view.ps;
     FormCreate(ps);
     ps.pictureWidth = defaultWidth;
@@ -48,7 +75,7 @@ bool StartNewWindow(FractalView& view) {
     view.DrawDefaultImage();
     ResetCoordinates(ps);
     if (!view.InitializeMainDLL()) return false;
-    OpenAttractorView(ps);
+    attractor.OpenView();
     return true;
 }
 

@@ -1,0 +1,224 @@
+// zarvo-render run as a program: its exit statuses, its messages and the
+// files it writes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "fractal_view.h"
+#include "npy_plane_file.h"
+#include "parameter_file.h"
+#include "render_options.h"
+#include "startup_state.h"
+#include "test_support.h"
+
+namespace zarvo {
+namespace {
+
+using test::FileExists;
+using test::TempFolder;
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class RenderTool : public ::testing::Test {
+protected:
+    ToolRun run(const std::string& args) {
+        const std::string cmd = std::string(ZARVO_RENDER) + " " + args + " >" + tmp.file("out.txt") + " 2>" +
+                                tmp.file("err.txt") + " </dev/null";
+        const int raw = std::system(cmd.c_str());
+        ToolRun r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = test::ReadFile(tmp.file("out.txt"));
+        r.err = test::ReadFile(tmp.file("err.txt"));
+        return r;
+    }
+    // A picture of the test plug-in's formula `formula`.
+    std::string paramFile(int formula, const std::string& name = "p.zrv") {
+        ParameterSet ps;
+        test::SetUpPicture(ps);
+        ps.formulaIndex = formula;
+        std::string error;
+        EXPECT_TRUE(WriteParameterFile(ps, tmp.file(name), &error)) << error;
+        return tmp.file(name);
+    }
+    std::string plugin() const { return std::string("--plugin ") + TEST_FORMULA_PLUGIN; }
+
+    TempFolder tmp;
+};
+
+TEST_F(RenderTool, WritesThePictureAndSaysNothing) {
+    const std::string p = paramFile(1);
+    const ToolRun r = run(plugin() + " -s 33x17 " + p);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string bmp = test::ReadFile(tmp.file("p.bmp"));  // default: beside, with .bmp
+    ASSERT_GT(bmp.size(), 26u);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<uint8_t>(bmp[18]), 33);
+    EXPECT_EQ(static_cast<uint8_t>(bmp[22]), 17);
+}
+
+TEST_F(RenderTool, JpegOutputProgressiveUnlessBaseline) {
+    const std::string p = paramFile(1);
+    ASSERT_EQ(run(plugin() + " -o " + tmp.file("a.JPEG") + " -q 50 " + p).status, 0);
+    ASSERT_EQ(run(plugin() + " --output=" + tmp.file("b.jpg") + " --baseline " + p).status, 0);
+    const std::string a = test::ReadFile(tmp.file("a.JPEG"));
+    const std::string b = test::ReadFile(tmp.file("b.jpg"));
+    EXPECT_NE(a.find("\xFF\xC2"), std::string::npos);
+    EXPECT_NE(b.find("\xFF\xC0"), std::string::npos);
+    EXPECT_EQ(b.find("\xFF\xC2"), std::string::npos);
+}
+
+TEST_F(RenderTool, BadUsageAndFilesGiveStatus1NamingTheCause) {
+    const std::string p = paramFile(1);
+    for (const std::string& args : {std::string("-s 0x10 ") + p, std::string("-s 16385x2 ") + p,
+                                    std::string("-q 101 ") + p, std::string("--frobnicate ") + p,
+                                    std::string("-o x.png ") + p, std::string(""), p + " " + p}) {
+        const ToolRun r = run(plugin() + " " + args);
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_NE(r.err.find("zarvo-render:"), std::string::npos) << args;
+    }
+    ToolRun r = run(plugin() + " " + tmp.file("missing.zrv"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("missing.zrv"), std::string::npos);
+
+    r = run(plugin() + " -o " + tmp.file("no/such/folder.bmp") + " " + p);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("no/such/folder.bmp"), std::string::npos);
+
+    r = run("--plugin " + tmp.file("absent.zvo") + " " + p);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("absent.zvo"), std::string::npos);
+    EXPECT_FALSE(FileExists(tmp.file("p.bmp")));
+}
+
+TEST_F(RenderTool, HelpIsStatus0) {
+    const ToolRun r = run("--help");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Usage: zarvo-render"), std::string::npos);
+}
+
+TEST_F(RenderTool, UnconvertibleParameterFileIsStatus2WithTheLine) {
+    const std::string p = paramFile(1);
+    std::vector<std::string> lines = test::CrLfLines(test::ReadFile(p));
+    lines[19] = "lots";
+    test::WriteFile(p, test::CrLfText(lines));
+    const ToolRun r = run(plugin() + " " + p);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Error reading parameter file"), std::string::npos);
+    EXPECT_NE(r.err.find("line 20"), std::string::npos);
+    EXPECT_FALSE(FileExists(tmp.file("p.bmp")));
+}
+
+TEST_F(RenderTool, FloatingPointFaultIsStatus3AndThePictureIsStillWritten) {
+    const std::string p = paramFile(2);
+    const ToolRun r = run(plugin() + " -s 20x10 " + p);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find("Floating point division by zero"), std::string::npos) << r.err;
+    EXPECT_TRUE(FileExists(tmp.file("p.bmp")));
+}
+
+TEST_F(RenderTool, AttractorModeIsParsedAndDispatched) {
+    const ToolRun r = run("--attractor " + tmp.file("a.vtl") + " --steps 1000 --seed 7 -s 30x20");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.status, 2);
+    EXPECT_EQ(run("--attractor " + tmp.file("a.vtl")).status, 1);  // no --steps
+}
+
+TEST_F(RenderTool, WriteParamsWritesWhatSaveWrites) {
+    const std::string p = paramFile(1);
+    ASSERT_EQ(run(plugin() + " --write-params " + tmp.file("again.zrv") + " " + p).status, 0);
+    const std::vector<std::string> lines = test::CrLfLines(test::ReadFile(tmp.file("again.zrv")));
+    ASSERT_EQ(lines.size(), 190u);
+    EXPECT_EQ(lines[4], "z*z+c");  // the plug-in's title after binding
+    EXPECT_EQ(lines[186], "0");
+}
+
+// Reads an .npy file written by --planes: checks the header, returns values.
+std::vector<double> ReadPlanes(const std::string& path, int width, int height) {
+    const std::string b = test::ReadFile(path);
+    const std::string header = NpyPlaneFile::Header(width, height);
+    EXPECT_EQ(b.compare(0, header.size(), header), 0);
+    EXPECT_EQ(header.size() % 64, 0u);
+    EXPECT_NE(header.find("'descr': '<f8'"), std::string::npos);
+    EXPECT_NE(header.find("'shape': (2, " + std::to_string(height) + ", " + std::to_string(width) + ")"),
+              std::string::npos);
+    const size_t count = 2u * static_cast<size_t>(width) * height;
+    EXPECT_EQ(b.size(), header.size() + count * 8);
+    std::vector<double> v(count);
+    if (b.size() == header.size() + count * 8) std::memcpy(v.data(), b.data() + header.size(), count * 8);
+    return v;
+}
+
+TEST_F(RenderTool, PlanesHoldTheResultsRowByRow) {
+    const std::string p = paramFile(1);
+    ASSERT_EQ(run(plugin() + " -s 40x30 --planes " + tmp.file("p.npy") + " " + p).status, 0);
+    const std::vector<double> planes = ReadPlanes(tmp.file("p.npy"), 40, 30);
+
+    // The same picture drawn here, with the window's own planes.
+    ParameterSet ps;
+    SilentReporter quiet;
+    FractalView view(ps, quiet);
+    view.pluginFileName = TEST_FORMULA_PLUGIN;
+    AttractorSide attractor(view);
+    ASSERT_TRUE(StartNewWindow(view, attractor));
+    ps.drawRandom = 0;
+    ASSERT_TRUE(LoadParameters(ps, p, quiet).ok());
+    attractor.ParametersLoaded();
+    ASSERT_TRUE(view.InitializeMainDLL());
+    ps.pictureWidth = 40;
+    ps.pictureHeight = 30;
+    ScanHooks none;
+    ASSERT_TRUE(view.UpdateFractal(none).completed);
+    int differing = 0;
+    for (int row = 0; row < 30; ++row)
+        for (int col = 0; col < 40; ++col) {
+            differing += planes[static_cast<size_t>(row) * 40 + col] != view.planeA(col, row);
+            differing += planes[1200 + static_cast<size_t>(row) * 40 + col] != view.planeB(col, row);
+        }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(RenderTool, PlanesOfPicturesWiderThanTheWindowPlanes) {
+    const std::string p = paramFile(1);
+    ASSERT_EQ(run(plugin() + " -s 700x3 --planes " + tmp.file("w.npy") + " " + p).status, 0);
+    const std::vector<double> planes = ReadPlanes(tmp.file("w.npy"), 700, 3);
+    int nonZero = 0;
+    for (size_t i = 2 * 700; i < 3 * 700; ++i) nonZero += planes[i] != 0.0;  // last row of plane A
+    EXPECT_GT(nonZero, 0);
+}
+
+TEST_F(RenderTool, PlanesOfAFaultEndedScanAreZeroWhereNothingWasComputed) {
+    const std::string p = paramFile(2);
+    ASSERT_EQ(run(plugin() + " -s 8x4 --planes " + tmp.file("f.npy") + " " + p).status, 3);
+    for (double v : ReadPlanes(tmp.file("f.npy"), 8, 4)) EXPECT_EQ(v, 0.0);
+}
+
+TEST(RenderOptions, SizesAndOutputNames) {
+    int w = 0, h = 0;
+    EXPECT_TRUE(ParsePictureSize("16384x1", &w, &h));
+    EXPECT_EQ(w, 16384);
+    EXPECT_FALSE(ParsePictureSize("16385x1", &w, &h));
+    EXPECT_FALSE(ParsePictureSize("10x0", &w, &h));
+    EXPECT_FALSE(ParsePictureSize("10x", &w, &h));
+    EXPECT_FALSE(ParsePictureSize("-1x5", &w, &h));
+    EXPECT_FALSE(ParsePictureSize("10x5x", &w, &h));
+
+    RenderOptions o;
+    std::string error;
+    const char* argv[] = {"zarvo-render", "dir.v2/sea.zrv"};
+    ASSERT_TRUE(ParseRenderCommandLine(2, argv, &o, &error)) << error;
+    EXPECT_EQ(o.output, "dir.v2/sea.bmp");
+    EXPECT_EQ(o.width, 180);
+    EXPECT_EQ(o.height, 120);
+    EXPECT_EQ(o.quality, 85);
+    EXPECT_FALSE(o.baseline);
+}
+
+}  // namespace
+}  // namespace zarvo
