@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "attractor_fixture.h"
+#include "number_format.h"
+#include "vtl_file.h"
+
+namespace zarvo::vantrel::testing {
+namespace {
+
+// Switches the numeric locale for one test and back.
+class NumericLocale {
+public:
+    explicit NumericLocale(const char* name) : old_(std::setlocale(LC_NUMERIC, nullptr)) {
+        ok = std::setlocale(LC_NUMERIC, name) != nullptr;
+    }
+    ~NumericLocale() { std::setlocale(LC_NUMERIC, old_.c_str()); }
+    bool ok = false;
+
+private:
+    std::string old_;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t end = text.find("\r\n", pos);
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines, size_t count) {
+    std::string t;
+    for (size_t i = 0; i < count && i < lines.size(); ++i) t += lines[i] + "\r\n";
+    return t;
+}
+
+// A state where every saved value differs from the defaults.
+void FillState(ParameterSet& ps) {
+    ps.formulaIndex = 63;
+    ps.vtlZoom = 0.125;
+    ps.vtlXCentre = -1.5;
+    ps.vtlXMax = 14.5;
+    ps.vtlYCentre = 2.25;
+    ps.vtlYMax = 12.75;
+    ps.vtlRed = -40;
+    ps.vtlGreen = 60;
+    ps.vtlBlue = 180;
+    ps.vtlFactor1 = 33;
+    ps.vtlFactor2 = 0.37;
+    ps.randomFactor = 4.2;
+    ps.squareRoot = flagOn;
+    for (int k = 1; k <= 60; ++k) {
+        ps.af[k] = std::sin(k * 1.3) * 1.7;
+        ps.bf[k] = -1e-7 * k;
+    }
+    ps.AASet = 0.123456789012345678;
+    ps.AA = 99;
+    ps.BB = 0.9876;
+    ps.colorMix = flagOn;
+    ps.expansion = 0;
+    ps.modulas = flagOn;
+    ps.cRe = 3.25;
+    ps.cIm = -7.5e-3;
+    ps.varNone = 0;
+    ps.varLinear = flagOn;
+    ps.varSwirl = flagOn;
+    ps.varInversion = flagOn;
+}
+
+// What a value reads back as after the 15-digit text.
+double Rounded15(double v) {
+    double r = 0;
+    ParseGeneralReal(FormatGeneral15(v, '.'), '.', r);
+    return r;
+}
+
+void ExpectSameState(const ParameterSet& a, const ParameterSet& b) {
+    EXPECT_EQ(a.formulaIndex, b.formulaIndex);
+    const std::vector<double ParameterSet::*> reals = {&ParameterSet::vtlZoom, &ParameterSet::vtlXCentre, &ParameterSet::vtlXMax, &ParameterSet::vtlYCentre,
+                   &ParameterSet::vtlYMax, &ParameterSet::vtlRed, &ParameterSet::vtlGreen, &ParameterSet::vtlBlue,
+                   &ParameterSet::vtlFactor1, &ParameterSet::vtlFactor2, &ParameterSet::randomFactor,
+                   &ParameterSet::AASet, &ParameterSet::BB, &ParameterSet::cRe, &ParameterSet::cIm};
+    for (auto f : reals) {
+        EXPECT_EQ(Rounded15(a.*f), b.*f);
+    }
+    for (int k = 1; k <= 60; ++k) {
+        EXPECT_EQ(Rounded15(a.af[k]), b.af[k]) << k;
+        EXPECT_EQ(Rounded15(a.bf[k]), b.bf[k]) << k;
+    }
+    EXPECT_EQ(b.AA, b.AASet);
+    EXPECT_EQ(b.juliaRe, b.cRe);
+    EXPECT_EQ(b.juliaIm, b.cIm);
+    const std::vector<int32_t ParameterSet::*> flags = {&ParameterSet::squareRoot, &ParameterSet::colorMix, &ParameterSet::expansion, &ParameterSet::modulas,
+                   &ParameterSet::varNone, &ParameterSet::varLinear, &ParameterSet::varSinusoidal,
+                   &ParameterSet::varSpherical, &ParameterSet::varSwirl, &ParameterSet::varHorseshoe,
+                   &ParameterSet::varPolar, &ParameterSet::varBent, &ParameterSet::varInversion};
+    for (auto f : flags) {
+        EXPECT_EQ(a.*f != 0 ? flagOn : 0, b.*f);
+    }
+}
+
+class VtlFileTest : public AttractorTest {
+protected:
+    std::string TempPath(const std::string& name) { return ::testing::TempDir() + name; }
+    std::string ReadAll(const std::string& path) {
+        std::ifstream f(path, std::ios::binary);
+        std::ostringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+};
+
+TEST_F(VtlFileTest, LayoutOfTheWrittenFile) {
+    FillState(ps);
+    const std::vector<std::string> lines = Lines(VtlFileText(ps, '.'));
+    ASSERT_EQ(lines.size(), 150u);
+    EXPECT_EQ(lines[0], "z a r v o_ v0.1");
+    EXPECT_EQ(lines[1], "63");
+    EXPECT_EQ(lines[2], "0.125");
+    EXPECT_EQ(lines[7], "-40");
+    EXPECT_EQ(lines[11], "0.37");
+    EXPECT_EQ(lines[13], "1");          // square root
+    EXPECT_EQ(lines[15], "-1E-7");      // bf[1]
+    EXPECT_EQ(lines[134], "0.123456789012346");  // AASet, 15 digits
+    EXPECT_EQ(lines[136], "1");         // Color Mix
+    EXPECT_EQ(lines[137], "0");         // Expansion
+    EXPECT_EQ(lines[139], "3.25");      // start x
+    EXPECT_EQ(lines[140], "-0.0075");
+    EXPECT_EQ(lines[141], "0");         // None
+    EXPECT_EQ(lines[142], "1");         // Linear
+    EXPECT_EQ(lines[145], "1");         // Swirl
+    EXPECT_EQ(lines[149], "1");         // Inversion
+}
+
+TEST_F(VtlFileTest, RoundTripUnderBothSeparators) {
+    NumericLocale comma("de_DE.UTF-8");
+    ASSERT_TRUE(comma.ok) << "a decimal-comma locale (package locales-all) is needed";
+    ASSERT_EQ(LocaleDecimalSeparator(), ',');
+    FillState(ps);
+    const std::string path = TempPath("comma.vtl");
+    std::string error;
+    ASSERT_TRUE(WriteVtlFile(ps, path, error)) << error;
+    const std::string text = ReadAll(path);
+    EXPECT_NE(text.find("0,125\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("0.125"), std::string::npos);
+
+    {
+        NumericLocale point("C");
+        ParameterSet loaded;
+        CollectingReporter rep;
+        const VtlReadResult r = LoadParameterFile(loaded, path, rep);
+        EXPECT_TRUE(r.ok());
+        EXPECT_TRUE(rep.messages.empty());
+        ExpectSameState(ps, loaded);
+
+        // And back: written with a point, read under the comma locale.
+        ASSERT_TRUE(WriteVtlFile(loaded, path, error));
+        EXPECT_NE(ReadAll(path).find("0.125\r\n"), std::string::npos);
+    }
+    ParameterSet again;
+    const VtlReadResult r2 = LoadParameterFile(again, path, reporter);
+    EXPECT_TRUE(r2.ok());
+    ExpectSameState(ps, again);
+    std::remove(path.c_str());
+}
+
+TEST_F(VtlFileTest, TenLineFile) {
+    FillState(ps);
+    const std::string ten = Join(Lines(VtlFileText(ps, '.')), 10);
+    ParameterSet loaded;
+    loaded.vtlFactor1 = 7;
+    loaded.af[1] = 11;
+    loaded.bf[60] = 12;
+    loaded.AASet = 13;
+    loaded.BB = 14;
+    loaded.varBent = flagOn;
+    CollectingReporter rep;
+    const VtlReadResult r = ReadVtlText(loaded, ten, "ten.vtl", rep);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.missingMessages, 124);
+    ASSERT_EQ(rep.messages.size(), 124u);
+    EXPECT_EQ(rep.messages[0], "Missing variable in parameter file: ten.vtl using defaults");
+    // Formula, view and tints restored.
+    EXPECT_EQ(loaded.formulaIndex, 63);
+    EXPECT_EQ(loaded.vtlZoom, 0.125);
+    EXPECT_EQ(loaded.vtlYMax, 12.75);
+    EXPECT_EQ(loaded.vtlBlue, 180);
+    // Everything else kept, the start point defaulted.
+    EXPECT_EQ(loaded.vtlFactor1, 7);
+    EXPECT_EQ(loaded.af[1], 11);
+    EXPECT_EQ(loaded.bf[60], 12);
+    EXPECT_EQ(loaded.AASet, 13);
+    EXPECT_EQ(loaded.BB, 14);
+    EXPECT_EQ(loaded.varBent, flagOn);
+    EXPECT_EQ(loaded.cRe, 5.0);
+    EXPECT_EQ(loaded.cIm, 5.0);
+    EXPECT_EQ(loaded.juliaRe, 5.0);
+    EXPECT_EQ(loaded.juliaIm, 5.0);
+}
+
+TEST_F(VtlFileTest, EmptyLineResumesOnTheNextLine) {
+    FillState(ps);
+    std::vector<std::string> lines = Lines(VtlFileText(ps, '.'));
+    lines[11] = "";  // vtlFactor2 missing: kept, the next value reads the next line
+    ParameterSet loaded;
+    loaded.vtlFactor2 = 0.5;
+    CollectingReporter rep;
+    const VtlReadResult r = ReadVtlText(loaded, Join(lines, 150), "x.vtl", rep);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.missingMessages, 1);
+    EXPECT_EQ(loaded.vtlFactor2, 0.5);
+    EXPECT_EQ(loaded.randomFactor, 4.2);
+    EXPECT_EQ(loaded.varInversion, flagOn);
+}
+
+TEST_F(VtlFileTest, FlagsAndBadNumbers) {
+    FillState(ps);
+    std::vector<std::string> lines = Lines(VtlFileText(ps, '.'));
+    lines[13] = "-1";    // square root: only "1" is on
+    lines[136] = "true";  // Color Mix
+    lines[16] = "1.5x";   // af[2] does not convert
+    ParameterSet loaded;
+    loaded.af[2] = 77;
+    loaded.bf[2] = 78;
+    loaded.colorMix = flagOn;
+    loaded.squareRoot = flagOn;
+    CollectingReporter rep;
+    const VtlReadResult r = ReadVtlText(loaded, Join(lines, 150), "bad.vtl", rep);
+    EXPECT_EQ(r.status, VtlReadResult::Status::BadNumber);
+    EXPECT_EQ(r.badLine, 17);
+    ASSERT_EQ(rep.messages.size(), 1u);
+    EXPECT_EQ(rep.messages[0], "Error reading parameter file");
+    EXPECT_EQ(loaded.squareRoot, 0);       // read before the error
+    EXPECT_EQ(loaded.af[1], Rounded15(ps.af[1]));
+    EXPECT_EQ(loaded.af[2], 77);           // the bad line and everything after keep their values
+    EXPECT_EQ(loaded.bf[2], 78);
+    EXPECT_EQ(loaded.colorMix, flagOn);
+
+    lines[16] = Lines(VtlFileText(ps, '.'))[16];
+    ParameterSet second;
+    ReadVtlText(second, Join(lines, 150), "flags.vtl", rep);
+    EXPECT_EQ(second.colorMix, 0);
+}
+
+TEST_F(VtlFileTest, LineEndsAndUnopenableFile) {
+    FillState(ps);
+    std::string text = VtlFileText(ps, '.');
+    std::string lf;
+    for (char c : text) {
+        if (c != '\r') lf += c;
+    }
+    ParameterSet loaded;
+    CollectingReporter rep;
+    EXPECT_TRUE(ReadVtlText(loaded, lf, "lf.vtl", rep).ok());
+    EXPECT_TRUE(rep.messages.empty());
+    ExpectSameState(ps, loaded);
+
+    ParameterSet untouched;
+    untouched.formulaIndex = 9;
+    const VtlReadResult r = LoadParameterFile(untouched, TempPath("does-not-exist.vtl"), rep);
+    EXPECT_EQ(r.status, VtlReadResult::Status::CannotOpen);
+    EXPECT_EQ(untouched.formulaIndex, 9);
+    EXPECT_EQ(untouched.cRe, 5.0);
+}
+
+TEST(VtlNames, SaveCommandNames) {
+    EXPECT_EQ(PictureExtension("spiral.jpg"), ".JPG");
+    EXPECT_EQ(PictureExtension("a.jpeg"), ".JPE");
+    EXPECT_EQ(PictureExtension("dir.x/Pic.Bmp"), ".BMP");
+    EXPECT_EQ(PictureExtension("dir.x/noext"), "");
+    EXPECT_EQ(VtlNameForPicture("spiral.jpg"), "spiral.vtl");
+    EXPECT_EQ(VtlNameForPicture("a.jpeg"), "a.jvtl");
+    EXPECT_EQ(VtlNameForPicture("/tmp/pics/x.bmp"), "/tmp/pics/x.vtl");
+}
+
+}  // namespace
+}  // namespace zarvo::vantrel::testing
