@@ -1,6 +1,7 @@
 #include "child_menus.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMdiArea>
 #include <QMenu>
 
@@ -18,6 +19,14 @@ QAction* Item(QMenu* menu, const QString& caption, F&& f, bool checkable = false
     a->setCheckable(checkable);
     QObject::connect(a, &QAction::triggered, menu, std::forward<F>(f));
     return a;
+}
+
+// One choice of several: shown with a radio mark, none marked when the
+// parameter holds a value outside the menu.
+void Group(QMap<int, QAction*>& items, QObject* owner) {
+    auto* group = new QActionGroup(owner);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* a : items) group->addAction(a);
 }
 
 void CheckOnly(QMap<int, QAction*>& items, int value) {
@@ -46,7 +55,7 @@ void ChildMenus::build(TMDIChild& c, TMainForm& m) {
     QMenu* render01 = menu(QStringLiteral("Render01"));
     QMenu* render02 = menu(QStringLiteral("Render02"));
     for (const MenuCaption& r : RenderMethodCaptions()) {
-        QMenu* target = r.value <= lastOfFirstRenderMenu ? render01 : render02;
+        QMenu* target = r.menu == 1 ? render01 : render02;
         const int n = r.value;
         render[n] = Item(target, QString::fromLatin1(r.caption), [&c, n] { c.RenderClick(n); }, true);
     }
@@ -110,6 +119,8 @@ void ChildMenus::build(TMDIChild& c, TMainForm& m) {
     QMenu* help = menu(QStringLiteral("Help"));
     Item(help, QStringLiteral("Help"), [&m] { m.HelpContentsClick(); });
     Item(help, QStringLiteral("About"), [&m] { m.HelpAboutItemClick(); });
+
+    for (QMap<int, QAction*>* items : {&render, &transform, &blend, &rgb, &rotate}) Group(*items, &c);
 
     popup = new QMenu(&c);
     zoomIn = Item(popup, QStringLiteral("Zoom In"), [&c] { c.Zoom1Click(); });

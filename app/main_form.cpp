@@ -45,7 +45,20 @@ TMainForm::TMainForm() : reporter_(this), fileDialogs_(std::make_unique<FileDial
     UpdateMenuItems();
 }
 
-TMainForm::~TMainForm() { disconnect(mdi_, nullptr, this, nullptr); }
+TMainForm::~TMainForm() {
+    // Windows and dialogs refer to the parameter set and the reporter, which
+    // are members of this frame: they go first.
+    closing_ = true;
+    disconnect(mdi_, nullptr, this, nullptr);
+    delete mdi_;
+    mdi_ = nullptr;
+    for (QWidget* w : {static_cast<QWidget*>(dialogs_.about), static_cast<QWidget*>(dialogs_.xySize),
+                       static_cast<QWidget*>(dialogs_.params), static_cast<QWidget*>(dialogs_.list),
+                       static_cast<QWidget*>(dialogs_.colors), static_cast<QWidget*>(dialogs_.vantrelParams),
+                       static_cast<QWidget*>(dialogs_.vantrel), static_cast<QWidget*>(dialogs_.jpeg)})
+        delete w;
+    dialogs_ = DialogSet();
+}
 
 QAction* TMainForm::action(const QString& name) const { return findChild<QAction*>(name); }
 

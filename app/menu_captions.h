@@ -1,10 +1,5 @@
-// Captions of the render-method, transform, blend and channel-order menus,
-// numbered as the parameter set stores the choice.
-//
-// GAP: these texts belong next to the engine's render methods, blends and
-// transforms. Until the engine publishes its own caption tables this file
-// holds them; replace the bodies in menu_captions.cpp with the engine's
-// tables when they exist.
+// The numbered menu choices of a fractal window, taken from the engine's
+// own tables so that every caption exists once.
 #pragma once
 
 #include <vector>
@@ -14,15 +9,12 @@ namespace zarvo {
 struct MenuCaption {
     int value;            // what the command stores (renderMethod, transformMode, ...)
     const char* caption;  // the menu text
+    int menu = 1;         // render methods: 1 "Render01", 2 "Render02"
 };
 
-const std::vector<MenuCaption>& RenderMethodCaptions();  // 1..29
-const std::vector<MenuCaption>& TransformCaptions();     // 0..4
-const std::vector<MenuCaption>& BlendCaptions();         // 1..5
-const std::vector<MenuCaption>& RgbOrderCaptions();      // 1..6
-
-// Render methods 1..lastOfFirstRenderMenu go into menu "Render01", the rest
-// into "Render02".
-constexpr int lastOfFirstRenderMenu = 18;
+std::vector<MenuCaption> RenderMethodCaptions();  // 1..29
+std::vector<MenuCaption> TransformCaptions();     // 0..4
+std::vector<MenuCaption> BlendCaptions();         // 1..5
+std::vector<MenuCaption> RgbOrderCaptions();      // 1..6
 
 }  // namespace zarvo

@@ -1,0 +1,191 @@
+// Window commands: check marks, Julia mode, recolouring without the
+// formula, saving, the formula list and the zoom rectangle.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "app_fixture.h"
+
+namespace zarvo::test {
+namespace {
+
+int CheckedIn(const QMap<int, QAction*>& items) {
+    int found = -1, count = 0;
+    for (auto it = items.begin(); it != items.end(); ++it)
+        if (it.value()->isChecked()) {
+            found = it.key();
+            ++count;
+        }
+    return count == 1 ? found : (count == 0 ? -1 : -2);
+}
+
+TEST_F(AppTest, CheckMarksFollowTheParameterSet) {
+    UseCountingPlugin(0);
+    ChildMenus& m = child->menus();
+    child->RenderClick(8);
+    EXPECT_EQ(CheckedIn(m.render), 8);
+    child->TransformClick(3);
+    EXPECT_EQ(CheckedIn(m.transform), 3);
+    child->RotateClick(2);
+    EXPECT_EQ(CheckedIn(m.rotate), 2);
+    child->BlendClick(4);
+    EXPECT_EQ(CheckedIn(m.blend), 4);
+    child->RgbClick(6);
+    EXPECT_EQ(CheckedIn(m.rgb), 6);
+    child->InverseFormula1Click();
+    for (QAction* a : m.inverse) EXPECT_TRUE(a->isChecked());
+    child->InverseFormula1Click();
+    for (QAction* a : m.inverse) EXPECT_FALSE(a->isChecked());
+
+    // A value outside a menu checks nothing there.
+    form->parameters().blendMethod = 26;
+    child->UpdateMenuItems();
+    EXPECT_EQ(CheckedIn(m.blend), -1);
+    ASSERT_EQ(m.render.size(), 29);
+    EXPECT_EQ(m.render[29]->text(), "29.) sine dimension 11");
+    EXPECT_EQ(m.transform[4]->text(), "04.) Inversion + pixel");
+    EXPECT_EQ(m.rgb[2]->text(), "2.) RBG");
+}
+
+TEST_F(AppTest, JuliaModeWaitsForAClickThenDrawsTheStartView) {
+    UseCountingPlugin(0);
+    ParameterSet& ps = form->parameters();
+    child->UpdateFractal();
+    plugin.reset();
+    ps.zoom = 3.0;
+
+    child->JuliaMode1Click();
+    EXPECT_EQ(plugin.calls(), 0);  // nothing is drawn yet
+    EXPECT_EQ(ps.juliaMode, 1);
+    EXPECT_EQ(ps.juliaConstantSet, 0);
+    EXPECT_EQ(child->navigation().rectangleMode, 0);
+    EXPECT_TRUE(form->action("tool:Julia Mode")->isChecked());
+    for (QAction* a : child->menus().julia) EXPECT_TRUE(a->isChecked());
+
+    child->Image1MouseMove({45, 30});
+    const double re = child->navigation().mouseRe;
+    child->Image1MouseDown({45, 30}, shiftLeft);
+    child->Image1MouseUp({45, 30}, shiftLeft);
+    EXPECT_DOUBLE_EQ(ps.juliaRe, re);
+    EXPECT_EQ(plugin.calls(), 180 * 120);
+    EXPECT_DOUBLE_EQ(ps.zoom, 1.0);  // the start view of the formula
+    EXPECT_EQ(ps.juliaConstantSet, 1);
+    EXPECT_EQ(child->navigation().rectangleMode, flagOn);
+
+    child->JuliaMode1Click();  // off again: redraws at once
+    EXPECT_EQ(ps.juliaMode, 0);
+    EXPECT_FALSE(form->action("tool:Julia Mode")->isChecked());
+    EXPECT_EQ(plugin.calls(), 2 * 180 * 120);
+}
+
+TEST_F(AppTest, BlendsAndChannelOrdersRecolourWithoutTheFormula) {
+    UseCountingPlugin(0);
+    child->RenderClick(1);
+    plugin.reset();
+    const std::vector<uint8_t> before = form->parameters().workBitmap.pixels;
+    child->BlendClick(3);
+    child->RgbClick(6);
+    EXPECT_EQ(plugin.calls(), 0);
+    EXPECT_NE(form->parameters().workBitmap.pixels, before);
+
+    // A picture larger than the planes is drawn again instead.
+    form->parameters().pictureWidth = 641;
+    form->parameters().pictureHeight = 12;
+    child->TP01Click();
+    plugin.reset();
+    child->BlendClick(2);
+    EXPECT_EQ(plugin.calls(), 641 * 12);
+}
+
+TEST_F(AppTest, SizePresetsSetTheClientArea) {
+    UseCountingPlugin(0);
+    child->SizePresetClick(320, 240);
+    EXPECT_EQ(form->parameters().pictureWidth, 320);
+    EXPECT_EQ(child->pictureArea().picture().size(), QSize(320, 240));
+    EXPECT_EQ(plugin.calls(), 320 * 240);
+}
+
+TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
+    UseCountingPlugin(0);
+    child->UpdateFractal();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    answers->answer = dir.filePath("sea.bmp");
+    child->SaveToFile();
+    EXPECT_TRUE(QFile::exists(dir.filePath("sea.bmp")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("sea.zrv")));
+    EXPECT_EQ(child->windowTitle(), "sea.bmp");
+    QImage written(dir.filePath("sea.bmp"));
+    EXPECT_EQ(written.size(), QSize(180, 120));
+
+    answers->answer = dir.filePath("sky.jpg");
+    form->FileSaveItemClick();
+    EXPECT_TRUE(QFile::exists(dir.filePath("sky.jpg")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("sky.zrv")));
+
+    // Cancel writes nothing.
+    answers->answer.clear();
+    child->SaveToFile();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);
+
+    // The parameter file loads back into the window and draws it again.
+    form->parameters().renderMethod = 5;
+    plugin.reset();
+    answers->answer = dir.filePath("sea.zrv");
+    form->LoadParameterFileClick();
+    ASSERT_TRUE(WaitFor([&] { return child->windowTitle() == "sea"; }));
+    EXPECT_EQ(form->parameters().renderMethod, 1);
+}
+
+TEST_F(AppTest, FormulaListShowsThePluginAndPicksAFormula) {
+    UseCountingPlugin(0);
+    ParameterSet& ps = form->parameters();
+    ps.formulaIndex = 1;
+    ps.juliaMode = 1;
+    ps.inverseFormula = 1;
+    form->FormulaButtomClick();
+    TListForm* list = form->dialogs().list;
+    ASSERT_TRUE(list->isVisible());
+    QTableWidget* table = list->list();
+    ASSERT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), QString("Formula file: ") + COUNTING_PLUGIN);
+    EXPECT_EQ(table->item(2, 0)->text(), "2: faulty ");
+    EXPECT_EQ(table->item(1, 1)->text(), "takes its time ");
+    EXPECT_EQ(table->item(1, 0)->checkState(), Qt::Checked);
+    EXPECT_EQ(table->item(0, 0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(ps.formulaIndex, 1);  // opening the list changes nothing
+
+    plugin.reset();
+    table->selectRow(0);
+    list->ListView1Click();
+    EXPECT_EQ(ps.formulaIndex, 0);
+    EXPECT_EQ(ps.juliaMode, 0);
+    EXPECT_EQ(ps.inverseFormula, 0);
+    EXPECT_EQ(table->item(0, 0)->checkState(), Qt::Checked);
+    EXPECT_EQ(table->item(1, 0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(plugin.calls(), 180 * 120);  // reset and redrawn
+
+    form->FormulaButtomClick();
+    EXPECT_FALSE(list->isVisible());
+}
+
+TEST_F(AppTest, ARectangleEnablesZoomAndZoomDrawsIt) {
+    UseCountingPlugin(0);
+    child->UpdateFractal();
+    child->Image1MouseMove({30, 20});
+    child->Image1MouseDown({30, 20}, shiftLeft);
+    child->Image1MouseMove({90, 60});
+    child->Image1MouseUp({90, 60}, shiftLeft);
+    EXPECT_TRUE(form->action("tool:Zoom into Rectangle")->isEnabled());
+    EXPECT_TRUE(child->menus().zoomIn->isEnabled());
+    const double pending = form->parameters().pendingZoom;
+    form->ZoomClick();
+    EXPECT_DOUBLE_EQ(form->parameters().zoom, pending);
+    EXPECT_FALSE(child->navigation().rectangleExists);
+    EXPECT_FALSE(form->action("tool:Zoom into Rectangle")->isEnabled());
+}
+
+}  // namespace
+}  // namespace zarvo::test

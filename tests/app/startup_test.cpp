@@ -1,0 +1,99 @@
+// Start-up, the enabled states that follow the open windows, and the
+// attractor view toggled by every new window.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMenuBar>
+
+#include "app_fixture.h"
+
+namespace zarvo::test {
+namespace {
+
+TEST_F(AppTest, StartUpOpensOneNewWindowAndTheAttractorView) {
+    ASSERT_EQ(form->children().size(), 1);
+    EXPECT_EQ(child->windowTitle(), "zarvo_");
+    EXPECT_EQ(form->windowTitle(), "z a r v o_ v0.1");
+    EXPECT_EQ(form->applicationTitle, "z a r v o_ v0.1");
+    const ParameterSet& ps = form->parameters();
+    EXPECT_EQ(ps.pictureWidth, 180);
+    EXPECT_EQ(ps.pictureHeight, 120);
+    // The new window switched the attractor view on, so the view starts at
+    // the attractor formula's magnification.
+    EXPECT_TRUE(form->dialogs().vantrel->isVisible());
+    EXPECT_NE(ps.vantrelFormulaMode, 0);
+    EXPECT_DOUBLE_EQ(ps.zoom, 0.2);
+    EXPECT_EQ(child->pictureArea().picture().size(), QSize(180, 120));
+    // No picture is computed until a command asks for one.
+    EXPECT_EQ(child->view().scanRunning, 0);
+    // The window's own menu bar replaces the frame's.
+    const QList<QAction*> menus = form->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 11);
+    EXPECT_EQ(menus[0]->text(), "File");
+    EXPECT_EQ(menus[1]->text(), "Render01");
+    EXPECT_EQ(menus[10]->text(), "Help");
+}
+
+TEST_F(AppTest, SecondNewWindowSwitchesTheAttractorViewOff) {
+    TMDIChild* second = form->FileNewItemClick();
+    EXPECT_EQ(second->windowTitle(), "Untitled2");
+    ASSERT_TRUE(WaitFor([&] { return second->windowTitle() == "zarvo_"; }));
+    EXPECT_FALSE(form->dialogs().vantrel->isVisible());
+    EXPECT_EQ(form->parameters().vantrelFormulaMode, 0);
+    EXPECT_DOUBLE_EQ(form->parameters().zoom, 0.2);
+}
+
+TEST_F(AppTest, WindowCommandsFollowTheOpenWindows) {
+    const char* needWindow[] = {"menu:&Close", "menu:&Save", "menu:&Cascade", "menu:&Tile",
+                                "menu:&Arrange Icons", "menu:&Minimize All", "tool:Save",
+                                "tool:Reset Coordinates", "tool:Parameters", "tool:XY Size",
+                                "tool:Show Formulas", "tool:Color parameters", "tool:Stop Drawing",
+                                "tool:Julia Mode"};
+    for (const char* name : needWindow) EXPECT_TRUE(form->action(name)->isEnabled()) << name;
+    // Without a rectangle the zoom button waits for one.
+    EXPECT_FALSE(form->action("tool:Zoom into Rectangle")->isEnabled());
+
+    child->subWindow()->close();
+    ASSERT_TRUE(WaitFor([&] { return form->children().isEmpty(); }));
+    for (const char* name : needWindow) EXPECT_FALSE(form->action(name)->isEnabled()) << name;
+    EXPECT_FALSE(form->action("tool:Zoom into Rectangle")->isEnabled());
+    // These work without a window.
+    for (const char* name : {"tool:New", "tool:Parameter file", "tool:Open", "tool:Apply", "tool:Vantrel View",
+                             "tool:Vantrel Parameters", "tool:About"})
+        EXPECT_TRUE(form->action(name)->isEnabled()) << name;
+    // The frame's own menus are back.
+    const QList<QAction*> menus = form->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    // Commands that need a window do nothing.
+    form->ApplyClick();
+    form->ResetClick();
+    form->FormulaButtomClick();
+    EXPECT_FALSE(form->dialogs().list->isVisible());
+}
+
+TEST_F(AppTest, OpenShowsAPictureAtItsOwnSize) {
+    const QString path = QDir::temp().filePath("zarvo_app_test_open.bmp");
+    QImage picture(64, 48, QImage::Format_RGB888);
+    picture.fill(QColor(10, 200, 30));
+    ASSERT_TRUE(picture.save(path));
+    answers->answer = path;
+    TMDIChild* viewer = form->FileOpenItemClick();
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return viewer->windowTitle() == "zarvo_app_test_open.bmp"; }));
+    EXPECT_EQ(viewer->pictureArea().picture().size(), QSize(64, 48));
+    EXPECT_EQ(viewer->pictureArea().picture().pixelColor(5, 5), QColor(10, 200, 30));
+    EXPECT_EQ(form->parameters().pictureWidth, 64);
+
+    // A file that is no picture: a message, and the window stays.
+    form->reporter().messages.clear();
+    answers->answer = QDir::temp().filePath("zarvo_app_test_missing.bmp");
+    TMDIChild* broken = form->FileOpenItemClick();
+    ASSERT_TRUE(WaitFor([&] { return !form->reporter().messages.empty(); }));
+    EXPECT_TRUE(form->children().contains(broken));
+    QFile::remove(path);
+}
+
+}  // namespace
+}  // namespace zarvo::test
