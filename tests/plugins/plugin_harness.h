@@ -13,7 +13,7 @@
 
 namespace zarvo::test {
 
-// One loaded plug-in file and its exports, typed for record type Rec.
+// One loaded plug-in file; bindExports() types its exports for a record.
 class PluginLibrary {
 public:
     explicit PluginLibrary(const char* path);

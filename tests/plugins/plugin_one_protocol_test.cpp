@@ -226,6 +226,16 @@ TEST_F(PluginOne, IndexOutsideTheTableRunsOnlyThePrologue)
     }
 }
 
+TEST_F(PluginOne, RecordWithoutOrbitArraysIsRefusedNotWrittenThrough)
+{
+    Pixel<FormulaRecord> px;
+    px.set(48, 0.3, 0.2, 0.3, 0.2);
+    px.rec.orbitX = nullptr;
+    px.rec.orbitY = nullptr;
+    api_.formula(&px.rec);
+    EXPECT_EQ(px.rec.iterationCount, 0);
+}
+
 TEST_F(PluginOne, FormulaWritesNothingOutsideItsFields)
 {
     for (int index = 0; index < 49; ++index) {
