@@ -154,11 +154,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (!children().isEmpty()) parameters().stopFlag = flagOn;
     closing_ = true;
     mdi_->closeAllSubWindows();
-    for (QWidget* w : {static_cast<QWidget*>(dialogs_.about), static_cast<QWidget*>(dialogs_.xySize),
-                       static_cast<QWidget*>(dialogs_.params), static_cast<QWidget*>(dialogs_.list),
-                       static_cast<QWidget*>(dialogs_.colors), static_cast<QWidget*>(dialogs_.vantrelParams),
-                       static_cast<QWidget*>(dialogs_.vantrel), static_cast<QWidget*>(dialogs_.jpeg)})
-        if (w) w->hide();
+    for (QWidget* w : allDialogs()) w->hide();
     event->accept();
 }
 

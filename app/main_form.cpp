@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 
@@ -31,7 +32,13 @@ TMainForm::TMainForm() : reporter_(this), fileDialogs_(std::make_unique<FileDial
     createMenus();
     createToolBar();
     statusBar()->showMessage(QString());
-    resize(1000, 720);
+    // Most of the screen, so that an 800 x 600 picture fits with room to spare.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        resize(std::max(800, room.width() * 9 / 10), std::max(600, room.height() * 9 / 10));
+    } else {
+        resize(1000, 720);
+    }
 
     applicationTitle = QStringLiteral("NEW");
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { subWindowActivated(w); });
@@ -52,12 +59,17 @@ TMainForm::~TMainForm() {
     disconnect(mdi_, nullptr, this, nullptr);
     delete mdi_;
     mdi_ = nullptr;
-    for (QWidget* w : {static_cast<QWidget*>(dialogs_.about), static_cast<QWidget*>(dialogs_.xySize),
-                       static_cast<QWidget*>(dialogs_.params), static_cast<QWidget*>(dialogs_.list),
-                       static_cast<QWidget*>(dialogs_.colors), static_cast<QWidget*>(dialogs_.vantrelParams),
-                       static_cast<QWidget*>(dialogs_.vantrel), static_cast<QWidget*>(dialogs_.jpeg)})
-        delete w;
+    for (QWidget* w : allDialogs()) delete w;
     dialogs_ = DialogSet();
+}
+
+QList<QWidget*> TMainForm::allDialogs() const {
+    QList<QWidget*> list;
+    for (QWidget* w : std::initializer_list<QWidget*>{dialogs_.about, dialogs_.xySize, dialogs_.params, dialogs_.list,
+                                                      dialogs_.colors, dialogs_.vantrelParams, dialogs_.vantrel,
+                                                      dialogs_.jpeg})
+        if (w) list.append(w);
+    return list;
 }
 
 QAction* TMainForm::action(const QString& name) const { return findChild<QAction*>(name); }

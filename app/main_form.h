@@ -91,6 +91,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QList<QWidget*> allDialogs() const;
     void createActions();
     void createMenus();
     void createToolBar();

@@ -172,6 +172,7 @@ ScanResult TMDIChild::UpdateFractal() {
     ++scanDepth_;
     ScanResult result = view_.UpdateFractal(hooks);
     --scanDepth_;
+    main_.scanEnded();
     return result;
 }
 
@@ -190,7 +191,6 @@ void TMDIChild::scanEnded(const std::string& fault) {
     Timer2.stop();
     showWorkBitmap();
     if (!fault.empty()) main_.reporter().message(fault);
-    main_.scanEnded();
 }
 
 void TMDIChild::Abort() { ps_.stopFlag = flagOn; }

@@ -91,6 +91,18 @@ TEST_F(AppTest, ClosingADrawingWindowStopsAndMinimisesIt) {
     ASSERT_TRUE(WaitFor([&] { return form->children().isEmpty(); }));
 }
 
+TEST_F(AppTest, ClosingTheFrameDuringAScanWaitsForTheScanToStop) {
+    UseCountingPlugin(1);
+    form->parameters().pictureWidth = 640;
+    form->parameters().pictureHeight = 480;
+    QTimer::singleShot(40, form.get(), [this] { form->close(); });
+    const ScanResult r = child->UpdateFractal();
+    EXPECT_FALSE(r.completed);
+    EXPECT_TRUE(form->isVisible());  // still there while the scan unwinds
+    ASSERT_TRUE(WaitFor([&] { return !form->isVisible(); }));
+    EXPECT_TRUE(form->children().isEmpty());
+}
+
 TEST_F(AppTest, AFloatingPointFaultEndsTheScanWithAMessage) {
     UseCountingPlugin(2);
     form->reporter().messages.clear();
