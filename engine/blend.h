@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "lanes.h"
 #include "menu_choice.h"
 #include "palette.h"
 
@@ -15,6 +16,12 @@ MenuChoiceList BlendChoices();
 // The mixing weight 0.33, held in extended precision (it is not one third):
 // the product is formed in long double and rounded to double once.
 inline double MixByWeight(double sum) { return static_cast<double>(sum * 0.33L); }
+template <typename V>
+ZARVO_INLINE V MixByWeight(V sum) {
+    V r;
+    for (int i = 0; i < LaneTraits<V>::count; ++i) r[i] = MixByWeight(sum[i]);
+    return r;
+}
 
 // The blend of A and B (already scaled by intensity) for blendMethod 1..5:
 // fills the blend inputs b0..b2 and the channel values h0..h2 and returns
@@ -29,10 +36,10 @@ struct LibraryTrig {
 };
 
 // The blend with the sine and cosine of `trig` (which recolouring replaces
-// by faster ones); the arithmetic between them is the same in every case.
-template <typename Trig>
-bool BlendChannelsWith(int blendMethod, double a, double b, const Palette& palette, double in[3], double h[3],
-                       Trig& trig) {
+// by faster ones), on doubles or on lanes of doubles; the arithmetic
+// between the sines and cosines is the same in every case.
+template <typename T, typename Trig>
+ZARVO_INLINE bool BlendChannelsWith(int blendMethod, T a, T b, const Palette& palette, T in[3], T h[3], Trig& trig) {
     constexpr double kTwoPi = kPaletteTwoPi;
     switch (blendMethod) {
         case 1:
@@ -59,7 +66,7 @@ bool BlendChannelsWith(int blendMethod, double a, double b, const Palette& palet
     }
     // First channel values.
     for (int k = 0; k < 3; ++k) {
-        const double t = kTwoPi * in[k];
+        const T t = kTwoPi * in[k];
         switch (blendMethod) {
             case 1:
             case 3: h[k] = trig.sin(t); break;

@@ -3,6 +3,7 @@
 // and its cosine gives the channel byte.
 #pragma once
 
+#include "lanes.h"
 #include "parameter_set.h"
 
 namespace zarvo {
@@ -24,8 +25,9 @@ Palette PaletteOf(const ParameterSet& ps);
 constexpr double kPaletteTwoPi = 6.283185307179586;
 
 // ((v * saturation + offset) * step + start) / 255: one turn of the colour
-// circle per 255 units.
-inline double PalettePosition(const PaletteChannel& c, double v) {
+// circle per 255 units. (Also used on lanes of values, see lanes.h.)
+template <typename T>
+ZARVO_INLINE T PalettePosition(const PaletteChannel& c, T v) {
     v = v * c.saturation + c.offset;
     v = v * c.step + c.start;
     return v / 255;

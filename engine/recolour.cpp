@@ -1,5 +1,11 @@
+// The four-lane path is compiled for AVX2 only and called only where the
+// processor has it; its vector arguments never cross a call boundary. (Set
+// before the includes: the templates it instantiates live in headers.)
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 #include "recolour.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "blend.h"
@@ -42,21 +48,18 @@ Bound TrigBound(Bound v) {
     return Bound{t.err + fasttrig::kFastTrigError, 1.0};
 }
 
-// Fast sine and cosine that note an argument outside their range.
-struct CheckedFastTrig {
-    bool inRange = true;
-    double sin(double t) {
-        if (!(std::fabs(t) <= fasttrig::kFastTrigLimit)) return outOfRange();
-        return fasttrig::Sin(t);
+// Fast sine and cosine of lanes of values, noting those outside their
+// range (which are replaced by 0 so that nothing is flagged for them).
+template <typename V>
+struct LaneFastTrig {
+    LaneMaskOf<V> outside = {};
+    ZARVO_INLINE V inRange(V t) {
+        const LaneMaskOf<V> ok = Magnitude(t) <= fasttrig::kFastTrigLimit;
+        outside |= ~ok;
+        return ok ? t : V{};
     }
-    double cos(double t) {
-        if (!(std::fabs(t) <= fasttrig::kFastTrigLimit)) return outOfRange();
-        return fasttrig::Cos(t);
-    }
-    double outOfRange() {
-        inRange = false;
-        return 0.0;
-    }
+    ZARVO_INLINE V sin(V t) { return fasttrig::Sin(inRange(t)); }
+    ZARVO_INLINE V cos(V t) { return fasttrig::Cos(inRange(t)); }
 };
 
 }  // namespace
@@ -86,22 +89,87 @@ FastBlend::FastBlend(int blendMethod, const Palette& palette) : blend_(blendMeth
     }
 }
 
-bool FastBlend::bytes(double a, double b, int out[3]) const {
-    double in[3], h[3];
-    CheckedFastTrig trig;
+template <typename V>
+ZARVO_INLINE void FastBlend::bytes(V a, V b, V out[3], LaneMaskOf<V>& undecided) const {
+    V in[3], h[3];
+    LaneFastTrig<V> trig;
     BlendChannelsWith(blend_, a, b, palette_, in, h, trig);
+    LaneMaskOf<V> close = {};
     for (int k = 0; k < 3; ++k) {
-        const double v = PalettePosition(palette_.channel[k], h[k]);
-        const double f = 127 * trig.cos(kTwoPi * v);
-        const double r = fasttrig::RoundNearest(f);
-        if (!(0.5 - std::fabs(f - r) > margin_[k])) return false;
-        out[k] = static_cast<int>(r) + 127;
+        const V v = PalettePosition(palette_.channel[k], h[k]);
+        const V f = 127 * trig.cos(kTwoPi * v);
+        const V r = fasttrig::RoundNearest(f);
+        close |= ~(0.5 - Magnitude(f - r) > margin_[k]);
+        out[k] = r + 127;
     }
-    return trig.inRange;
+    undecided = close | trig.outside;
 }
 
-PlaneRecolourer::PlaneRecolourer(ParameterSet& ps, ColourScratch& cs, Reporter& reporter)
-    : ps_(ps), cs_(cs), reporter_(reporter), fast_(ps.blendMethod, PaletteOf(ps)), order_(ChannelOrder(ps.rgbOrder)) {
+namespace {
+
+// One row of the fast path: the pixels whose bytes are decided are written,
+// the columns of the others are listed for the exact computation.
+struct FastRowJob {
+    const FastBlend* fast;
+    const double* a;
+    const double* b;
+    int width;
+    double intensity;
+    const int* order;
+    uint8_t* pixels;  // the row's first pixel
+    int* undecided;
+    int undecidedCount;
+};
+
+template <typename V>
+ZARVO_INLINE void FastRowWith(FastRowJob& job) {
+    constexpr int kLanes = LaneTraits<V>::count;
+    for (int first = 0; first < job.width; first += kLanes) {
+        const int count = std::min(kLanes, job.width - first);
+        V a = {}, b = {};
+        for (int i = 0; i < count; ++i) {
+            a[i] = job.a[first + i];
+            b[i] = job.b[first + i];
+        }
+        V bytes[3];
+        LaneMaskOf<V> undecided;
+        job.fast->bytes(a * job.intensity, b * job.intensity, bytes, undecided);
+        for (int i = 0; i < count; ++i) {
+            const int column = first + i;
+            if (undecided[i] != 0) {
+                job.undecided[job.undecidedCount++] = column;
+                continue;
+            }
+            uint8_t* p = job.pixels + 3 * static_cast<size_t>(column);
+            p[0] = static_cast<uint8_t>(bytes[job.order[0]][i]);
+            p[1] = static_cast<uint8_t>(bytes[job.order[1]][i]);
+            p[2] = static_cast<uint8_t>(bytes[job.order[2]][i]);
+        }
+    }
+}
+
+void FastRowTwoLanes(FastRowJob& job) { FastRowWith<Lanes2>(job); }
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx2"))) void FastRowFourLanes(FastRowJob& job) { FastRowWith<Lanes4>(job); }
+bool ProcessorHasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#else
+void FastRowFourLanes(FastRowJob& job) { FastRowWith<Lanes2>(job); }
+bool ProcessorHasAvx2() { return false; }
+#endif
+
+}  // namespace
+
+PlaneRecolourer::PlaneRecolourer(ParameterSet& ps, ColourScratch& cs, Reporter& reporter, bool wideLanes)
+    : ps_(ps),
+      cs_(cs),
+      reporter_(reporter),
+      fast_(ps.blendMethod, PaletteOf(ps)),
+      order_(ChannelOrder(ps.rgbOrder)),
+      wideLanes_(wideLanes && ProcessorHasAvx2()) {
     if (order_ == nullptr) {
         mode_ = Mode::Exact;  // every pixel reports the wrong order, as one by one
     } else if (ps.blendMethod < 1 || ps.blendMethod > 5) {
@@ -125,49 +193,78 @@ void PlaneRecolourer::exactPixel(double a, double b, int column, int row) {
 
 void PlaneRecolourer::colourRow(const double* planeA, const double* planeB, size_t columnStride, int row,
                                 int width) {
-    RgbImage& picture = ps_.workBitmap;
-    const bool inside = row >= 0 && row < picture.height;
-    if (width > picture.width) width = picture.width;
-    const double intensity = ps_.intensity;
-    for (int column = 0; column < width; ++column) {
-        const size_t at = static_cast<size_t>(column) * columnStride + static_cast<size_t>(row);
-        const double a = planeA[at];
-        const double b = planeB[at];
-        switch (mode_) {
-            case Mode::Exact:
-                exactPixel(a, b, column, row);
-                break;
-            case Mode::Constant:
-                // The scaling still runs for every pixel, so an overflow is
-                // flagged as it would be one by one.
-                ps_.resultA = a * intensity;
-                ps_.resultB = b * intensity;
-                if (!constantFaulted_ && inside) {
-                    uint8_t* p = picture.at(column, row);
-                    p[0] = constant_[0];
-                    p[1] = constant_[1];
-                    p[2] = constant_[2];
-                }
-                break;
-            case Mode::Fast: {
-                int bytes[3];
-                if (fast_.bytes(a * intensity, b * intensity, bytes) && inside) {
-                    uint8_t* p = picture.at(column, row);
-                    p[0] = static_cast<uint8_t>(bytes[order_[0]]);
-                    p[1] = static_cast<uint8_t>(bytes[order_[1]]);
-                    p[2] = static_cast<uint8_t>(bytes[order_[2]]);
-                } else {
-                    exactPixel(a, b, column, row);
-                }
+    if (width > ps_.workBitmap.width) width = ps_.workBitmap.width;
+    if (width <= 0) return;
+    const bool inside = row >= 0 && row < ps_.workBitmap.height;
+    switch (mode_) {
+        case Mode::Fast:
+            if (row < bandFirstRow_ || row >= bandFirstRow_ + bandRows_ || width > bandWidth_)
+                loadBand(planeA, planeB, columnStride, row, width);
+            if (inside) {
+                fastRow(&bandA_[static_cast<size_t>(row - bandFirstRow_) * bandWidth_],
+                        &bandB_[static_cast<size_t>(row - bandFirstRow_) * bandWidth_], row, width);
                 break;
             }
+            [[fallthrough]];  // a row outside the picture: as one by one
+        case Mode::Exact:
+            for (int column = 0; column < width; ++column) {
+                const size_t at = static_cast<size_t>(column) * columnStride + static_cast<size_t>(row);
+                exactPixel(planeA[at], planeB[at], column, row);
+            }
+            break;
+        case Mode::Constant: constantRow(planeA, planeB, columnStride, row, width, inside); break;
+    }
+    const size_t last = static_cast<size_t>(width - 1) * columnStride + static_cast<size_t>(row);
+    anyPixel_ = true;
+    lastA_ = planeA[last];
+    lastB_ = planeB[last];
+}
+
+void PlaneRecolourer::constantRow(const double* planeA, const double* planeB, size_t columnStride, int row,
+                                  int width, bool inside) {
+    for (int column = 0; column < width; ++column) {
+        const size_t at = static_cast<size_t>(column) * columnStride + static_cast<size_t>(row);
+        // The scaling still runs for every pixel, so an overflow is flagged
+        // as it would be one by one.
+        ps_.resultA = planeA[at] * ps_.intensity;
+        ps_.resultB = planeB[at] * ps_.intensity;
+        if (constantFaulted_ || !inside) continue;
+        uint8_t* p = ps_.workBitmap.at(column, row);
+        p[0] = constant_[0];
+        p[1] = constant_[1];
+        p[2] = constant_[2];
+    }
+}
+
+void PlaneRecolourer::loadBand(const double* planeA, const double* planeB, size_t columnStride, int row,
+                               int width) {
+    bandFirstRow_ = row;
+    bandRows_ = static_cast<int>(std::min<size_t>(kBandRows, columnStride - static_cast<size_t>(row)));
+    bandWidth_ = width;
+    const size_t cells = static_cast<size_t>(kBandRows) * static_cast<size_t>(width);
+    if (bandA_.size() < cells) {
+        bandA_.resize(cells);
+        bandB_.resize(cells);
+    }
+    for (int column = 0; column < width; ++column) {
+        const size_t at = static_cast<size_t>(column) * columnStride + static_cast<size_t>(row);
+        for (int r = 0; r < bandRows_; ++r) {
+            bandA_[static_cast<size_t>(r) * width + column] = planeA[at + r];
+            bandB_[static_cast<size_t>(r) * width + column] = planeB[at + r];
         }
     }
-    if (width > 0) {
-        const size_t last = static_cast<size_t>(width - 1) * columnStride + static_cast<size_t>(row);
-        anyPixel_ = true;
-        lastA_ = planeA[last];
-        lastB_ = planeB[last];
+}
+
+void PlaneRecolourer::fastRow(const double* rowA, const double* rowB, int row, int width) {
+    undecided_.resize(static_cast<size_t>(width));
+    FastRowJob job{&fast_, rowA, rowB, width, ps_.intensity, order_, ps_.workBitmap.at(0, row), undecided_.data(), 0};
+    if (wideLanes_)
+        FastRowFourLanes(job);
+    else
+        FastRowTwoLanes(job);
+    for (int i = 0; i < job.undecidedCount; ++i) {
+        const int column = job.undecided[i];
+        exactPixel(rowA[column], rowB[column], column, row);
     }
 }
 
