@@ -16,6 +16,9 @@ namespace zarvo {
 namespace {
 
 const char* const kReadError = "Error reading parameter file";
+// No number needs more; a longer value line is not a number, and keeping
+// it whole would let a file without line ends fill the memory.
+constexpr size_t kValueLineLimit = 4096;
 
 std::string CaptionOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
@@ -89,7 +92,7 @@ ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Re
     for (const ParameterLine& line : ParameterFileLayout()) {
         switch (line.kind) {
             case LineKind::Heading:
-                reader.readLine();
+                reader.readLineCut(0);
                 break;
             case LineKind::Title:
                 title = reader.readLineCut(formulaTextLimit);
@@ -99,12 +102,13 @@ ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Re
                 break;
             default:
                 if (readingOn) {
-                    lineText = reader.readLine();
+                    lineText = reader.readLineCut(kValueLineLimit);
                     if (lineText.empty()) readingOn = false;
                 }
                 if (line.kind == LineKind::Ignored) break;
                 if (readingOn) {
-                    failed = reader.failed() || !Assign(ps, line, lineText);
+                    const bool tooLong = reader.lastLineCut() && line.kind != LineKind::Flag;
+                    failed = reader.failed() || tooLong || !Assign(ps, line, lineText);
                     if (!failed && line.real == &ParameterSet::AASet) ps.AA = ps.AASet;
                 } else {
                     readingOn = ApplyMissing(ps, line);

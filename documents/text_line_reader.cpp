@@ -48,6 +48,7 @@ std::string TextLineReader::readLine() { return readLineCut(std::string::npos); 
 
 std::string TextLineReader::readLineCut(size_t maxChars) {
     ++linesRead_;
+    lastLineCut_ = false;
     std::string text;
     for (;;) {
         const int c = next();
@@ -57,7 +58,11 @@ std::string TextLineReader::readLineCut(size_t maxChars) {
             if (following != kLf && following != EOF) std::ungetc(following, file_);
             break;
         }
-        if (text.size() < maxChars) text.push_back(static_cast<char>(c));
+        if (text.size() < maxChars) {
+            text.push_back(static_cast<char>(c));
+        } else {
+            lastLineCut_ = true;
+        }
     }
     return text;
 }

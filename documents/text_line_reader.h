@@ -23,8 +23,9 @@ public:
     // The next whole line, without its line end.
     std::string readLine();
     // At most maxChars characters of the next line; the rest of the line is
-    // skipped.
+    // skipped (lastLineCut() tells whether anything was).
     std::string readLineCut(size_t maxChars);
+    bool lastLineCut() const { return lastLineCut_; }
 
     // Lines taken so far (1 after the first read), counting reads past the end.
     int linesRead() const { return linesRead_; }
@@ -38,6 +39,7 @@ private:
     std::FILE* file_ = nullptr;
     bool ended_ = false;
     bool failed_ = false;
+    bool lastLineCut_ = false;
     int linesRead_ = 0;
 };
 

@@ -182,6 +182,11 @@ TEST(ParameterFileRead, StrictNumbers) {
         ParameterSet ps;
         EXPECT_EQ(Load(ps, CrLfText(lines)).result.errorLine, b.line) << b.text;
     }
+    std::vector<std::string> tooLong = FileLines(12);
+    tooLong[8] = "0." + std::string(5000, '0') + "5";  // a number, but no line of ours is so long
+    ParameterSet big;
+    EXPECT_EQ(Load(big, CrLfText(tooLong)).result.errorLine, 9);
+
     std::vector<std::string> lines = FileLines(12);
     lines[8] = " 1,5E3 ";  // either separator, blanks around
     lines[1] = "+7";
