@@ -38,7 +38,7 @@ TMDIChild* TMainForm::createChild(const QString& mode, const QString& caption) {
     connect(sub, &QObject::destroyed, this, [this] {
         if (!closing_) UpdateMenuItems();
     });
-    child->startFirstDraw();
+    child->startFirstDraw(mode);
     return child;
 }
 
@@ -68,7 +68,7 @@ void TMainForm::LoadParameterFileClick() {
     if (path.isEmpty() || c != activeChild()) return;
     applicationTitle = QStringLiteral("PARAM");
     c->setWindowTitle(path);
-    c->startFirstDraw();
+    c->startFirstDraw(applicationTitle);
 }
 
 void TMainForm::ResetClick() {

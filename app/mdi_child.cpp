@@ -87,7 +87,10 @@ TMDIChild::~TMDIChild() = default;
 
 QMdiSubWindow* TMDIChild::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
 
-void TMDIChild::startFirstDraw() { Timer1.start(); }
+void TMDIChild::startFirstDraw(const QString& mode) {
+    startMode_ = mode;
+    Timer1.start();
+}
 
 QString TMDIChild::fileNamePart(const QString& caption) const { return QFileInfo(caption).fileName(); }
 
@@ -125,7 +128,8 @@ void TMDIChild::showWorkBitmap() {
 }
 
 void TMDIChild::FormPaint() {
-    const QString mode = main_.applicationTitle;
+    const QString mode = startMode_;
+    startMode_.clear();
     if (mode == QLatin1String("NEW")) startNew();
     else if (mode == QLatin1String("OPEN")) startOpen();
     else if (mode == QLatin1String("PARAM")) startParam();

@@ -36,10 +36,12 @@ public:
     QString windowCaption;
     bool scanning() const { return scanDepth_ > 0 || view_.scanRunning != 0; }
 
-    // Start of the window, 10 ms after creation (Timer1): reads the start
-    // mode from the main frame and does its work. Also restarted by the main
-    // frame to load a parameter file into this window.
-    void startFirstDraw();
+    // Start of the window, 10 ms after creation (Timer1): does the work of
+    // the start mode ("NEW", "OPEN", "PARAM") the main frame announced when
+    // it asked for the start. The mode is kept per window, so two windows
+    // started in quick succession never take each other's mode. Also used by
+    // the main frame to load a parameter file into this window.
+    void startFirstDraw(const QString& mode);
     void FormPaint();
     void Timer2Timer();
 
@@ -103,6 +105,7 @@ private:
     PictureArea* area_;
     QTimer Timer1;
     QTimer Timer2;
+    QString startMode_;
     int scanDepth_ = 0;
     PicturePoint lastMove_{-1000000, -1000000};
 };
