@@ -33,7 +33,7 @@ void TMainForm::CreateForms() {
     connect(dialogs_.xySize, &TXYSize1::applyToFractal, this, [this](int, int) {
         if (TMDIChild* c = activeChild()) c->TP01Click();
     });
-    // GAP: applyToVantrel resizes the attractor view once it exists.
+    connect(dialogs_.xySize, &TXYSize1::applyToVantrel, this, [this] { dialogs_.vantrel->TP01Click(); });
 #endif
 #if __has_include("colour_dialog.h")
     connect(dialogs_.colors, &TColorForm::recolourRequested, this, [this] {

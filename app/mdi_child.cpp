@@ -1,6 +1,9 @@
 #include "mdi_child.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiSubWindow>

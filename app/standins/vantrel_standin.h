@@ -17,26 +17,34 @@ namespace zarvo {
 
 class TVantrel : public StandInDialog {
 public:
-    explicit TVantrel(ParameterSet& ps, QWidget* parent = nullptr)
+    explicit TVantrel(ParameterSet& ps_, QWidget* parent = nullptr)
         : StandInDialog(QStringLiteral("Vantrel"),
                         QStringLiteral("The attractor view's window is not available in this build. While it is "
                                        "open, fractal windows take their pixels from the attractor formula; "
                                        "switch it off with \"Vantrel View\" (AV)."),
                         parent),
+          ps(ps_),
           reporter_(this)
 #ifdef ZARVO_STANDIN_HAS_ATTRACTOR
           ,
-          engine_(ps, reporter_),
+          engine_(ps_, reporter_),
           pixel_(engine_)
 #endif
     {
-        (void)ps;
     }
 
     // Prepares the view when it is opened.
     void InitVantrel() {
 #ifdef ZARVO_STANDIN_HAS_ATTRACTOR
         engine_.InitVantrel();
+#endif
+    }
+
+    // The image-size dialog's command for the view: takes xySizeWidth and
+    // xySizeHeight as the view's picture size.
+    void TP01Click() {
+#ifdef ZARVO_STANDIN_HAS_ATTRACTOR
+        engine_.SetPictureSize(ps.xySizeWidth, ps.xySizeHeight);
 #endif
     }
 
@@ -50,6 +58,7 @@ public:
     }
 
 private:
+    ParameterSet& ps;
     MessageBoxReporter reporter_;
 #ifdef ZARVO_STANDIN_HAS_ATTRACTOR
     vantrel::VantrelEngine engine_;

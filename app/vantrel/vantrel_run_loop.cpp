@@ -1,0 +1,55 @@
+#include "vantrel_run_loop.h"
+
+namespace zarvo {
+
+VantrelRunLoop::VantrelRunLoop(vantrel::VantrelEngine& engine, QObject* parent)
+    : QObject(parent), engine_(engine) {
+    timer_.setObjectName(QStringLiteral("RunSlices"));
+    timer_.setInterval(0);
+    connect(&timer_, &QTimer::timeout, this, [this] { runSlice(); });
+}
+
+std::string VantrelRunLoop::start() {
+    stepsDone = 0;
+    const std::string fault = engine_.StartRun();
+    if (!fault.empty()) {
+        timer_.stop();
+        return fault;
+    }
+    timer_.start();
+    return std::string();
+}
+
+void VantrelRunLoop::halt() { timer_.stop(); }
+
+void VantrelRunLoop::runSlice() {
+    // A message box opened from a slice runs a nested event loop that may
+    // fire this timer again: never step inside a step.
+    if (inSlice_) return;
+    if (engine_.ps.stopFlag != 0) {
+        finish(EndReason::Stopped);
+        return;
+    }
+    // A fractal window computing its pixels with the attractor formula has
+    // reset the engine's working state for its own use: this run cannot go
+    // on, and the shared stop flag now belongs to that scan.
+    if (!engine_.plotEnabled) {
+        finish(EndReason::TakenOver);
+        return;
+    }
+    inSlice_ = true;
+    if (beforeSlice) beforeSlice();
+    const vantrel::RunResult r = engine_.RunFor(slice);
+    stepsDone += r.steps;
+    inSlice_ = false;
+    if (!r.fault.empty()) finish(EndReason::Fault);
+    else if (!r.running) finish(EndReason::Stopped);
+    if (afterSlice) afterSlice();
+}
+
+void VantrelRunLoop::finish(EndReason reason) {
+    timer_.stop();
+    if (ended) ended(reason);
+}
+
+}  // namespace zarvo
