@@ -12,11 +12,8 @@
 #include "picture_area.h"
 #include "picture_geometry.h"
 
-#if __has_include("parameter_file.h") && __has_include("picture_save.h")
 #include "parameter_file.h"
 #include "picture_save.h"
-#define ZARVO_HAVE_DOCUMENTS 1
-#endif
 
 namespace zarvo {
 
@@ -28,24 +25,16 @@ void TMDIChild::startParam() {
     const QString path = windowTitle();
     setPictureSize(defaultWidth, defaultHeight);
     ps_.drawRandom = 0;
-#ifdef ZARVO_HAVE_DOCUMENTS
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());
     if (loaded.ok()) view_.formulaIndexAtScan = ps_.formulaIndex;
-    // GAP: the attractor view shows and takes over the loaded attractor
-    // parameters here once it exists.
+    // GAP: the attractor view's window, once it exists, shows and takes over
+    // the loaded attractor parameters here.
     if (!loaded.opened) {
         setWindowTitle(fileNamePart(windowCaption));
         main_.applicationTitle = QString::fromLatin1(programTitle);
         return;
     }
     setWindowTitle(QString::fromStdString(loaded.caption));
-#else
-    // GAP: parameter files come with the documents library.
-    main_.reporter().message("Parameter files cannot be read by this build");
-    setWindowTitle(fileNamePart(windowCaption));
-    main_.applicationTitle = QString::fromLatin1(programTitle);
-    return;
-#endif
     main_.applicationTitle = windowTitle();
     view_.InitializeMainDLL();
     main_.applicationTitle = QString::fromLatin1(programTitle);
@@ -63,17 +52,12 @@ void TMDIChild::SaveToFile() {
     const QString start = fileNamePart(windowCaption.isEmpty() ? windowTitle() : windowCaption);
     const QString path = main_.fileDialogs().savePicture(this, start);
     if (path.isEmpty()) return;
-#ifdef ZARVO_HAVE_DOCUMENTS
     const SaveResult saved = zarvo::SaveToFile(ps_, path.toStdString(), main_.reporter());
     if (!saved.error.empty()) main_.reporter().message(saved.error);
     if (!saved.caption.empty()) {
         windowCaption = QString::fromStdString(saved.caption);
         if (!scanning()) setWindowTitle(windowCaption);
     }
-#else
-    // GAP: picture files come with the documents library.
-    main_.reporter().message("Pictures cannot be saved by this build");
-#endif
 }
 
 void TMDIChild::Reset1Click() {
