@@ -96,7 +96,7 @@ void VantrelEngine::PlotPoint(double x, double y) {
     map.y = y;
     int px = 0, py = 0;
     if (!plotEnabled || !PointToPixel(x, y, px, py)) return;
-    if (px >= gridSize || py >= gridSize || !vtlBitmap.contains(px, py)) return;  // picture not made for this size
+    if (px >= gridWidth || py >= gridHeight || !vtlBitmap.contains(px, py)) return;  // not made for this size
 
     // The angle of the step from the previous orbit point, between 10 and
     // 20. The differences are taken in extended precision like the maps;
@@ -110,7 +110,7 @@ void VantrelEngine::PlotPoint(double x, double y) {
     const int64_t weight = RoundWithin(LD(ps.vtlFactor1) * a + 10, kMin, kMax);
 
     // Counters saturate at the ends of the 32-bit range instead of wrapping.
-    int32_t& counter = hitCounts[static_cast<size_t>(py) * gridSize + px];
+    int32_t& counter = hitCount(px, py);
     counter = static_cast<int32_t>(std::clamp<int64_t>(int64_t{counter} + weight, INT32_MIN, INT32_MAX));
 
     const Rgb c = LevelToColour(CountToLevel(counter));

@@ -1,7 +1,7 @@
 #include "vantrel_engine.h"
 
 #include <algorithm>
-#include <cfenv>
+#include <new>
 
 #include "formula_math.h"
 #include "fp_fault.h"
@@ -40,21 +40,32 @@ VantrelDialogValues VantrelEngine::InitVantrel() {
 }
 
 void VantrelEngine::CreateTList() {
-    const int w = std::max(ps.vtlWidth, 0);
-    const int h = std::max(ps.vtlHeight, 0);
-    gridSize = std::max(w, h);
-    hitCounts.assign(static_cast<size_t>(gridSize) * static_cast<size_t>(gridSize), 0);
-    vtlBitmap.reset(w, h);
+    gridWidth = std::max(ps.vtlWidth, 0);
+    gridHeight = std::max(ps.vtlHeight, 0);
+    hitCounts.assign(static_cast<size_t>(gridWidth) * static_cast<size_t>(gridHeight), 0);
+    vtlBitmap.reset(gridWidth, gridHeight);
 }
 
 void VantrelEngine::DrawDefaultImage() { vtlBitmap.reset(ps.vtlWidth, ps.vtlHeight); }
 
 bool VantrelEngine::SetPictureSize(int width, int height) {
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return false;
+    const int oldWidth = ps.vtlWidth, oldHeight = ps.vtlHeight;
     ps.vtlWidth = width;
     ps.vtlHeight = height;
+    try {
+        CreateTList();
+    } catch (const std::bad_alloc&) {
+        ps.vtlWidth = oldWidth;
+        ps.vtlHeight = oldHeight;
+        hitCounts.clear();
+        hitCounts.shrink_to_fit();
+        vtlBitmap.pixels.clear();
+        vtlBitmap.pixels.shrink_to_fit();
+        CreateTList();
+        return false;
+    }
     ps.stopFlag = flagOn;
-    CreateTList();
     return true;
 }
 
@@ -80,7 +91,7 @@ std::string VantrelEngine::StartRun() {
     ClearFaults();
     ps.tickCount = 0;
     const int w = std::max(ps.vtlWidth, 0), h = std::max(ps.vtlHeight, 0);
-    if (vtlBitmap.width != w || vtlBitmap.height != h || gridSize != std::max(w, h)) CreateTList();
+    if (vtlBitmap.width != w || vtlBitmap.height != h || gridWidth != w || gridHeight != h) CreateTList();
 
     vantrel::AdjustCoords(ps);
     ps.plotXMin = ps.vtlXMin;

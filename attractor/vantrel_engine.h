@@ -51,10 +51,13 @@ public:
 
     // ---- picture and counters ----
     RgbImage vtlBitmap;
-    // Hit counters of the max(vtlWidth, vtlHeight) square, [py * gridSize + px].
+    // One hit counter per picture pixel, [py * gridWidth + px]. (A grid of
+    // exactly the picture's size: a square of the longer side would only
+    // add counters that are never read.)
     std::vector<int32_t> hitCounts;
-    int gridSize = 0;
-    int32_t hitCount(int px, int py) const { return hitCounts[static_cast<size_t>(py) * gridSize + px]; }
+    int gridWidth = 0, gridHeight = 0;
+    int32_t& hitCount(int px, int py) { return hitCounts[static_cast<size_t>(py) * gridWidth + px]; }
+    int32_t hitCount(int px, int py) const { return hitCounts[static_cast<size_t>(py) * gridWidth + px]; }
     // Plane size of one pixel of the running view (for the mouse status text).
     double pixelStepX = 0.0, pixelStepY = 0.0;
 
@@ -89,7 +92,8 @@ public:
     void DrawDefaultImage();
     // New picture size (the image-size dialog's command for the view):
     // stops the run, new black picture, new counters. Sizes outside
-    // 1..16384 are refused (false, nothing changed).
+    // 1..16384, or too large for the memory, are refused (false, nothing
+    // changed).
     bool SetPictureSize(int width, int height);
 
     // ---- runs ----

@@ -161,7 +161,7 @@ TEST_F(PlottingTest, CountersSaturate) {
     UnitPlotWindow();
     engine.CreateTList();
     ps.vtlFactor1 = 64;  // the highest weight: up to 64 * 20 + 10
-    engine.hitCounts[static_cast<size_t>(7) * engine.gridSize + 7] = INT32_MAX - 100;
+    engine.hitCount(7, 7) = INT32_MAX - 100;
     for (int i = 0; i < 5; ++i) engine.PlotPoint(7, 7);
     EXPECT_EQ(engine.hitCount(7, 7), INT32_MAX);
     EXPECT_EQ(ps.lastLevel, INT32_MAX);
@@ -181,7 +181,9 @@ TEST_F(PlottingTest, PictureResize) {
     EXPECT_TRUE(engine.SetPictureSize(50, 200));
     EXPECT_EQ(engine.vtlBitmap.width, 50);
     EXPECT_EQ(engine.vtlBitmap.height, 200);
-    EXPECT_EQ(engine.gridSize, 200);
+    EXPECT_EQ(engine.gridWidth, 50);
+    EXPECT_EQ(engine.gridHeight, 200);
+    EXPECT_EQ(engine.hitCounts.size(), 50u * 200u);
     EXPECT_EQ(ps.stopFlag, flagOn);
     EXPECT_FALSE(engine.SetPictureSize(0, 10));
     EXPECT_EQ(ps.vtlWidth, 50);

@@ -19,7 +19,7 @@ TEST_F(RunTest, OpenViewDefaults) {
     EXPECT_EQ(ps.cRe, 5.0);
     EXPECT_EQ(engine.vtlBitmap.width, 180);
     EXPECT_EQ(engine.vtlBitmap.height, 120);
-    EXPECT_EQ(engine.gridSize, 180);
+    EXPECT_EQ(engine.hitCounts.size(), 180u * 120u);
     for (int32_t c : engine.hitCounts) ASSERT_EQ(c, 0);
 }
 

@@ -79,7 +79,10 @@ int RunAttractorRender(const AttractorRenderOptions& o) {
     vantrel::Parameters1Update(ps);
     ps.drawRandom = 0;
 
-    engine.SetPictureSize(o.width, o.height);
+    if (!engine.SetPictureSize(o.width, o.height)) {
+        return Fail(exitUsageOrFile, "not enough memory for a " + std::to_string(o.width) + "x" +
+                                         std::to_string(o.height) + " picture");
+    }
     if (o.hasSeed) {
         engine.fixedSeed = o.seed;
         engine.random.seed(o.seed);
