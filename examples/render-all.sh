@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Draws every example parameter file of this folder with zarvo-render.
+# Draws every example parameter file of this folder (.zrv pictures and .vtl
+# attractors) with zarvo-render.
 #
 #   examples/render-all.sh OUTPUT-FOLDER [WxH]
 #
@@ -38,6 +39,16 @@ status=0
 for file in "$here"/*.zrv; do
     name=$(basename "${file%.zrv}")
     if "$renderer" -s "$size" -o "$out/$name.bmp" "$file"; then
+        echo "$out/$name.bmp"
+    else
+        echo "$0: $file failed" >&2
+        status=1
+    fi
+done
+for file in "$here"/*.vtl; do
+    [ -e "$file" ] || continue
+    name=$(basename "${file%.vtl}")
+    if "$renderer" --attractor "$file" --steps 2000000 --seed 1 -s "$size" -o "$out/$name.bmp"; then
         echo "$out/$name.bmp"
     else
         echo "$0: $file failed" >&2
