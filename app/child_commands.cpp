@@ -27,8 +27,10 @@ void TMDIChild::startParam() {
     ps_.drawRandom = 0;
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());
     if (loaded.ok()) view_.formulaIndexAtScan = ps_.formulaIndex;
-    // GAP: the attractor view's window, once it exists, shows and takes over
-    // the loaded attractor parameters here.
+#ifdef ZARVO_REAL_VANTREL_VIEW
+    // The attractor view shows and takes over the loaded attractor fields.
+    main_.dialogs().vantrel->ParameterFileLoaded();
+#endif
     if (!loaded.opened) {
         setWindowTitle(fileNamePart(windowCaption));
         main_.applicationTitle = QString::fromLatin1(programTitle);

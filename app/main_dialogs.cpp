@@ -21,6 +21,11 @@ void TMainForm::CreateForms() {
         if (TMDIChild* c = activeChild()) c->Reset1Click();
     });
     dialogs_.vantrel->installEventFilter(this);
+#ifdef ZARVO_REAL_VANTREL_VIEW
+    dialogs_.vantrel->setParametersDialog(dialogs_.vantrelParams);
+    connect(dialogs_.vantrel, &TVantrel::statusText, this, [this](const QString& text) { showStatus(text); });
+    connect(dialogs_.vantrel, &TVantrel::xySizeRequested, this, [this] { XYSizeClick(); });
+#endif
 
 #if __has_include("about_box.h")
     connect(dialogs_.about, &TAboutBox::helpRequested, this, [this] { HelpContentsClick(); });
