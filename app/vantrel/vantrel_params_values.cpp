@@ -1,0 +1,114 @@
+// The parameter dialog's values: controls to plain values and back, and the
+// live update that takes an edit into a running picture.
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QSlider>
+
+#include "vantrel_params_dialog.h"
+#include "vantrel_view.h"
+
+namespace zarvo {
+
+namespace {
+
+// The variation check boxes in the dialog's order, as fields of the values.
+constexpr bool vantrel::VantrelDialogValues::*kVariationFields[9] = {
+    &vantrel::VantrelDialogValues::none,      &vantrel::VantrelDialogValues::linear,
+    &vantrel::VantrelDialogValues::sinusoidal, &vantrel::VantrelDialogValues::swirl,
+    &vantrel::VantrelDialogValues::bent,      &vantrel::VantrelDialogValues::horseshoe,
+    &vantrel::VantrelDialogValues::spherical, &vantrel::VantrelDialogValues::polar,
+    &vantrel::VantrelDialogValues::inversion};
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+vantrel::VantrelDialogValues Tvtl_params1::dialogValues() const {
+    vantrel::VantrelDialogValues v;
+    v.redBar1 = RedBar1->value();
+    v.grnBar1 = GrnBar1->value();
+    v.bluBar1 = BluBar1->value();
+    v.intensity = Intensity->value();
+    v.factor2Bar = Factor2_bar->value();
+    v.randomizer = Randomizer->value();
+    v.redLabel1 = RedLabel1->text().toStdString();
+    v.grnLabel1 = GrnLabel1->text().toStdString();
+    v.bluLabel1 = BluLabel1->text().toStdString();
+    v.factor1 = Factor1->text().toStdString();
+    v.factor2 = Factor2->text().toStdString();
+    v.randomFactor = RandomFactor->text().toStdString();
+    // A field the user has not touched gives back the exact value it was
+    // given, not its nine-decimal rounding.
+    v.constAA = loadedAA_.take(constAA);
+    v.constBB = loadedBB_.take(constBB);
+    v.parameterX = loadedX_.take(parameterX);
+    v.parameterY = loadedY_.take(parameterY);
+    v.squareRoot = square_root->isChecked();
+    v.invert = Invert->isChecked();
+    for (size_t k = 0; k < variations_.size(); ++k) v.*kVariationFields[k] = variations_[k]->isChecked();
+    return v;
+}
+
+void Tvtl_params1::showValues(const vantrel::VantrelDialogValues& v) {
+    // Every value put into a control counts as a change (live update).
+    RedBar1->setValue(v.redBar1);
+    GrnBar1->setValue(v.grnBar1);
+    BluBar1->setValue(v.bluBar1);
+    Intensity->setValue(v.intensity);
+    Factor2_bar->setValue(v.factor2Bar);
+    Randomizer->setValue(v.randomizer);
+    RedLabel1->setText(Text(v.redLabel1));
+    GrnLabel1->setText(Text(v.grnLabel1));
+    BluLabel1->setText(Text(v.bluLabel1));
+    Factor1->setText(Text(v.factor1));
+    Factor2->setText(Text(v.factor2));
+    RandomFactor->setText(Text(v.randomFactor));
+    loadedAA_.load(constAA, v.constAA);
+    loadedBB_.load(constBB, v.constBB);
+    loadedX_.load(parameterX, v.parameterX);
+    loadedY_.load(parameterY, v.parameterY);
+    square_root->setChecked(v.squareRoot);
+    Invert->setChecked(v.invert);
+    for (size_t k = 0; k < variations_.size(); ++k) variations_[k]->setChecked(v.*kVariationFields[k]);
+}
+
+void Tvtl_params1::Parameters1Update() { showValues(vantrel::Parameters1Update(ps_)); }
+
+void Tvtl_params1::ApplyParameters() {
+    vantrel::VantrelDialogValues v = dialogValues();
+    vantrel::ApplyParameters(ps_, v);
+    RedLabel1->setText(Text(v.redLabel1));
+    GrnLabel1->setText(Text(v.grnLabel1));
+    BluLabel1->setText(Text(v.bluLabel1));
+    Factor1->setText(Text(v.factor1));
+    Factor2->setText(Text(v.factor2));
+    RandomFactor->setText(Text(v.randomFactor));
+}
+
+void Tvtl_params1::ControlChanged() {
+    waitCounter_ = 0;
+    // Switched on, not restarted: the update comes one to two seconds after
+    // the last change.
+    if (ps_.stopFlag == 0 && !ColorTimer.isActive()) ColorTimer.start();
+}
+
+void Tvtl_params1::ColorTimerTimer() {
+    // The run was stopped meanwhile: the edits stay in the dialog, and no
+    // run starts again behind the user's Stop.
+    if (ps_.stopFlag != 0) {
+        ColorTimer.stop();
+        waitCounter_ = 0;
+        return;
+    }
+    if (waitCounter_ == 0) {
+        waitCounter_ = 1;
+        return;
+    }
+    ColorTimer.stop();
+    ApplyParameters();
+    if (view_) view_->StartTimer1();
+    waitCounter_ = 0;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,79 @@
+#include "vantrel_picture_area.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "mouse_navigation.h"
+#include "vantrel_view.h"
+
+namespace zarvo {
+
+int ShiftBitsOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, bool doubleClick) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= shiftShift;
+    if (modifiers & Qt::AltModifier) shift |= shiftAlt;
+    if (modifiers & Qt::ControlModifier) shift |= shiftCtrl;
+    if (buttons & Qt::LeftButton) shift |= shiftLeft;
+    if (buttons & Qt::RightButton) shift |= shiftRight;
+    if (buttons & Qt::MiddleButton) shift |= shiftMiddle;
+    if (doubleClick) shift |= shiftDouble;
+    return shift;
+}
+
+VantrelPictureArea::VantrelPictureArea(TVantrel& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+    setObjectName(QStringLiteral("Image1"));
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void VantrelPictureArea::setPicture(const QImage& picture) {
+    picture_ = picture;
+    setMinimumSize(picture_.size());
+    update();
+}
+
+PicturePoint VantrelPictureArea::toPicture(const QPoint& p) const {
+    return ToPicture(p.x(), p.y(), width(), height(), picture_.width(), picture_.height());
+}
+
+void VantrelPictureArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const PicturePoint origin = PictureOrigin(width(), height(), picture_.width(), picture_.height());
+    painter.drawImage(origin.x, origin.y, picture_);
+
+    // The rectangle and its handles invert what lies under them.
+    const std::vector<Outline>& outlines = owner_.navigation().outlines();
+    if (outlines.empty()) return;
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const Outline& o : outlines) {
+        const int w = o.right - o.left - 1;
+        const int h = o.bottom - o.top - 1;
+        if (w < 0 || h < 0) continue;
+        painter.drawRect(QRect(origin.x + o.left, origin.y + o.top, w, h));
+    }
+}
+
+void VantrelPictureArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const int shift = ShiftBitsOf(event->modifiers(), event->button(), event->type() == QEvent::MouseButtonDblClick);
+    owner_.Image1MouseDown(toPicture(event->position().toPoint()), shift);
+}
+
+void VantrelPictureArea::mouseMoveEvent(QMouseEvent* event) {
+    owner_.Image1MouseMove(toPicture(event->position().toPoint()));
+}
+
+void VantrelPictureArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    owner_.Image1MouseUp(toPicture(event->position().toPoint()), ShiftBitsOf(event->modifiers(), event->button(), false));
+}
+
+void VantrelPictureArea::contextMenuEvent(QContextMenuEvent* event) { owner_.PopupMenu(event->globalPos()); }
+
+}  // namespace zarvo

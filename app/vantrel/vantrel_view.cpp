@@ -1,0 +1,218 @@
+// The attractor view's construction, its state operations, timers and the
+// start and end of runs.
+#include "vantrel_view.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
+
+#include "vantrel_params_dialog.h"
+#include "vantrel_picture_area.h"
+#include "vantrel_state.h"
+
+namespace zarvo {
+
+namespace {
+const char* const kCaption = "Vantrel";
+constexpr int kLargestClientWidth = 800;
+constexpr int kLargestClientHeight = 600;
+}  // namespace
+
+TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
+    : QWidget(parent),
+      ps_(ps),
+      reporter_(&reporter, this),
+      engine_(ps, reporter_),
+      pixel_(engine_),
+      runLoop_(engine_, this) {
+    construct();
+}
+
+TVantrel::TVantrel(ParameterSet& ps, QWidget* parent)
+    : QWidget(parent), ps_(ps), reporter_(nullptr, this), engine_(ps, reporter_), pixel_(engine_), runLoop_(engine_, this) {
+    construct();
+}
+
+TVantrel::~TVantrel() {
+    runLoop_.halt();
+    engine_.parametersChanged = nullptr;
+    if (dialog_) dialog_->setView(nullptr);
+}
+
+void TVantrel::construct() {
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setObjectName(QStringLiteral("Vantrel"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    captionStore = windowTitle();
+    fileDialogs_ = std::make_unique<VantrelFileDialogs>();
+    navPs_ = std::make_unique<ParameterSet>();
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setAlignment(Qt::AlignCenter);
+    area_ = new VantrelPictureArea(*this);
+    scroll_->setWidget(area_);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(500);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer2.setObjectName(QStringLiteral("Timer2"));
+    Timer2.setInterval(1000);
+    connect(&Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+
+    runLoop_.ended = [this](VantrelRunLoop::EndReason reason) { runEnded(reason); };
+    runLoop_.beforeSlice = [this] { reporter_.hold(); };
+    runLoop_.afterSlice = [this] { reporter_.release(); };
+    // A random start shows its new values in the dialog.
+    engine_.parametersChanged = [this] {
+        if (dialog_) dialog_->Parameters1Update();
+    };
+
+    showPicture();
+    sizeClientArea(ps_.vtlWidth, ps_.vtlHeight);
+}
+
+void TVantrel::setParametersDialog(Tvtl_params1* dialog) {
+    if (dialog_ == dialog) return;
+    if (dialog_) dialog_->setView(nullptr);
+    dialog_ = dialog;
+    if (dialog_) dialog_->setView(this);
+}
+
+// ---- state operations ----
+
+void TVantrel::InitVantrel() {
+    Timer1.stop();
+    runLoop_.halt();
+    if (busy_) runEnded(VantrelRunLoop::EndReason::Stopped);
+    const vantrel::VantrelDialogValues values = engine_.InitVantrel();
+    ClearRectangleClick();
+    sizeClientArea(ps_.vtlWidth, ps_.vtlHeight);
+    showPicture();
+    if (dialog_) dialog_->showValues(values);
+}
+
+void TVantrel::ResetCoordinates() {
+    vantrel::ResetCoordinates(ps_);
+    // A rectangle spanned over the old view selects nothing in the new one.
+    nav_.ClearRectangle();
+    area_->update();
+}
+
+void TVantrel::DrawDefaultImage() {
+    engine_.DrawDefaultImage();
+    showPicture();
+}
+
+void TVantrel::CreateTList() {
+    engine_.CreateTList();
+    showPicture();
+}
+
+void TVantrel::StartTimer1() { Timer1.start(); }
+
+void TVantrel::Timer1Timer() {
+    Timer1.stop();
+    if (dialog_ && dialog_->isVisible()) dialog_->UpdateMenuItems();
+    if (isVisible()) UpdateGrafX();
+    else if (busy_ && !runLoop_.active()) runEnded(VantrelRunLoop::EndReason::Stopped);
+}
+
+void TVantrel::UpdateGrafX() {
+    // A fractal window's scan is computing its pixels with the attractor
+    // formula right now (the run loop is nested inside it): start after it.
+    if (ps_.stopFlag == 0 && !busy_ && !engine_.plotEnabled) {
+        Timer1.start();
+        return;
+    }
+    // Coming from idle, the caption to restore is the one shown now; a run
+    // that is replaced shows its progress caption instead.
+    if (!busy_) captionStore = windowTitle();
+    busy_ = true;
+    Timer2.start();
+    reporter_.hold();
+    const std::string fault = runLoop_.start();
+    if (!fault.empty()) runEnded(VantrelRunLoop::EndReason::Fault);
+    reporter_.release();
+}
+
+void TVantrel::Timer2Timer() {
+    if (!runLoop_.active() || !isVisible()) return;
+    setWindowTitle(QString::fromStdString(engine_.ProgressCaption()));
+    showPicture();
+}
+
+void TVantrel::runEnded(VantrelRunLoop::EndReason) {
+    busy_ = false;
+    Timer2.stop();
+    setWindowTitle(captionStore);
+    showPicture();
+}
+
+void TVantrel::StopClick() {
+    ps_.stopFlag = flagOn;
+    // A start that is still waiting would begin a run right after Stop.
+    Timer1.stop();
+    runLoop_.halt();
+    if (busy_) runEnded(VantrelRunLoop::EndReason::Stopped);
+    else showPicture();
+}
+
+void TVantrel::ParameterFileLoaded() {
+    if (!dialog_) return;
+    dialog_->Parameters1Update();
+    dialog_->ApplyParameters();
+    dialog_->UpdateMenuItems();
+}
+
+// ---- picture on the screen ----
+
+const QImage& TVantrel::shownPicture() const { return area_->picture(); }
+
+void TVantrel::showPicture() {
+    const RgbImage& img = engine_.vtlBitmap;
+    QImage picture;
+    if (img.width > 0 && img.height > 0)
+        picture = QImage(img.pixels.data(), img.width, img.height, img.width * 3, QImage::Format_RGB888).copy();
+    area_->setPicture(picture);
+}
+
+void TVantrel::sizeClientArea(int width, int height) {
+    // The client area is the picture, at most 800 x 600; the rest is
+    // reached by scrolling.
+    const bool capped = height > kLargestClientHeight || width > kLargestClientWidth;
+    const int w = capped ? std::min(width, kLargestClientWidth) : width;
+    const int h = capped ? std::min(height, kLargestClientHeight) : height;
+    int extraW = 0, extraH = 0;
+    if (w < width) extraH = scroll_->horizontalScrollBar()->sizeHint().height();
+    if (h < height) extraW = scroll_->verticalScrollBar()->sizeHint().width();
+    resize(std::max(w, 1) + extraW, std::max(h, 1) + extraH);
+}
+
+void TVantrel::showEvent(QShowEvent* event) {
+    // First shown beside the fractal windows, below the main frame's tool
+    // bar; later shows keep wherever the user moved it.
+    if (!placed_ && parentWidget()) {
+        placed_ = true;
+        const QRect frame = parentWidget()->window()->frameGeometry();
+        move(frame.left() + 300, frame.top() + 130);
+    }
+    QWidget::showEvent(event);
+}
+
+void TVantrel::closeEvent(QCloseEvent* event) {
+    // Closing the window ends its drawing; the main frame also switches the
+    // attractor formula off for the fractal windows.
+    if (busy_) StopClick();
+    Timer1.stop();
+    event->accept();
+}
+
+}  // namespace zarvo

@@ -1,0 +1,144 @@
+// The attractor ("Vantrel") view: one tool window of the program, kept on
+// top of the main frame, that shows the attractor picture centred (with
+// scroll bars when it is larger than the window), runs the drawing loop,
+// spans the zoom rectangle with the mouse and saves and loads pictures with
+// their .vtl parameter files.
+//
+// Timers: Timer1 (500 ms, one shot) is the delayed start of a run that every
+// restarting command uses; Timer2 (1000 ms) shows the growing picture and
+// the "Busy... " caption while a run is active. The run itself advances in
+// short slices from the event loop (VantrelRunLoop).
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "fractal_view.h"
+#include "mouse_navigation.h"
+#include "parameter_set.h"
+#include "reporter.h"
+#include "vantrel_engine.h"
+#include "vantrel_file_dialogs.h"
+#include "vantrel_params_dialog.h"
+#include "vantrel_run_loop.h"
+#include "view_reporter.h"
+#include "vtl_draw.h"
+
+// The main frame uses the real view (not its stand-in) when this is set.
+#define ZARVO_REAL_VANTREL_VIEW 1
+
+class QScrollArea;
+
+namespace zarvo {
+
+class VantrelPictureArea;
+
+class TVantrel : public QWidget {
+    Q_OBJECT
+public:
+    // Messages go to `reporter`, or into message boxes of the view's own.
+    TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent = nullptr);
+    explicit TVantrel(ParameterSet& ps, QWidget* parent = nullptr);
+    ~TVantrel() override;
+
+    // The parameter dialog whose commands drive this view (and which shows
+    // the values of a random start). Links both ways.
+    void setParametersDialog(Tvtl_params1* dialog);
+    Tvtl_params1* parametersDialog() const { return dialog_; }
+    void setFileDialogs(std::unique_ptr<VantrelFileDialogs> dialogs) { fileDialogs_ = std::move(dialogs); }
+
+    vantrel::VantrelEngine& engine() { return engine_; }
+    VantrelRunLoop& runLoop() { return runLoop_; }
+    // The per-pixel formula for fractal windows while the view is open.
+    PixelFormula* pixelFormula() { return &pixel_; }
+
+    // ---- state operations ----
+    // When the view is opened: attractor defaults, 180 x 120 black picture,
+    // zero counters, no rectangle, the dialog filled from the state.
+    void InitVantrel();
+    void ResetCoordinates();
+    // Black picture (counters kept), shown at once.
+    void DrawDefaultImage();
+    // New zero counters and a black picture, shown at once.
+    void CreateTList();
+    // The delayed start: 500 ms later the run (re)starts.
+    void StartTimer1();
+    bool timer1Pending() const { return Timer1.isActive(); }
+    // Slices of a run are being computed.
+    bool running() const { return runLoop_.active(); }
+    // A run is shown (progress caption); it may be waiting to be replaced.
+    bool busy() const { return busy_; }
+    // Starts a run now (Timer1's work), replacing an active one.
+    void UpdateGrafX();
+    // Stop: the run ends, a pending start is cancelled, the picture shown.
+    void StopClick();
+    // An escape-time parameter file has set the attractor fields: show them
+    // in the dialog, take them over and update the check marks.
+    void ParameterFileLoaded();
+
+    // ---- pop-up menu ----
+    void ZoomClick();
+    void ClearRectangleClick();
+    void XYSizeClick() { emit xySizeRequested(); }
+    void SaveToFileClick();
+    void LoadParameterFileClick();
+    // New picture size from xySizeWidth, xySizeHeight.
+    void TP01Click();
+    void PopupMenu(const QPoint& globalPos);
+
+    // ---- mouse on the picture, in picture pixels ----
+    void Image1MouseDown(PicturePoint p, int shift);
+    void Image1MouseMove(PicturePoint p);
+    void Image1MouseUp(PicturePoint p, int shift);
+    const MouseNavigation& navigation() const { return nav_; }
+
+    // The caption restored when a run ends.
+    QString captionStore;
+    // What the view shows: a copy of the picture taken at the last refresh.
+    const QImage& shownPicture() const;
+    // Copies the picture onto the screen.
+    void showPicture();
+
+signals:
+    // The main frame shows this in its status bar.
+    void statusText(const QString& text);
+    // "XY Size": the image-size dialog is wanted.
+    void xySizeRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void construct();
+    void Timer1Timer();
+    void Timer2Timer();
+    void runEnded(VantrelRunLoop::EndReason reason);
+    void sizeClientArea(int width, int height);
+    void syncNavigation();
+
+    ParameterSet& ps_;
+    ViewReporter reporter_;
+    vantrel::VantrelEngine engine_;
+    vantrel::VtlDrawFormula pixel_;
+    VantrelRunLoop runLoop_;
+    QPointer<Tvtl_params1> dialog_;
+    std::unique_ptr<VantrelFileDialogs> fileDialogs_;
+    QScrollArea* scroll_ = nullptr;
+    VantrelPictureArea* area_ = nullptr;
+    QTimer Timer1;
+    QTimer Timer2;
+    MouseNavigation nav_;
+    // The navigation reads the picture size from a parameter set and writes
+    // the escape-time pending view into it; the view gives it this private
+    // one, so the fractal windows' fields stay untouched.
+    std::unique_ptr<ParameterSet> navPs_;
+    bool placed_ = false;
+    bool busy_ = false;
+};
+
+}  // namespace zarvo

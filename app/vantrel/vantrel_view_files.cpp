@@ -1,0 +1,80 @@
+// What the attractor view exchanges with files: the picture with its .vtl
+// parameter file beside it, loading a .vtl file, and a new picture size.
+#include <QFileInfo>
+
+#include "picture_writer.h"
+#include "vantrel_params_dialog.h"
+#include "vantrel_view.h"
+#include "vtl_file.h"
+
+namespace zarvo {
+
+void TVantrel::SaveToFileClick() {
+    const QString path = fileDialogs_->savePicture(this);
+    if (path.isEmpty()) return;
+    const std::string name = path.toStdString();
+    const std::string ext = vantrel::PictureExtension(name);
+    std::string error;
+    if (ext == ".JPG") {
+        if (!WriteJpeg(engine_.vtlBitmap, name, ps_.jpegQuality, ps_.jpegProgressive != 0, &error))
+            reporter_.message(error);
+    } else if (ext == ".BMP") {
+        if (!WriteBmp(engine_.vtlBitmap, name, &error)) reporter_.message(error);
+    } else {
+        reporter_.message("Unkown File extension: = " + ext);
+    }
+
+    // The caption names the picture; a run in progress shows it again when
+    // it ends.
+    captionStore = QFileInfo(path).fileName();
+    if (!runLoop_.active()) setWindowTitle(captionStore);
+
+    // The parameter file goes beside the picture, whatever the working
+    // directory is, so that picture and parameters stay together. It is
+    // written also when the picture was not, so no parameters are lost.
+    error.clear();
+    if (!vantrel::WriteVtlFile(ps_, vantrel::VtlNameForPicture(name), error)) reporter_.message(error);
+    showPicture();
+}
+
+void TVantrel::LoadParameterFileClick() {
+    const QString path = fileDialogs_->openParameterFile(this);
+    if (path.isEmpty()) return;
+    // The run in hand would otherwise go on plotting into the cleared
+    // picture until the loaded parameters take over 500 ms from now.
+    runLoop_.halt();
+    Timer2.stop();
+    nav_.ClearRectangle();
+    engine_.DrawDefaultImage();
+    engine_.CreateTList();
+    showPicture();
+
+    const QString caption = QFileInfo(path).fileName();
+    captionStore = caption;
+    setWindowTitle(caption);
+    vantrel::LoadParameterFile(ps_, path.toStdString(), reporter_);
+
+    if (dialog_) dialog_->Parameters1Update();
+    ps_.drawRandom = 0;
+    Timer1.start();
+}
+
+void TVantrel::TP01Click() {
+    const int width = ps_.xySizeWidth;
+    const int height = ps_.xySizeHeight;
+    // Stops the run and makes a black picture and new counters of the new
+    // size; a size no picture can have changes nothing.
+    if (!engine_.SetPictureSize(width, height)) {
+        reporter_.message("The picture size " + std::to_string(width) + " x " + std::to_string(height) +
+                          " cannot be used");
+        return;
+    }
+    runLoop_.halt();
+    if (busy_) runEnded(VantrelRunLoop::EndReason::Stopped);
+    nav_.ClearRectangle();
+    showPicture();
+    sizeClientArea(width, height);
+    Timer1.start();
+}
+
+}  // namespace zarvo
