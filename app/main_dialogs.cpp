@@ -14,7 +14,11 @@ void TMainForm::CreateForms() {
     dialogs_.list = new TListForm(this);
     dialogs_.colors = new TColorForm(ps_, this);
     dialogs_.vantrelParams = new Tvtl_params1(ps_, this);
+#ifdef ZARVO_REAL_VANTREL_VIEW
+    dialogs_.vantrel = new TVantrel(ps_, reporter_, this);
+#else
     dialogs_.vantrel = new TVantrel(ps_, this);
+#endif
     dialogs_.jpeg = new TJPGUnit(ps_, this);
 
     connect(dialogs_.list, &TListForm::formulaPicked, this, [this] {
