@@ -28,7 +28,10 @@ void TMainForm::CreateForms() {
 #ifdef ZARVO_REAL_VANTREL_VIEW
     dialogs_.vantrel->setParametersDialog(dialogs_.vantrelParams);
     connect(dialogs_.vantrel, &TVantrel::statusText, this, [this](const QString& text) { showStatus(text); });
-    connect(dialogs_.vantrel, &TVantrel::xySizeRequested, this, [this] { XYSizeClick(); });
+    // "XY Size" of the view's pop-up menu opens the dialog (never hides it).
+    connect(dialogs_.vantrel, &TVantrel::xySizeRequested, this, [this] {
+        if (!dialogs_.xySize->isVisible()) XYSizeClick();
+    });
 #endif
 
 #if __has_include("about_box.h")
