@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSlider>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -143,6 +144,14 @@ QSlider* Tvtl_params1::addBar(QGridLayout* grid, int row, const char* name, cons
 }
 
 QPoint Tvtl_params1::homeSpot(const QRect& frame, const QSize& size) const {
+    // Beside the main frame when the screen has room there (the dialog is
+    // tall and would cover the other tool dialogs), else along its right
+    // edge.
+    constexpr int gap = 8;
+    if (const QScreen* s = screen()) {
+        const QRect avail = s->availableGeometry();
+        if (frame.right() + gap + size.width() <= avail.right()) return {frame.right() + gap, frame.top() + 60};
+    }
     return alongRightEdge(frame, size, 60);
 }
 

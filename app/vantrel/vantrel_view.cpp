@@ -197,12 +197,13 @@ void TVantrel::sizeClientArea(int width, int height) {
 }
 
 void TVantrel::showEvent(QShowEvent* event) {
-    // First shown beside the fractal windows, below the main frame's tool
-    // bar; later shows keep wherever the user moved it.
+    // First shown at the left of the main frame, below where the first
+    // fractal window opens and clear of the tool dialogs along the right
+    // edge; later shows keep wherever the user moved it.
     if (!placed_ && parentWidget()) {
         placed_ = true;
         const QRect frame = parentWidget()->window()->frameGeometry();
-        move(frame.left() + 300, frame.top() + 130);
+        move(frame.left() + 16, frame.top() + 250);
     }
     QWidget::showEvent(event);
 }
