@@ -13,6 +13,7 @@
 #include "fp_guard.h"
 #include "main_form.h"
 #include "picture_area.h"
+#include "vector_state.h"
 
 namespace zarvo {
 
@@ -24,8 +25,11 @@ namespace {
 constexpr qint64 kEventIntervalMs = 15;
 
 void HandlePendingEvents() {
-    FpStateGuard guard;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    {
+        FpStateGuard guard;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    ClearUpperVectorState();
 }
 
 }  // namespace

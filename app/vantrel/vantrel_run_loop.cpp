@@ -1,21 +1,8 @@
 #include "vantrel_run_loop.h"
 
+#include "vector_state.h"
+
 namespace zarvo {
-
-namespace {
-
-// Toolkit code run between slices may leave the upper halves of the AVX
-// registers in use. The engine's plain SSE code then pays for every
-// instruction (measured: a quarter of its speed) until the state is
-// cleared, which costs next to nothing once per slice.
-void ClearUpperVectorState() {
-#if defined(__x86_64__) || defined(__i386__)
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx) asm volatile("vzeroupper" ::: "memory");
-#endif
-}
-
-}  // namespace
 
 VantrelRunLoop::VantrelRunLoop(vantrel::VantrelEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine) {
