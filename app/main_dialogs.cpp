@@ -77,6 +77,9 @@ void TMainForm::closeVantrelView() {
     dialogs_.vantrelParams->hide();
     dialogs_.vantrel->hide();
     ps_.vantrelFormulaMode = 0;
+    // Pixels come from the plug-in again: its texts replace the attractor's,
+    // so a picture saved now names the formula that drew it.
+    if (TMDIChild* child = activeChild()) child->view().GetDLLDescriptions();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
