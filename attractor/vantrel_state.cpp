@@ -12,26 +12,8 @@ void ResetCoordinates(ParameterSet& ps) {
 }
 
 void AdjustCoords(ParameterSet& ps) {
-    ps.halfWidth = 2 / ps.vtlZoom;
-    ps.halfHeight = 2 / ps.vtlZoom;
-    ps.vtlXMax = ps.vtlXCentre + ps.halfWidth;
-    ps.vtlXMin = ps.vtlXCentre - ps.halfWidth;
-    ps.vtlYMax = ps.vtlYCentre + ps.halfHeight;
-    ps.vtlYMin = ps.vtlYCentre - ps.halfHeight;
-
-    const double w = ps.vtlWidth;
-    const double h = ps.vtlHeight;
-    ps.aspectX = w / h;
-    ps.aspectY = h / w;
-    ps.aspectX = (1 - ps.aspectX) / 2 + ps.aspectX;
-    ps.aspectY = (1 - ps.aspectY) / 2 + ps.aspectY;
-
-    const double dX = ps.halfWidth * ps.aspectX - ps.halfWidth;
-    ps.vtlXMax += dX;
-    ps.vtlXMin -= dX;
-    const double dY = ps.halfWidth * ps.aspectY - ps.halfHeight;
-    ps.vtlYMax += dY;
-    ps.vtlYMin -= dY;
+    AdjustViewEdges(ps, ps.vtlZoom, ps.vtlXCentre, ps.vtlYCentre, ps.vtlWidth, ps.vtlHeight,
+                    ViewEdges{ps.vtlXMin, ps.vtlXMax, ps.vtlYMin, ps.vtlYMax});
 }
 
 void SetVantrelDefaults(ParameterSet& ps) {

@@ -86,27 +86,33 @@ void ResetCoordinates(ParameterSet& ps) {
     ps.yCentre = (ps.yMax - ps.yMin) / 2 + ps.yMin;
 }
 
-void AdjustCoords(ParameterSet& ps) {
-    ps.halfWidth = 2.0 / ps.zoom;
-    ps.halfHeight = 2.0 / ps.zoom;
-    ps.xMax = ps.xCentre + ps.halfWidth;
-    ps.xMin = ps.xCentre - ps.halfWidth;
-    ps.yMax = ps.yCentre + ps.halfHeight;
-    ps.yMin = ps.yCentre - ps.halfHeight;
+void AdjustViewEdges(ParameterSet& ps, double zoom, double xCentre, double yCentre, int width, int height,
+                     ViewEdges e) {
+    ps.halfWidth = 2.0 / zoom;
+    ps.halfHeight = 2.0 / zoom;
+    e.xMax = xCentre + ps.halfWidth;
+    e.xMin = xCentre - ps.halfWidth;
+    e.yMax = yCentre + ps.halfHeight;
+    e.yMin = yCentre - ps.halfHeight;
 
-    const double w = ps.pictureWidth;
-    const double h = ps.pictureHeight;
+    const double w = width;
+    const double h = height;
     ps.aspectX = w / h;
     ps.aspectY = h / w;
     ps.aspectX = (1 - ps.aspectX) / 2 + ps.aspectX;
     ps.aspectY = (1 - ps.aspectY) / 2 + ps.aspectY;
 
     const double dx = ps.halfWidth * ps.aspectX - ps.halfWidth;
-    ps.xMax += dx;
-    ps.xMin -= dx;
+    e.xMax += dx;
+    e.xMin -= dx;
     const double dy = ps.halfWidth * ps.aspectY - ps.halfHeight;
-    ps.yMax += dy;
-    ps.yMin -= dy;
+    e.yMax += dy;
+    e.yMin -= dy;
+}
+
+void AdjustCoords(ParameterSet& ps) {
+    AdjustViewEdges(ps, ps.zoom, ps.xCentre, ps.yCentre, ps.pictureWidth, ps.pictureHeight,
+                    ViewEdges{ps.xMin, ps.xMax, ps.yMin, ps.yMax});
 }
 
 double AwayFromZero(double v, double zoom) {

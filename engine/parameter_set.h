@@ -98,6 +98,19 @@ void ResetCoordinates(ParameterSet& ps);
 // View edges from centre, zoom and picture aspect, keeping square pixels.
 void AdjustCoords(ParameterSet& ps);
 
+// The edges of a view of `zoom` about (xCentre, yCentre) on a picture of
+// width × height: half-extent 2/zoom, widened on each axis half-way towards
+// the picture's aspect. Leaves halfWidth, halfHeight, aspectX and aspectY in
+// the set as scratch. Shared by the fractal windows and the attractor view.
+struct ViewEdges {
+    double& xMin;
+    double& xMax;
+    double& yMin;
+    double& yMax;
+};
+void AdjustViewEdges(ParameterSet& ps, double zoom, double xCentre, double yCentre, int width, int height,
+                     ViewEdges edges);
+
 // A plane coordinate too close to zero is pushed to a small positive value:
 // 0.001 up to zoom 10, minCoordinate beyond.
 double AwayFromZero(double v, double zoom);
