@@ -8,26 +8,6 @@
 
 namespace zarvo {
 
-namespace {
-
-Qt::CursorShape CursorFor(PointerShape shape) {
-    switch (shape) {
-        case PointerShape::SizeAll:
-            return Qt::SizeAllCursor;
-        case PointerShape::PointingHand:
-            return Qt::PointingHandCursor;
-        case PointerShape::SizeNWSE:
-            return Qt::SizeFDiagCursor;
-        case PointerShape::SizeNESW:
-            return Qt::SizeBDiagCursor;
-        case PointerShape::Cross:
-        default:
-            return Qt::CrossCursor;
-    }
-}
-
-}  // namespace
-
 void TMDIChild::Image1MouseMove(PicturePoint p) {
     lastMove_ = p;
     nav_.decimalPoint = QLocale().decimalPoint().at(0).toLatin1();

@@ -12,6 +12,7 @@
 #include "child_menus.h"
 #include "fractal_view.h"
 #include "mouse_navigation.h"
+#include "picture_area.h"
 
 class QScrollArea;
 class QMdiSubWindow;
@@ -19,9 +20,8 @@ class QMdiSubWindow;
 namespace zarvo {
 
 class TMainForm;
-class PictureArea;
 
-class TMDIChild : public QWidget {
+class TMDIChild : public QWidget, public PictureOwner {
 public:
     TMDIChild(TMainForm& main, const QString& caption);
     ~TMDIChild() override;
@@ -68,12 +68,13 @@ public:
     void ResizeActiveWindow1Click();
     void SaveToFile();
     void UpdateMenuItems();
-    void PopupMenu(const QPoint& globalPos);
+    void PopupMenu(const QPoint& globalPos) override;
 
     // Mouse on the picture, in picture pixels.
-    void Image1MouseDown(PicturePoint p, int shift);
-    void Image1MouseMove(PicturePoint p);
-    void Image1MouseUp(PicturePoint p, int shift);
+    void Image1MouseDown(PicturePoint p, int shift) override;
+    void Image1MouseMove(PicturePoint p) override;
+    void Image1MouseUp(PicturePoint p, int shift) override;
+    const MouseNavigation& pictureNavigation() const override { return nav_; }
 
     // Sizes the client area to the picture, at most 800 x 600 (the rest is
     // reached by scrolling) when the picture is larger than that.

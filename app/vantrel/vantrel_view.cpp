@@ -9,7 +9,7 @@
 #include <QShowEvent>
 
 #include "vantrel_params_dialog.h"
-#include "vantrel_picture_area.h"
+#include "picture_area.h"
 #include "vantrel_state.h"
 
 namespace zarvo {
@@ -53,7 +53,7 @@ void TVantrel::construct() {
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setAlignment(Qt::AlignCenter);
-    area_ = new VantrelPictureArea(*this);
+    area_ = new PictureArea(*this);
     scroll_->setWidget(area_);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -19,6 +19,7 @@
 
 #include "fractal_view.h"
 #include "mouse_navigation.h"
+#include "picture_area.h"
 #include "parameter_set.h"
 #include "reporter.h"
 #include "vantrel_engine.h"
@@ -35,9 +36,7 @@ class QScrollArea;
 
 namespace zarvo {
 
-class VantrelPictureArea;
-
-class TVantrel : public QWidget {
+class TVantrel : public QWidget, public PictureOwner {
     Q_OBJECT
 public:
     // Messages go to `reporter`, or into message boxes of the view's own.
@@ -88,13 +87,14 @@ public:
     void LoadParameterFileClick();
     // New picture size from xySizeWidth, xySizeHeight.
     void TP01Click();
-    void PopupMenu(const QPoint& globalPos);
+    void PopupMenu(const QPoint& globalPos) override;
 
     // ---- mouse on the picture, in picture pixels ----
-    void Image1MouseDown(PicturePoint p, int shift);
-    void Image1MouseMove(PicturePoint p);
-    void Image1MouseUp(PicturePoint p, int shift);
+    void Image1MouseDown(PicturePoint p, int shift) override;
+    void Image1MouseMove(PicturePoint p) override;
+    void Image1MouseUp(PicturePoint p, int shift) override;
     const MouseNavigation& navigation() const { return nav_; }
+    const MouseNavigation& pictureNavigation() const override { return nav_; }
 
     // The caption restored when a run ends.
     QString captionStore;
@@ -129,7 +129,7 @@ private:
     QPointer<Tvtl_params1> dialog_;
     std::unique_ptr<VantrelFileDialogs> fileDialogs_;
     QScrollArea* scroll_ = nullptr;
-    VantrelPictureArea* area_ = nullptr;
+    PictureArea* area_ = nullptr;
     QTimer Timer1;
     QTimer Timer2;
     MouseNavigation nav_;

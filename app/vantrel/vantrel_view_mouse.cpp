@@ -4,31 +4,11 @@
 #include <QMenu>
 #include <cstdlib>
 
-#include "vantrel_picture_area.h"
+#include "picture_area.h"
 #include "vantrel_view.h"
 #include "vtl_zoom.h"
 
 namespace zarvo {
-
-namespace {
-
-Qt::CursorShape CursorFor(PointerShape shape) {
-    switch (shape) {
-        case PointerShape::SizeAll:
-            return Qt::SizeAllCursor;
-        case PointerShape::PointingHand:
-            return Qt::PointingHandCursor;
-        case PointerShape::SizeNWSE:
-            return Qt::SizeFDiagCursor;
-        case PointerShape::SizeNESW:
-            return Qt::SizeBDiagCursor;
-        case PointerShape::Cross:
-        default:
-            return Qt::CrossCursor;
-    }
-}
-
-}  // namespace
 
 void TVantrel::syncNavigation() {
     // The navigation works on the picture's size; the view never picks a

@@ -4,11 +4,38 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "mdi_child.h"
-
 namespace zarvo {
 
-PictureArea::PictureArea(TMDIChild& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+int ShiftBitsOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, bool doubleClick) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= shiftShift;
+    if (modifiers & Qt::AltModifier) shift |= shiftAlt;
+    if (modifiers & Qt::ControlModifier) shift |= shiftCtrl;
+    if (buttons & Qt::LeftButton) shift |= shiftLeft;
+    if (buttons & Qt::RightButton) shift |= shiftRight;
+    if (buttons & Qt::MiddleButton) shift |= shiftMiddle;
+    if (doubleClick) shift |= shiftDouble;
+    return shift;
+}
+
+Qt::CursorShape CursorFor(PointerShape shape) {
+    switch (shape) {
+        case PointerShape::SizeAll:
+            return Qt::SizeAllCursor;
+        case PointerShape::PointingHand:
+            return Qt::PointingHandCursor;
+        case PointerShape::SizeNWSE:
+            return Qt::SizeFDiagCursor;
+        case PointerShape::SizeNESW:
+            return Qt::SizeBDiagCursor;
+        case PointerShape::Cross:
+        default:
+            return Qt::CrossCursor;
+    }
+}
+
+PictureArea::PictureArea(PictureOwner& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+    setObjectName(QStringLiteral("Image1"));
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -24,18 +51,6 @@ PicturePoint PictureArea::toPicture(const QPoint& p) const {
     return ToPicture(p.x(), p.y(), width(), height(), picture_.width(), picture_.height());
 }
 
-int PictureArea::ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, bool doubleClick) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= shiftShift;
-    if (modifiers & Qt::AltModifier) shift |= shiftAlt;
-    if (modifiers & Qt::ControlModifier) shift |= shiftCtrl;
-    if (buttons & Qt::LeftButton) shift |= shiftLeft;
-    if (buttons & Qt::RightButton) shift |= shiftRight;
-    if (buttons & Qt::MiddleButton) shift |= shiftMiddle;
-    if (doubleClick) shift |= shiftDouble;
-    return shift;
-}
-
 void PictureArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -43,7 +58,7 @@ void PictureArea::paintEvent(QPaintEvent*) {
     painter.drawImage(origin.x, origin.y, picture_);
 
     // The rectangle and its handles invert what lies under them.
-    const auto& outlines = owner_.navigation().outlines();
+    const std::vector<Outline>& outlines = owner_.pictureNavigation().outlines();
     if (outlines.empty()) return;
     painter.setCompositionMode(QPainter::CompositionMode_Difference);
     painter.setPen(QPen(Qt::white, 1));
@@ -59,17 +74,15 @@ void PictureArea::paintEvent(QPaintEvent*) {
 
 void PictureArea::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const int shift = ShiftState(event->modifiers(), event->button(), event->type() == QEvent::MouseButtonDblClick);
+    const int shift = ShiftBitsOf(event->modifiers(), event->button(), event->type() == QEvent::MouseButtonDblClick);
     owner_.Image1MouseDown(toPicture(event->position().toPoint()), shift);
 }
 
-void PictureArea::mouseMoveEvent(QMouseEvent* event) {
-    owner_.Image1MouseMove(toPicture(event->position().toPoint()));
-}
+void PictureArea::mouseMoveEvent(QMouseEvent* event) { owner_.Image1MouseMove(toPicture(event->position().toPoint())); }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    owner_.Image1MouseUp(toPicture(event->position().toPoint()), ShiftState(event->modifiers(), event->button(), false));
+    owner_.Image1MouseUp(toPicture(event->position().toPoint()), ShiftBitsOf(event->modifiers(), event->button(), false));
 }
 
 void PictureArea::contextMenuEvent(QContextMenuEvent* event) { owner_.PopupMenu(event->globalPos()); }
