@@ -1,5 +1,6 @@
-// The forms need a QApplication; without a display they run on the
-// off-screen platform, whose notes about what it cannot do are dropped.
+// Entry point of the desktop program's test programs. The forms need a
+// QApplication; without a display they run on the off-screen platform, whose
+// notes about what it cannot do (raise a window, grab the mouse) are dropped.
 #include <gtest/gtest.h>
 
 #include <QApplication>
