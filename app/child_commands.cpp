@@ -27,10 +27,8 @@ void TMDIChild::startParam() {
     ps_.drawRandom = 0;
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());
     if (loaded.ok()) view_.formulaIndexAtScan = ps_.formulaIndex;
-#ifdef ZARVO_REAL_VANTREL_VIEW
     // The attractor view shows and takes over the loaded attractor fields.
     main_.dialogs().vantrel->ParameterFileLoaded();
-#endif
     if (!loaded.opened) {
         setWindowTitle(fileNamePart(windowCaption));
         main_.applicationTitle = QString::fromLatin1(programTitle);

@@ -14,44 +14,30 @@ void TMainForm::CreateForms() {
     dialogs_.list = new TListForm(this);
     dialogs_.colors = new TColorForm(ps_, this);
     dialogs_.vantrelParams = new Tvtl_params1(ps_, this);
-#ifdef ZARVO_REAL_VANTREL_VIEW
     dialogs_.vantrel = new TVantrel(ps_, reporter_, this);
-#else
-    dialogs_.vantrel = new TVantrel(ps_, this);
-#endif
     dialogs_.jpeg = new TJPGUnit(ps_, this);
 
     connect(dialogs_.list, &TListForm::formulaPicked, this, [this] {
         if (TMDIChild* c = activeChild()) c->Reset1Click();
     });
     dialogs_.vantrel->installEventFilter(this);
-#ifdef ZARVO_REAL_VANTREL_VIEW
     dialogs_.vantrel->setParametersDialog(dialogs_.vantrelParams);
     connect(dialogs_.vantrel, &TVantrel::statusText, this, [this](const QString& text) { showStatus(text); });
     // "XY Size" of the view's pop-up menu opens the dialog (never hides it).
     connect(dialogs_.vantrel, &TVantrel::xySizeRequested, this, [this] {
         if (!dialogs_.xySize->isVisible()) XYSizeClick();
     });
-#endif
 
-#if __has_include("about_box.h")
     connect(dialogs_.about, &TAboutBox::helpRequested, this, [this] { HelpContentsClick(); });
-#endif
-#ifdef ZARVO_REAL_PARAMS
     connect(dialogs_.params, &TParams1::applyRequested, this, [this] { ApplyClick(); });
-#endif
-#ifdef ZARVO_REAL_XY_SIZE
     dialogs_.xySize->vantrelVisible = [this] { return dialogs_.vantrel->isVisible(); };
     connect(dialogs_.xySize, &TXYSize1::applyToFractal, this, [this](int, int) {
         if (TMDIChild* c = activeChild()) c->TP01Click();
     });
     connect(dialogs_.xySize, &TXYSize1::applyToVantrel, this, [this] { dialogs_.vantrel->TP01Click(); });
-#endif
-#if __has_include("colour_dialog.h")
     connect(dialogs_.colors, &TColorForm::recolourRequested, this, [this] {
         if (TMDIChild* c = activeChild()) c->ChildApplyColors();
     });
-#endif
 }
 
 PixelFormula* TMainForm::vantrelPixelFormula() {

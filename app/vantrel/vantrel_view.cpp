@@ -23,25 +23,10 @@ constexpr int kLargestClientHeight = 600;
 TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
     : QWidget(parent),
       ps_(ps),
-      reporter_(&reporter, this),
+      reporter_(reporter),
       engine_(ps, reporter_),
       pixel_(engine_),
       runLoop_(engine_, this) {
-    construct();
-}
-
-TVantrel::TVantrel(ParameterSet& ps, QWidget* parent)
-    : QWidget(parent), ps_(ps), reporter_(nullptr, this), engine_(ps, reporter_), pixel_(engine_), runLoop_(engine_, this) {
-    construct();
-}
-
-TVantrel::~TVantrel() {
-    runLoop_.halt();
-    engine_.parametersChanged = nullptr;
-    if (dialog_) dialog_->setView(nullptr);
-}
-
-void TVantrel::construct() {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setObjectName(QStringLiteral("Vantrel"));
     setWindowTitle(QString::fromLatin1(kCaption));
@@ -77,6 +62,12 @@ void TVantrel::construct() {
 
     showPicture();
     sizeClientArea(ps_.vtlWidth, ps_.vtlHeight);
+}
+
+TVantrel::~TVantrel() {
+    runLoop_.halt();
+    engine_.parametersChanged = nullptr;
+    if (dialog_) dialog_->setView(nullptr);
 }
 
 void TVantrel::setParametersDialog(Tvtl_params1* dialog) {

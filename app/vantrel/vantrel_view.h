@@ -29,9 +29,6 @@
 #include "view_reporter.h"
 #include "vtl_draw.h"
 
-// The main frame uses the real view (not its stand-in) when this is set.
-#define ZARVO_REAL_VANTREL_VIEW 1
-
 class QScrollArea;
 
 namespace zarvo {
@@ -39,9 +36,8 @@ namespace zarvo {
 class TVantrel : public QWidget, public PictureOwner {
     Q_OBJECT
 public:
-    // Messages go to `reporter`, or into message boxes of the view's own.
+    // Messages go to `reporter` (held while a slice of a run is computed).
     TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent = nullptr);
-    explicit TVantrel(ParameterSet& ps, QWidget* parent = nullptr);
     ~TVantrel() override;
 
     // The parameter dialog whose commands drive this view (and which shows
@@ -114,7 +110,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void construct();
     void Timer1Timer();
     void Timer2Timer();
     void runEnded(VantrelRunLoop::EndReason reason);

@@ -1,9 +1,5 @@
 #include "view_reporter.h"
 
-#include <QMessageBox>
-#include <QString>
-#include <cfenv>
-
 namespace zarvo {
 
 void ViewReporter::message(const std::string& text) {
@@ -11,7 +7,7 @@ void ViewReporter::message(const std::string& text) {
         held_.push_back(text);
         return;
     }
-    deliver(text);
+    target_.message(text);
 }
 
 void ViewReporter::release() {
@@ -22,21 +18,8 @@ void ViewReporter::release() {
     while (!held_.empty()) {
         const std::string text = held_.front();
         held_.erase(held_.begin());
-        deliver(text);
+        target_.message(text);
     }
-}
-
-void ViewReporter::deliver(const std::string& text) {
-    if (target_) {
-        target_->message(text);
-        return;
-    }
-    // The message box runs toolkit code: whatever it does to the sticky
-    // floating-point flags must not reach a run or scan in progress.
-    std::fexcept_t saved;
-    std::fegetexceptflag(&saved, FE_ALL_EXCEPT);
-    QMessageBox::information(parent_, QStringLiteral("zarvo"), QString::fromStdString(text));
-    std::fesetexceptflag(&saved, FE_ALL_EXCEPT);
 }
 
 }  // namespace zarvo

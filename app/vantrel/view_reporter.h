@@ -1,8 +1,8 @@
-// Messages of the attractor view. They go to the program's reporter when
-// one is given, otherwise into a message box of their own. While the view
-// holds them (during a slice of the run loop) they are kept and delivered
-// when the view lets go, so that a message box never opens in the middle of
-// a run step and the view shows its final state before the message.
+// Messages of the attractor view, passed on to the program's reporter.
+// While the view holds them (during a slice of the run loop) they are kept
+// and delivered when the view lets go, so that a message box never opens in
+// the middle of a run step and the view shows its final state before the
+// message.
 #pragma once
 
 #include <string>
@@ -10,13 +10,11 @@
 
 #include "reporter.h"
 
-class QWidget;
-
 namespace zarvo {
 
 class ViewReporter : public Reporter {
 public:
-    ViewReporter(Reporter* target, QWidget* parent) : target_(target), parent_(parent) {}
+    explicit ViewReporter(Reporter& target) : target_(target) {}
 
     void message(const std::string& text) override;
 
@@ -26,10 +24,7 @@ public:
     bool holding() const { return holding_ > 0; }
 
 private:
-    void deliver(const std::string& text);
-
-    Reporter* target_;
-    QWidget* parent_;
+    Reporter& target_;
     int holding_ = 0;
     std::vector<std::string> held_;
 };
