@@ -57,9 +57,6 @@ private:
     QElapsedTimer clock_;
 };
 
-// Recolouring handles no events and shows the picture once at the end.
-class RecolourHooks : public ScanHooks {};
-
 TMDIChild::TMDIChild(TMainForm& main, const QString& caption)
     : main_(main), ps_(main.parameters()), view_(main.parameters(), main.reporter()) {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -6,33 +6,11 @@
 
 namespace zarvo::vantrel {
 
-namespace {
-using LD = long double;
-int RoundEven(LD v) { return static_cast<int>(std::nearbyint(v)); }
-}  // namespace
-
-int MouseToPicturePixel(int mouse, int clientSize, int pictureSize) {
-    return RoundEven(mouse - RoundEven(LD(clientSize) - pictureSize) * 0.5L);
-}
-
 std::string MouseStatusText(const ParameterSet& ps, int px, int py) {
     if (ps.vtlWidth == 0 || ps.vtlHeight == 0) return std::string();
     const double cx = px * (ps.vtlXMax - ps.vtlXMin) / ps.vtlWidth + ps.vtlXMin;
     const double cy = py * (ps.vtlYMax - ps.vtlYMin) / ps.vtlHeight + ps.vtlYMin;
     return "Magnification = " + FormatF(ps.vtlZoom) + ",      cx=" + FormatF(cx) + ",      cy=" + FormatF(cy);
-}
-
-PixelRect ReshapeToAspect(int x1, int y1, int x2, int y2, int W, int H) {
-    const LD w = x2 - x1, h = y2 - y1;
-    const LD cx = x1 + w / 2, cy = y1 + h / 2;
-    const LD meanSide = (w + h) / 2;
-    const LD meanPicture = (LD(W) + H) / 2;
-    PixelRect r;
-    r.width = RoundEven(W / meanPicture * meanSide);
-    r.height = RoundEven(H / meanPicture * meanSide);
-    r.left = RoundEven(cx - LD(r.width) / 2);
-    r.top = RoundEven(cy - LD(r.height) / 2);
-    return r;
 }
 
 void SetPendingZoom(ParameterSet& ps, const PixelRect& rect) {
