@@ -9,8 +9,8 @@
 #include "iteration_parameters_dialog.h"
 #include "jpeg_dialog.h"
 #include "list_form.h"
-#include "vantrel_params_dialog.h"
-#include "vantrel_view.h"
+#include "attractor_params_dialog.h"
+#include "attractor_view.h"
 
 namespace zarvo {
 

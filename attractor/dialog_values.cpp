@@ -34,8 +34,8 @@ std::string FormatF(double v) {
     return s;
 }
 
-VantrelDialogValues Parameters1Update(ParameterSet& ps) {
-    VantrelDialogValues v;
+AttractorDialogValues Parameters1Update(ParameterSet& ps) {
+    AttractorDialogValues v;
     v.redBar1 = ToPosition(ps.vtlRed, tintRange);
     v.grnBar1 = ToPosition(ps.vtlGreen, tintRange);
     v.bluBar1 = ToPosition(ps.vtlBlue, tintRange);
@@ -69,7 +69,7 @@ VantrelDialogValues Parameters1Update(ParameterSet& ps) {
     return v;
 }
 
-void ApplyParameters(ParameterSet& ps, VantrelDialogValues& v) {
+void ApplyParameters(ParameterSet& ps, AttractorDialogValues& v) {
     ps.vtlRed = v.redBar1;
     ps.vtlGreen = v.grnBar1;
     ps.vtlBlue = v.bluBar1;

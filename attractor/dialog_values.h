@@ -23,7 +23,7 @@ inline constexpr TrackRange randomizerRange{0, 50, 4};     // "Random Factor"
 // Spin-edit steps (all show 9 decimals).
 inline constexpr double constAAStep = 0.001, constBBStep = 0.0001, parameterXYStep = 0.001;
 
-struct VantrelDialogValues {
+struct AttractorDialogValues {
     // Track bars.
     int redBar1 = 1, grnBar1 = 1, bluBar1 = 1;  // tints
     int intensity = 10;                         // hit weight
@@ -49,12 +49,12 @@ std::string FormatF(double v);
 // the random factor to integers (ties to even; the random factor is rounded
 // before it is multiplied by 5) and keeps each within its track bar's
 // range. Like the dialog it feeds, it also sets AAStart := AA.
-VantrelDialogValues Parameters1Update(ParameterSet& ps);
+AttractorDialogValues Parameters1Update(ParameterSet& ps);
 
 // Dialog to state: tints, intensity, scaling (position * 0.01), random
 // factor (position * 0.2), A (into AASet and AAStart), B, the start point
 // X, Y, square root, invert and the nine variations. The six value labels
 // of `values` are set to the new values.
-void ApplyParameters(ParameterSet& ps, VantrelDialogValues& values);
+void ApplyParameters(ParameterSet& ps, AttractorDialogValues& values);
 
 }  // namespace zarvo::vantrel

@@ -7,20 +7,20 @@
 
 #include "formula_math.h"
 #include "formula_table.h"
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 
 namespace zarvo::vantrel {
 
 using namespace fm;
 
-void VantrelEngine::SeedForSetup() { random.seed(fixedSeed ? *fixedSeed : UniformRandom::clockSeed()); }
+void AttractorEngine::SeedForSetup() { random.seed(fixedSeed ? *fixedSeed : UniformRandom::clockSeed()); }
 
-void VantrelEngine::SetRotation() {
+void AttractorEngine::SetRotation() {
     map.rotCos = D(Cos(LD(ps.BB) - 1));
     map.rotSin = D(Sin(LD(ps.BB) - 1));
 }
 
-void VantrelEngine::RandomSetup() {
+void AttractorEngine::RandomSetup() {
     SeedForSetup();
     ps.tickCount = 0;
     const LD f = ps.randomFactor;
@@ -40,7 +40,7 @@ void VantrelEngine::RandomSetup() {
     ps.cIm = ps.juliaIm = ps.zIm = map.y;
 }
 
-void VantrelEngine::ChooseMap() {
+void AttractorEngine::ChooseMap() {
     const int32_t n = ps.mapCount;
     LD r;
     if (n >= 1 && n <= 3) {
@@ -51,7 +51,7 @@ void VantrelEngine::ChooseMap() {
     map.j = r < 19 ? 0 : (r >= 39 ? 39 : 19);
 }
 
-void VantrelEngine::MapStep() {
+void AttractorEngine::MapStep() {
     if (static_cast<uint32_t>(ps.stepCount) % 1000u == 0) {
         if (ps.modulas != 0) {
             const LD a = ps.AA;
@@ -70,7 +70,7 @@ void VantrelEngine::MapStep() {
     ReseedIfDiverged();
 }
 
-void VantrelEngine::ReseedIfDiverged() {
+void AttractorEngine::ReseedIfDiverged() {
     const LD x = map.x, y = map.y;
     const LD s = Sq(Sq(x) + 0.0001L + Sq(y));
     if (s > 1e12L || s < 1e-20L) {
@@ -81,7 +81,7 @@ void VantrelEngine::ReseedIfDiverged() {
     }
 }
 
-void VantrelEngine::IterateOnce() {
+void AttractorEngine::IterateOnce() {
     ChooseMap();
     MapStep();
     ApplyVariations();

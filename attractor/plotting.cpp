@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "formula_math.h"
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 
 namespace zarvo::vantrel {
 
@@ -30,7 +30,7 @@ uint8_t Channel(int64_t v) { return static_cast<uint8_t>(std::clamp<int64_t>(v, 
 
 }  // namespace
 
-void VantrelEngine::ApplyVariations() {
+void AttractorEngine::ApplyVariations() {
     const double xsave = map.x, ysave = map.y;
     const LD w = ps.vtlFactor2;
     double x = xsave, y = ysave;
@@ -73,7 +73,7 @@ void VantrelEngine::ApplyVariations() {
     map.y = ysave;
 }
 
-bool VantrelEngine::PointToPixel(double x, double y, int& px, int& py) {
+bool AttractorEngine::PointToPixel(double x, double y, int& px, int& py) {
     ps.zRe = x;
     ps.zIm = y;
     const int PW = ps.vtlWidth;
@@ -91,7 +91,7 @@ bool VantrelEngine::PointToPixel(double x, double y, int& px, int& py) {
     return px >= 0 && px < PW && py >= 0 && py < PH;
 }
 
-void VantrelEngine::PlotPoint(double x, double y) {
+void AttractorEngine::PlotPoint(double x, double y) {
     map.x = x;
     map.y = y;
     int px = 0, py = 0;
@@ -117,7 +117,7 @@ void VantrelEngine::PlotPoint(double x, double y) {
     vtlBitmap.set(px, py, c.r, c.g, c.b);
 }
 
-int32_t VantrelEngine::CountToLevel(int32_t count) {
+int32_t AttractorEngine::CountToLevel(int32_t count) {
     LD v = count;
     if (ps.squareRoot != 0) v = count > 0 ? Sqrt(10 * LD(count)) : 0;
     int32_t level = static_cast<int32_t>(RoundEven(v));
@@ -126,7 +126,7 @@ int32_t VantrelEngine::CountToLevel(int32_t count) {
     return level;
 }
 
-Rgb VantrelEngine::LevelToColour(int32_t level) const {
+Rgb AttractorEngine::LevelToColour(int32_t level) const {
     const int64_t v = std::min<int64_t>(level, 768);
     const int64_t r0 = v < 256 ? v : 255;
     const int64_t g0 = v < 256 ? 0 : (v < 512 ? v - 256 : 255);

@@ -17,7 +17,7 @@ LD SquaredModulus(double re, double im) { return LD(re) * re + LD(im) * im; }
 
 void VtlDrawFormula::compute(ParameterSet&) { engine_.vtl_draw(); }
 
-void VantrelEngine::AttractorPixelStep() {
+void AttractorEngine::AttractorPixelStep() {
     if (ps.drawRandom != 0) {
         RandomSetup();
         ClearAccumulation();
@@ -41,7 +41,7 @@ void VantrelEngine::AttractorPixelStep() {
     ps.zIm = map.y;
 }
 
-void VantrelEngine::vtl_draw() {
+void AttractorEngine::vtl_draw() {
     ps.orbitX = ps.orbitStoreX.data();
     ps.orbitY = ps.orbitStoreY.data();
     const int64_t capacity = static_cast<int64_t>(std::min(ps.orbitStoreX.size(), ps.orbitStoreY.size()));

@@ -7,18 +7,18 @@
 #pragma once
 
 #include "fractal_view.h"
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 
 namespace zarvo::vantrel {
 
 class VtlDrawFormula : public PixelFormula {
 public:
-    explicit VtlDrawFormula(VantrelEngine& engine) : engine_(engine) {}
+    explicit VtlDrawFormula(AttractorEngine& engine) : engine_(engine) {}
     // `ps` must be the engine's parameter set.
     void compute(ParameterSet& ps) override;
 
 private:
-    VantrelEngine& engine_;
+    AttractorEngine& engine_;
 };
 
 }  // namespace zarvo::vantrel

@@ -4,7 +4,7 @@
 // the variation None and with all nine variations.
 #include <benchmark/benchmark.h>
 
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void AllVariations(ParameterSet& ps, bool all) {
 void MapSteps(benchmark::State& state) {
     ParameterSet ps;
     SilentReporter quiet;
-    VantrelEngine engine(ps, quiet);
+    AttractorEngine engine(ps, quiet);
     engine.OpenView();
     engine.fixedSeed = 2024;
     ps.formulaIndex = static_cast<int32_t>(state.range(0));

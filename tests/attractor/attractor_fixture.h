@@ -5,7 +5,7 @@
 
 #include "parameter_set.h"
 #include "reporter.h"
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 
 namespace zarvo::vantrel::testing {
 
@@ -26,7 +26,7 @@ protected:
     }
     ParameterSet ps;
     CollectingReporter reporter;
-    VantrelEngine engine{ps, reporter};
+    AttractorEngine engine{ps, reporter};
 };
 
 }  // namespace zarvo::vantrel::testing

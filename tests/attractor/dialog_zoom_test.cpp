@@ -2,7 +2,7 @@
 
 #include "attractor_fixture.h"
 #include "dialog_values.h"
-#include "vantrel_state.h"
+#include "attractor_state.h"
 #include "vtl_zoom.h"
 
 namespace zarvo::vantrel::testing {
@@ -17,7 +17,7 @@ TEST_F(DialogTest, RoundTripThroughTheDialogGranularity) {
     ps.vtlRed = 2.5;       // 2
     ps.vtlGreen = -3.5;    // -4
     ps.vtlBlue = 999;      // beyond the track bar: 200
-    VantrelDialogValues v = Parameters1Update(ps);
+    AttractorDialogValues v = Parameters1Update(ps);
     EXPECT_EQ(v.randomizer, 10);
     EXPECT_EQ(v.factor2Bar, 12);
     EXPECT_EQ(v.intensity, 10);
@@ -47,7 +47,7 @@ TEST_F(DialogTest, AAndStartPoint) {
     ps.juliaRe = 1.5;
     ps.juliaIm = -2.5;
     ps.varSwirl = flagOn;
-    VantrelDialogValues v = Parameters1Update(ps);
+    AttractorDialogValues v = Parameters1Update(ps);
     EXPECT_EQ(ps.AAStart, 0.75);  // the update also takes A as the start value
     EXPECT_EQ(v.constAA, 0.75);
     EXPECT_EQ(v.constBB, 0.9);
@@ -71,7 +71,7 @@ TEST_F(DialogTest, AAndStartPoint) {
 }
 
 TEST_F(DialogTest, InitialDialog) {
-    const VantrelDialogValues v = engine.InitVantrel();
+    const AttractorDialogValues v = engine.InitVantrel();
     EXPECT_EQ(v.intensity, 10);
     EXPECT_EQ(v.factor2Bar, 10);
     EXPECT_EQ(v.randomizer, 10);

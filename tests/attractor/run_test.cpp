@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "attractor_fixture.h"
-#include "vantrel_state.h"
+#include "attractor_state.h"
 
 namespace zarvo::vantrel::testing {
 namespace {
@@ -47,7 +47,7 @@ TEST_F(RunTest, RandomRunDrawsAndRepeats) {
     // The same seed gives the same picture.
     ParameterSet ps2;
     SilentReporter quiet;
-    VantrelEngine other(ps2, quiet);
+    AttractorEngine other(ps2, quiet);
     other.OpenView();
     other.fixedSeed = 12345;
     ps2.formulaIndex = 26;

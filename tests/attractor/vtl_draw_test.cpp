@@ -21,7 +21,7 @@ struct PixelRecord {
 
 class RecordingPixel : public PixelFormula {
 public:
-    explicit RecordingPixel(VantrelEngine& e) : inner(e) {}
+    explicit RecordingPixel(AttractorEngine& e) : inner(e) {}
     void compute(ParameterSet& ps) override {
         PixelRecord r{ps.cRe, ps.cIm, ps.zRe, ps.zIm, 0, {}, {}};
         inner.compute(ps);

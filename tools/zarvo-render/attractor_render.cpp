@@ -14,7 +14,7 @@
 #include "escape_render.h"
 #include "picture_writer.h"
 #include "render_options.h"
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 #include "vtl_file.h"
 
 namespace zarvo {
@@ -32,7 +32,7 @@ bool WritePicture(const AttractorRenderOptions& o, const RgbImage& image, std::s
 }
 
 // Runs the steps in slices, showing progress on a terminal.
-vantrel::RunResult RunWithProgress(vantrel::VantrelEngine& engine, int64_t steps, bool showProgress) {
+vantrel::RunResult RunWithProgress(vantrel::AttractorEngine& engine, int64_t steps, bool showProgress) {
     vantrel::RunResult total;
     total.fault = engine.StartRun();
     if (!total.fault.empty()) return total;
@@ -62,7 +62,7 @@ int RunAttractorRender(const AttractorRenderOptions& o) {
 
     ParameterSet ps;
     CollectingReporter messages;
-    vantrel::VantrelEngine engine(ps, messages);
+    vantrel::AttractorEngine engine(ps, messages);
     engine.OpenView();
 
     // "Load from parameter file".

@@ -1,7 +1,7 @@
 #include "startup_state.h"
 
 #include "dialog_values.h"
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 #include "vtl_draw.h"
 
 namespace zarvo {
@@ -9,7 +9,7 @@ namespace zarvo {
 struct AttractorSide::Parts {
     explicit Parts(ParameterSet& ps) : engine(ps, quiet), pixel(engine) {}
     SilentReporter quiet;
-    vantrel::VantrelEngine engine;
+    vantrel::AttractorEngine engine;
     vantrel::VtlDrawFormula pixel;
 };
 

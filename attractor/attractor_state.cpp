@@ -1,4 +1,4 @@
-#include "vantrel_state.h"
+#include "attractor_state.h"
 
 namespace zarvo::vantrel {
 
@@ -16,7 +16,7 @@ void AdjustCoords(ParameterSet& ps) {
                     ViewEdges{ps.vtlXMin, ps.vtlXMax, ps.vtlYMin, ps.vtlYMax});
 }
 
-void SetVantrelDefaults(ParameterSet& ps) {
+void SetAttractorDefaults(ParameterSet& ps) {
     ps.stopFlag = flagOn;
     ps.drawRandom = flagOn;
     ps.invert = 0;

@@ -12,11 +12,11 @@
 #include <functional>
 #include <string>
 
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 
 namespace zarvo {
 
-class VantrelRunLoop : public QObject {
+class AttractorRunLoop : public QObject {
 public:
     enum class EndReason {
         Stopped,  // stopFlag was set (Stop, a restart command, closing the view)
@@ -24,7 +24,7 @@ public:
         Fault,      // a floating-point fault ended the run
     };
 
-    VantrelRunLoop(vantrel::VantrelEngine& engine, QObject* parent = nullptr);
+    AttractorRunLoop(vantrel::AttractorEngine& engine, QObject* parent = nullptr);
 
     // Starts a run (the engine's StartRun) and its slices. Returns the
     // fault that kept it from starting, or empty.
@@ -50,7 +50,7 @@ private:
     void runSlice();
     void finish(EndReason reason);
 
-    vantrel::VantrelEngine& engine_;
+    vantrel::AttractorEngine& engine_;
     QTimer timer_;
     bool inSlice_ = false;
 };

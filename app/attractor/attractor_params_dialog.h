@@ -45,8 +45,8 @@ public:
     void Parameters1Update();
     void ApplyParameters();
     // What the controls show, and putting values into them.
-    vantrel::VantrelDialogValues dialogValues() const;
-    void showValues(const vantrel::VantrelDialogValues& values);
+    vantrel::AttractorDialogValues dialogValues() const;
+    void showValues(const vantrel::AttractorDialogValues& values);
     // Check marks of the effects and of the formula of formulaIndex.
     void UpdateMenuItems();
 

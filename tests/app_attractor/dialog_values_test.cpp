@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QSlider>
 
-#include "vantrel_fixture.h"
+#include "attractor_view_fixture.h"
 
 namespace zarvo::test {
 namespace {

@@ -1,6 +1,6 @@
 // The attractor view's construction, its state operations, timers and the
 // start and end of runs.
-#include "vantrel_view.h"
+#include "attractor_view.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -8,9 +8,9 @@
 #include <QScrollBar>
 #include <QShowEvent>
 
-#include "vantrel_params_dialog.h"
+#include "attractor_params_dialog.h"
 #include "picture_area.h"
-#include "vantrel_state.h"
+#include "attractor_state.h"
 
 namespace zarvo {
 
@@ -31,7 +31,7 @@ TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
     setObjectName(QStringLiteral("Vantrel"));
     setWindowTitle(QString::fromLatin1(kCaption));
     captionStore = windowTitle();
-    fileDialogs_ = std::make_unique<VantrelFileDialogs>();
+    fileDialogs_ = std::make_unique<AttractorFileDialogs>();
     navPs_ = std::make_unique<ParameterSet>();
 
     scroll_ = new QScrollArea(this);
@@ -52,7 +52,7 @@ TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
     Timer2.setInterval(1000);
     connect(&Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
 
-    runLoop_.ended = [this](VantrelRunLoop::EndReason reason) { runEnded(reason); };
+    runLoop_.ended = [this](AttractorRunLoop::EndReason reason) { runEnded(reason); };
     runLoop_.beforeSlice = [this] { reporter_.hold(); };
     runLoop_.afterSlice = [this] { reporter_.release(); };
     // A random start shows its new values in the dialog.
@@ -82,8 +82,8 @@ void TVantrel::setParametersDialog(Tvtl_params1* dialog) {
 void TVantrel::InitVantrel() {
     Timer1.stop();
     runLoop_.halt();
-    if (busy_) runEnded(VantrelRunLoop::EndReason::Stopped);
-    const vantrel::VantrelDialogValues values = engine_.InitVantrel();
+    if (busy_) runEnded(AttractorRunLoop::EndReason::Stopped);
+    const vantrel::AttractorDialogValues values = engine_.InitVantrel();
     ClearRectangleClick();
     sizeClientArea(ps_.vtlWidth, ps_.vtlHeight);
     showPicture();
@@ -113,7 +113,7 @@ void TVantrel::Timer1Timer() {
     Timer1.stop();
     if (dialog_ && dialog_->isVisible()) dialog_->UpdateMenuItems();
     if (isVisible()) UpdateGrafX();
-    else if (busy_ && !runLoop_.active()) runEnded(VantrelRunLoop::EndReason::Stopped);
+    else if (busy_ && !runLoop_.active()) runEnded(AttractorRunLoop::EndReason::Stopped);
 }
 
 void TVantrel::UpdateGrafX() {
@@ -130,7 +130,7 @@ void TVantrel::UpdateGrafX() {
     Timer2.start();
     reporter_.hold();
     const std::string fault = runLoop_.start();
-    if (!fault.empty()) runEnded(VantrelRunLoop::EndReason::Fault);
+    if (!fault.empty()) runEnded(AttractorRunLoop::EndReason::Fault);
     reporter_.release();
 }
 
@@ -140,7 +140,7 @@ void TVantrel::Timer2Timer() {
     showPicture();
 }
 
-void TVantrel::runEnded(VantrelRunLoop::EndReason) {
+void TVantrel::runEnded(AttractorRunLoop::EndReason) {
     busy_ = false;
     Timer2.stop();
     setWindowTitle(captionStore);
@@ -152,7 +152,7 @@ void TVantrel::StopClick() {
     // A start that is still waiting would begin a run right after Stop.
     Timer1.stop();
     runLoop_.halt();
-    if (busy_) runEnded(VantrelRunLoop::EndReason::Stopped);
+    if (busy_) runEnded(AttractorRunLoop::EndReason::Stopped);
     else showPicture();
 }
 

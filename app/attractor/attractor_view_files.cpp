@@ -3,8 +3,8 @@
 #include <QFileInfo>
 
 #include "picture_writer.h"
-#include "vantrel_params_dialog.h"
-#include "vantrel_view.h"
+#include "attractor_params_dialog.h"
+#include "attractor_view.h"
 #include "vtl_file.h"
 
 namespace zarvo {
@@ -70,7 +70,7 @@ void TVantrel::TP01Click() {
         return;
     }
     runLoop_.halt();
-    if (busy_) runEnded(VantrelRunLoop::EndReason::Stopped);
+    if (busy_) runEnded(AttractorRunLoop::EndReason::Stopped);
     nav_.ClearRectangle();
     showPicture();
     sizeClientArea(width, height);

@@ -5,27 +5,27 @@
 #include <QLabel>
 #include <QSlider>
 
-#include "vantrel_params_dialog.h"
-#include "vantrel_view.h"
+#include "attractor_params_dialog.h"
+#include "attractor_view.h"
 
 namespace zarvo {
 
 namespace {
 
 // The variation check boxes in the dialog's order, as fields of the values.
-constexpr bool vantrel::VantrelDialogValues::*kVariationFields[9] = {
-    &vantrel::VantrelDialogValues::none,      &vantrel::VantrelDialogValues::linear,
-    &vantrel::VantrelDialogValues::sinusoidal, &vantrel::VantrelDialogValues::swirl,
-    &vantrel::VantrelDialogValues::bent,      &vantrel::VantrelDialogValues::horseshoe,
-    &vantrel::VantrelDialogValues::spherical, &vantrel::VantrelDialogValues::polar,
-    &vantrel::VantrelDialogValues::inversion};
+constexpr bool vantrel::AttractorDialogValues::*kVariationFields[9] = {
+    &vantrel::AttractorDialogValues::none,      &vantrel::AttractorDialogValues::linear,
+    &vantrel::AttractorDialogValues::sinusoidal, &vantrel::AttractorDialogValues::swirl,
+    &vantrel::AttractorDialogValues::bent,      &vantrel::AttractorDialogValues::horseshoe,
+    &vantrel::AttractorDialogValues::spherical, &vantrel::AttractorDialogValues::polar,
+    &vantrel::AttractorDialogValues::inversion};
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-vantrel::VantrelDialogValues Tvtl_params1::dialogValues() const {
-    vantrel::VantrelDialogValues v;
+vantrel::AttractorDialogValues Tvtl_params1::dialogValues() const {
+    vantrel::AttractorDialogValues v;
     v.redBar1 = RedBar1->value();
     v.grnBar1 = GrnBar1->value();
     v.bluBar1 = BluBar1->value();
@@ -50,7 +50,7 @@ vantrel::VantrelDialogValues Tvtl_params1::dialogValues() const {
     return v;
 }
 
-void Tvtl_params1::showValues(const vantrel::VantrelDialogValues& v) {
+void Tvtl_params1::showValues(const vantrel::AttractorDialogValues& v) {
     // Every value put into a control counts as a change (live update).
     RedBar1->setValue(v.redBar1);
     GrnBar1->setValue(v.grnBar1);
@@ -76,7 +76,7 @@ void Tvtl_params1::showValues(const vantrel::VantrelDialogValues& v) {
 void Tvtl_params1::Parameters1Update() { showValues(vantrel::Parameters1Update(ps_)); }
 
 void Tvtl_params1::ApplyParameters() {
-    vantrel::VantrelDialogValues v = dialogValues();
+    vantrel::AttractorDialogValues v = dialogValues();
     vantrel::ApplyParameters(ps_, v);
     RedLabel1->setText(Text(v.redLabel1));
     GrnLabel1->setText(Text(v.grnLabel1));

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "picture_area.h"
-#include "vantrel_view.h"
+#include "attractor_view.h"
 #include "vtl_zoom.h"
 
 namespace zarvo {

@@ -6,7 +6,7 @@
 #include <QScrollArea>
 #include <cmath>
 
-#include "vantrel_fixture.h"
+#include "attractor_view_fixture.h"
 
 namespace zarvo::test {
 namespace {

@@ -1,5 +1,5 @@
 // The parameter dialog's controls and their layout.
-#include "vantrel_params_dialog.h"
+#include "attractor_params_dialog.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -13,7 +13,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "vantrel_view.h"
+#include "attractor_view.h"
 
 namespace zarvo {
 

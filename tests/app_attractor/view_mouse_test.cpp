@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "picture_geometry.h"
-#include "vantrel_fixture.h"
+#include "attractor_view_fixture.h"
 
 namespace zarvo::test {
 namespace {

@@ -23,6 +23,6 @@ void AdjustCoords(ParameterSet& ps);
 // square root off, size 180 x 120, tints 1.0, formula 1, intensity 10,
 // scaling 0.1, random factor 2.0, one map setting of 2, B 1.0, start point
 // (5.0, 5.0), the three effects off, variation None on and the rest off.
-void SetVantrelDefaults(ParameterSet& ps);
+void SetAttractorDefaults(ParameterSet& ps);
 
 }  // namespace zarvo::vantrel

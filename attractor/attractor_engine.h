@@ -42,9 +42,9 @@ struct Rgb {
     uint8_t r, g, b;
 };
 
-class VantrelEngine {
+class AttractorEngine {
 public:
-    VantrelEngine(ParameterSet& ps, Reporter& reporter);
+    AttractorEngine(ParameterSet& ps, Reporter& reporter);
 
     ParameterSet& ps;
     Reporter& reporter;
@@ -80,12 +80,12 @@ public:
     // The "Vantrel View" command's computing part when the view opens:
     // pixels come from the attractor formula, the shared formula texts
     // become "vantrel formula" / "vantrel description", then InitVantrel.
-    VantrelDialogValues OpenView();
+    AttractorDialogValues OpenView();
     // ... and when it closes: stop, pixels come from the plug-in again.
     void CloseView();
     // Defaults, view reset, 180 x 120 picture, black picture and zero
     // counters; returns what the dialog shows (Parameters1Update).
-    VantrelDialogValues InitVantrel();
+    AttractorDialogValues InitVantrel();
     // New counter grid, all 0, and a black picture of the current size.
     void CreateTList();
     // Black picture, counters kept.

@@ -7,7 +7,7 @@
 // Timers: Timer1 (500 ms, one shot) is the delayed start of a run that every
 // restarting command uses; Timer2 (1000 ms) shows the growing picture and
 // the "Busy... " caption while a run is active. The run itself advances in
-// short slices from the event loop (VantrelRunLoop).
+// short slices from the event loop (AttractorRunLoop).
 #pragma once
 
 #include <QImage>
@@ -22,10 +22,10 @@
 #include "picture_area.h"
 #include "parameter_set.h"
 #include "reporter.h"
-#include "vantrel_engine.h"
-#include "vantrel_file_dialogs.h"
-#include "vantrel_params_dialog.h"
-#include "vantrel_run_loop.h"
+#include "attractor_engine.h"
+#include "attractor_file_dialogs.h"
+#include "attractor_params_dialog.h"
+#include "attractor_run_loop.h"
 #include "view_reporter.h"
 #include "vtl_draw.h"
 
@@ -44,10 +44,10 @@ public:
     // the values of a random start). Links both ways.
     void setParametersDialog(Tvtl_params1* dialog);
     Tvtl_params1* parametersDialog() const { return dialog_; }
-    void setFileDialogs(std::unique_ptr<VantrelFileDialogs> dialogs) { fileDialogs_ = std::move(dialogs); }
+    void setFileDialogs(std::unique_ptr<AttractorFileDialogs> dialogs) { fileDialogs_ = std::move(dialogs); }
 
-    vantrel::VantrelEngine& engine() { return engine_; }
-    VantrelRunLoop& runLoop() { return runLoop_; }
+    vantrel::AttractorEngine& engine() { return engine_; }
+    AttractorRunLoop& runLoop() { return runLoop_; }
     // The per-pixel formula for fractal windows while the view is open.
     PixelFormula* pixelFormula() { return &pixel_; }
 
@@ -112,17 +112,17 @@ protected:
 private:
     void Timer1Timer();
     void Timer2Timer();
-    void runEnded(VantrelRunLoop::EndReason reason);
+    void runEnded(AttractorRunLoop::EndReason reason);
     void sizeClientArea(int width, int height);
     void syncNavigation();
 
     ParameterSet& ps_;
     ViewReporter reporter_;
-    vantrel::VantrelEngine engine_;
+    vantrel::AttractorEngine engine_;
     vantrel::VtlDrawFormula pixel_;
-    VantrelRunLoop runLoop_;
+    AttractorRunLoop runLoop_;
     QPointer<Tvtl_params1> dialog_;
-    std::unique_ptr<VantrelFileDialogs> fileDialogs_;
+    std::unique_ptr<AttractorFileDialogs> fileDialogs_;
     QScrollArea* scroll_ = nullptr;
     PictureArea* area_ = nullptr;
     QTimer Timer1;

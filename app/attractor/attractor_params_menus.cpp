@@ -10,9 +10,9 @@
 #include <QToolBar>
 
 #include "formula_table.h"
-#include "vantrel_params_dialog.h"
-#include "vantrel_state.h"
-#include "vantrel_view.h"
+#include "attractor_params_dialog.h"
+#include "attractor_state.h"
+#include "attractor_view.h"
 
 namespace zarvo {
 

@@ -11,8 +11,8 @@
 
 #include "parameter_set.h"
 #include "reporter.h"
-#include "vantrel_params_dialog.h"
-#include "vantrel_view.h"
+#include "attractor_params_dialog.h"
+#include "attractor_view.h"
 
 namespace zarvo::test {
 
@@ -31,7 +31,7 @@ inline void Pump(int ms) {
     while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-class FixedAnswers : public VantrelFileDialogs {
+class FixedAnswers : public AttractorFileDialogs {
 public:
     QString savePath;
     QString openPath;

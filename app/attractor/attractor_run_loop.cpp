@@ -1,17 +1,17 @@
-#include "vantrel_run_loop.h"
+#include "attractor_run_loop.h"
 
 #include "vector_state.h"
 
 namespace zarvo {
 
-VantrelRunLoop::VantrelRunLoop(vantrel::VantrelEngine& engine, QObject* parent)
+AttractorRunLoop::AttractorRunLoop(vantrel::AttractorEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine) {
     timer_.setObjectName(QStringLiteral("RunSlices"));
     timer_.setInterval(0);
     connect(&timer_, &QTimer::timeout, this, [this] { runSlice(); });
 }
 
-std::string VantrelRunLoop::start() {
+std::string AttractorRunLoop::start() {
     stepsDone = 0;
     const std::string fault = engine_.StartRun();
     if (!fault.empty()) {
@@ -22,9 +22,9 @@ std::string VantrelRunLoop::start() {
     return std::string();
 }
 
-void VantrelRunLoop::halt() { timer_.stop(); }
+void AttractorRunLoop::halt() { timer_.stop(); }
 
-void VantrelRunLoop::runSlice() {
+void AttractorRunLoop::runSlice() {
     // A message box opened from a slice runs a nested event loop that may
     // fire this timer again: never step inside a step.
     if (inSlice_) return;
@@ -50,7 +50,7 @@ void VantrelRunLoop::runSlice() {
     if (afterSlice) afterSlice();
 }
 
-void VantrelRunLoop::finish(EndReason reason) {
+void AttractorRunLoop::finish(EndReason reason) {
     timer_.stop();
     if (ended) ended(reason);
 }

@@ -1,4 +1,4 @@
-#include "vantrel_file_dialogs.h"
+#include "attractor_file_dialogs.h"
 
 #include <QFileDialog>
 #include <cfenv>
@@ -20,7 +20,7 @@ private:
 
 }  // namespace
 
-QString VantrelFileDialogs::savePicture(QWidget* parent) {
+QString AttractorFileDialogs::savePicture(QWidget* parent) {
     FpFlagsKept kept;
     QFileDialog dialog(parent, QStringLiteral("Save to File"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -37,7 +37,7 @@ QString VantrelFileDialogs::savePicture(QWidget* parent) {
     return dialog.selectedFiles().first();
 }
 
-QString VantrelFileDialogs::openParameterFile(QWidget* parent) {
+QString AttractorFileDialogs::openParameterFile(QWidget* parent) {
     FpFlagsKept kept;
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Load from parameter file"), QString(),
                                         QStringLiteral("Vantrl parameter files (*.vtl)"));

@@ -1,11 +1,11 @@
-#include "vantrel_engine.h"
+#include "attractor_engine.h"
 
 #include <algorithm>
 #include <new>
 
 #include "formula_math.h"
 #include "fp_fault.h"
-#include "vantrel_state.h"
+#include "attractor_state.h"
 
 namespace zarvo::vantrel {
 
@@ -15,40 +15,40 @@ constexpr int kMaxSide = 16384;
 
 }  // namespace
 
-VantrelEngine::VantrelEngine(ParameterSet& p, Reporter& r) : ps(p), reporter(r) {
+AttractorEngine::AttractorEngine(ParameterSet& p, Reporter& r) : ps(p), reporter(r) {
     random.seed(UniformRandom::clockSeed());
     SetRotation();
     CreateTList();
 }
 
-VantrelDialogValues VantrelEngine::OpenView() {
+AttractorDialogValues AttractorEngine::OpenView() {
     ps.vantrelFormulaMode = flagOn;
     ps.setFormulaTexts("vantrel formula", "vantrel description");
     return InitVantrel();
 }
 
-void VantrelEngine::CloseView() {
+void AttractorEngine::CloseView() {
     ps.stopFlag = flagOn;
     ps.vantrelFormulaMode = 0;
 }
 
-VantrelDialogValues VantrelEngine::InitVantrel() {
-    SetVantrelDefaults(ps);
+AttractorDialogValues AttractorEngine::InitVantrel() {
+    SetAttractorDefaults(ps);
     vantrel::ResetCoordinates(ps);
     CreateTList();
     return Parameters1Update(ps);
 }
 
-void VantrelEngine::CreateTList() {
+void AttractorEngine::CreateTList() {
     gridWidth = std::max(ps.vtlWidth, 0);
     gridHeight = std::max(ps.vtlHeight, 0);
     hitCounts.assign(static_cast<size_t>(gridWidth) * static_cast<size_t>(gridHeight), 0);
     vtlBitmap.reset(gridWidth, gridHeight);
 }
 
-void VantrelEngine::DrawDefaultImage() { vtlBitmap.reset(ps.vtlWidth, ps.vtlHeight); }
+void AttractorEngine::DrawDefaultImage() { vtlBitmap.reset(ps.vtlWidth, ps.vtlHeight); }
 
-bool VantrelEngine::SetPictureSize(int width, int height) {
+bool AttractorEngine::SetPictureSize(int width, int height) {
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return false;
     const int oldWidth = ps.vtlWidth, oldHeight = ps.vtlHeight;
     ps.vtlWidth = width;
@@ -69,11 +69,11 @@ bool VantrelEngine::SetPictureSize(int width, int height) {
     return true;
 }
 
-void VantrelEngine::FillSquare(uint8_t value) {
+void AttractorEngine::FillSquare(uint8_t value) {
     std::fill(vtlBitmap.pixels.begin(), vtlBitmap.pixels.end(), value);
 }
 
-void VantrelEngine::ClearAccumulation() {
+void AttractorEngine::ClearAccumulation() {
     ps.tickCount = 0;
     ps.stepCount = 0;
     ps.resultA = ps.resultB = 0.0;
@@ -87,7 +87,7 @@ void VantrelEngine::ClearAccumulation() {
     if (parametersChanged) parametersChanged();
 }
 
-std::string VantrelEngine::StartRun() {
+std::string AttractorEngine::StartRun() {
     ClearFaults();
     ps.tickCount = 0;
     const int w = std::max(ps.vtlWidth, 0), h = std::max(ps.vtlHeight, 0);
@@ -124,7 +124,7 @@ std::string VantrelEngine::StartRun() {
     return fault;
 }
 
-RunResult VantrelEngine::RunSteps(int64_t n) {
+RunResult AttractorEngine::RunSteps(int64_t n) {
     RunResult result;
     ClearFaults();
     while (result.steps < n && ps.stopFlag == 0) {
@@ -144,7 +144,7 @@ RunResult VantrelEngine::RunSteps(int64_t n) {
     return result;
 }
 
-RunResult VantrelEngine::RunFor(std::chrono::microseconds budget) {
+RunResult AttractorEngine::RunFor(std::chrono::microseconds budget) {
     using Clock = std::chrono::steady_clock;
     const auto end = Clock::now() + budget;
     RunResult total;
@@ -157,14 +157,14 @@ RunResult VantrelEngine::RunFor(std::chrono::microseconds budget) {
     return total;
 }
 
-RunResult VantrelEngine::RunAttractor(int64_t n) {
+RunResult AttractorEngine::RunAttractor(int64_t n) {
     RunResult result;
     result.fault = StartRun();
     if (!result.fault.empty()) return result;
     return RunSteps(n);
 }
 
-std::string VantrelEngine::ProgressCaption() {
+std::string AttractorEngine::ProgressCaption() {
     std::string text = "Busy... " + std::to_string(ps.tickCount) + "   " + std::to_string(ps.lastLevel) + "   " +
                        FormatF(ps.AA) + "   " + FormatF(ps.zRe) + "   " + FormatF(ps.zIm);
     ++ps.tickCount;

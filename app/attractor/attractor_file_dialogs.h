@@ -8,9 +8,9 @@ class QWidget;
 
 namespace zarvo {
 
-class VantrelFileDialogs {
+class AttractorFileDialogs {
 public:
-    virtual ~VantrelFileDialogs() = default;
+    virtual ~AttractorFileDialogs() = default;
     // Picture-save dialog: JPEG or BMP, proposed name "zarvo_", default
     // extension "jpg". Empty when the user cancels.
     virtual QString savePicture(QWidget* parent);

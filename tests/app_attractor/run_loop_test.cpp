@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "vantrel_fixture.h"
+#include "attractor_view_fixture.h"
 
 namespace zarvo::test {
 namespace {
