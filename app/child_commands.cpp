@@ -4,7 +4,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QScrollArea>
 #include <QToolBar>
 
 #include "main_form.h"
@@ -165,14 +164,12 @@ void TMDIChild::TP01Click() {
 }
 
 void TMDIChild::ResizeActiveWindow1Click() {
-    const QSize picture = area_->picture().size();
-    QSize room = picture;
-    if (QMdiSubWindow* sub = subWindow(); sub && sub->mdiArea())
-        room = room.boundedTo(sub->mdiArea()->viewport()->size() - (sub->size() - scroll_->viewport()->size()));
-    if (QMdiSubWindow* sub = subWindow()) {
-        sub->showNormal();
-        sub->resize(room + (sub->size() - scroll_->viewport()->size()));
-    }
+    QMdiSubWindow* sub = subWindow();
+    if (!sub) return;
+    QSize room = shownPicture().size();
+    if (sub->mdiArea()) room = room.boundedTo(sub->mdiArea()->viewport()->size() - frameAround(*sub));
+    sub->showNormal();
+    sub->resize(room + frameAround(*sub));
 }
 
 void TMDIChild::PopupMenu(const QPoint& globalPos) {

@@ -1,18 +1,12 @@
 #include "mdi_child.h"
 
-#include <algorithm>
-
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiSubWindow>
-#include <QScrollArea>
-#include <QScrollBar>
 
 #include "fp_guard.h"
 #include "main_form.h"
-#include "picture_area.h"
 #include "vector_state.h"
 
 namespace zarvo {
@@ -65,15 +59,6 @@ TMDIChild::TMDIChild(TMainForm& main, const QString& caption)
     FormCreate(ps_);
     nav_.rectangleMode = flagOn;
 
-    scroll_ = new QScrollArea(this);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->setAlignment(Qt::AlignCenter);
-    area_ = new PictureArea(*this);
-    scroll_->setWidget(area_);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
     QImage black(ps_.pictureWidth, ps_.pictureHeight, QImage::Format_RGB888);
     black.fill(Qt::black);
     area_->setPicture(black);
@@ -99,20 +84,9 @@ void TMDIChild::startFirstDraw(const QString& mode) {
 QString TMDIChild::fileNamePart(const QString& caption) const { return QFileInfo(caption).fileName(); }
 
 void TMDIChild::sizeClientArea(int width, int height) {
-    const bool capped = height >= 601 || width >= 801;
-    const int w = capped ? std::min(width, 800) : width;
-    const int h = capped ? std::min(height, 600) : height;
-    if (QMdiSubWindow* sub = subWindow()) {
-        // Frame around the client area, and room for the scroll bars that a
-        // capped picture needs.
-        const QSize frame = sub->size() - scroll_->viewport()->size();
-        int extraW = 0, extraH = 0;
-        if (w < width) extraH = scroll_->horizontalScrollBar()->sizeHint().height();
-        if (h < height) extraW = scroll_->verticalScrollBar()->sizeHint().width();
-        sub->resize(w + frame.width() + extraW, h + frame.height() + extraH);
-    } else {
-        resize(w, h);
-    }
+    const QSize client = clientSizeFor(width, height);
+    if (QMdiSubWindow* sub = subWindow()) sub->resize(client + frameAround(*sub));
+    else resize(client);
 }
 
 void TMDIChild::setPictureSize(int width, int height) {
@@ -124,10 +98,9 @@ void TMDIChild::setPictureSize(int width, int height) {
 }
 
 void TMDIChild::showWorkBitmap() {
-    const RgbImage& img = ps_.workBitmap;
-    if (img.width <= 0 || img.height <= 0) return;
-    QImage picture(img.pixels.data(), img.width, img.height, img.width * 3, QImage::Format_RGB888);
-    area_->setPicture(picture.copy());
+    const QImage picture = ToQImage(ps_.workBitmap);
+    if (picture.isNull()) return;
+    area_->setPicture(picture);
     area_->repaint();
 }
 

@@ -7,21 +7,19 @@
 #include <QPoint>
 #include <QString>
 #include <QTimer>
-#include <QWidget>
 
 #include "child_menus.h"
 #include "fractal_view.h"
 #include "mouse_navigation.h"
-#include "picture_area.h"
+#include "picture_window.h"
 
-class QScrollArea;
 class QMdiSubWindow;
 
 namespace zarvo {
 
 class TMainForm;
 
-class TMDIChild : public QWidget, public PictureOwner {
+class TMDIChild : public PictureWindow {
 public:
     TMDIChild(TMainForm& main, const QString& caption);
     ~TMDIChild() override;
@@ -29,7 +27,6 @@ public:
     FractalView& view() { return view_; }
     MouseNavigation& navigation() { return nav_; }
     ChildMenus& menus() { return menus_; }
-    PictureArea& pictureArea() { return *area_; }
     QMdiSubWindow* subWindow() const;
 
     // The caption restored when a scan ends (the file-name part is shown).
@@ -76,8 +73,7 @@ public:
     void Image1MouseUp(PicturePoint p, int shift) override;
     const MouseNavigation& pictureNavigation() const override { return nav_; }
 
-    // Sizes the client area to the picture, at most 800 x 600 (the rest is
-    // reached by scrolling) when the picture is larger than that.
+    // Sizes the window's client area to the picture (see clientSizeFor).
     void sizeClientArea(int width, int height);
 
     // Shows the work picture in the client area (during a scan) or makes it
@@ -102,8 +98,6 @@ private:
     FractalView view_;
     MouseNavigation nav_;
     ChildMenus menus_;
-    QScrollArea* scroll_;
-    PictureArea* area_;
     QTimer Timer1;
     QTimer Timer2;
     QString startMode_;

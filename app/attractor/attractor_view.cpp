@@ -3,25 +3,19 @@
 #include "attractor_view.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QShowEvent>
 
 #include "attractor_params_dialog.h"
-#include "picture_area.h"
 #include "attractor_state.h"
 
 namespace zarvo {
 
 namespace {
 const char* const kCaption = "Vantrel";
-constexpr int kLargestClientWidth = 800;
-constexpr int kLargestClientHeight = 600;
 }  // namespace
 
 TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
-    : QWidget(parent),
+    : PictureWindow(parent),
       ps_(ps),
       reporter_(reporter),
       engine_(ps, reporter_),
@@ -33,16 +27,6 @@ TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
     captionStore = windowTitle();
     fileDialogs_ = std::make_unique<AttractorFileDialogs>();
     navPs_ = std::make_unique<ParameterSet>();
-
-    scroll_ = new QScrollArea(this);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->setAlignment(Qt::AlignCenter);
-    area_ = new PictureArea(*this);
-    scroll_->setWidget(area_);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setSingleShot(true);
@@ -165,27 +149,7 @@ void TVantrel::ParameterFileLoaded() {
 
 // ---- picture on the screen ----
 
-const QImage& TVantrel::shownPicture() const { return area_->picture(); }
-
-void TVantrel::showPicture() {
-    const RgbImage& img = engine_.vtlBitmap;
-    QImage picture;
-    if (img.width > 0 && img.height > 0)
-        picture = QImage(img.pixels.data(), img.width, img.height, img.width * 3, QImage::Format_RGB888).copy();
-    area_->setPicture(picture);
-}
-
-void TVantrel::sizeClientArea(int width, int height) {
-    // The client area is the picture, at most 800 x 600; the rest is
-    // reached by scrolling.
-    const bool capped = height > kLargestClientHeight || width > kLargestClientWidth;
-    const int w = capped ? std::min(width, kLargestClientWidth) : width;
-    const int h = capped ? std::min(height, kLargestClientHeight) : height;
-    int extraW = 0, extraH = 0;
-    if (w < width) extraH = scroll_->horizontalScrollBar()->sizeHint().height();
-    if (h < height) extraW = scroll_->verticalScrollBar()->sizeHint().width();
-    resize(std::max(w, 1) + extraW, std::max(h, 1) + extraH);
-}
+void TVantrel::showPicture() { area_->setPicture(ToQImage(engine_.vtlBitmap)); }
 
 void TVantrel::showEvent(QShowEvent* event) {
     // First shown at the left of the main frame, below where the first

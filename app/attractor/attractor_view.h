@@ -14,13 +14,12 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
-#include <QWidget>
 #include <memory>
 
 #include "fractal_view.h"
 #include "mouse_navigation.h"
-#include "picture_area.h"
 #include "parameter_set.h"
+#include "picture_window.h"
 #include "reporter.h"
 #include "attractor_engine.h"
 #include "attractor_file_dialogs.h"
@@ -29,11 +28,9 @@
 #include "view_reporter.h"
 #include "vtl_draw.h"
 
-class QScrollArea;
-
 namespace zarvo {
 
-class TVantrel : public QWidget, public PictureOwner {
+class TVantrel : public PictureWindow {
     Q_OBJECT
 public:
     // Messages go to `reporter` (held while a slice of a run is computed).
@@ -94,8 +91,6 @@ public:
 
     // The caption restored when a run ends.
     QString captionStore;
-    // What the view shows: a copy of the picture taken at the last refresh.
-    const QImage& shownPicture() const;
     // Copies the picture onto the screen.
     void showPicture();
 
@@ -113,7 +108,8 @@ private:
     void Timer1Timer();
     void Timer2Timer();
     void runEnded(AttractorRunLoop::EndReason reason);
-    void sizeClientArea(int width, int height);
+    // The window's client area fits the picture (see clientSizeFor).
+    void sizeClientArea(int width, int height) { resize(clientSizeFor(width, height)); }
     void syncNavigation();
 
     ParameterSet& ps_;
@@ -123,8 +119,6 @@ private:
     AttractorRunLoop runLoop_;
     QPointer<Tvtl_params1> dialog_;
     std::unique_ptr<AttractorFileDialogs> fileDialogs_;
-    QScrollArea* scroll_ = nullptr;
-    PictureArea* area_ = nullptr;
     QTimer Timer1;
     QTimer Timer2;
     MouseNavigation nav_;
