@@ -47,22 +47,12 @@ PixelFormula* TMainForm::vantrelPixelFormula() {
 void TMainForm::VantrelViewClick() {
     TVantrel* view = dialogs_.vantrel;
     if (!view) return;
-    if (!view->isVisible()) {
-        ps_.vantrelFormulaMode = flagOn;
-        dialogs_.vantrelParams->hide();
-        view->show();
-        ps_.setFormulaTexts("vantrel formula", "vantrel description");
-        view->InitVantrel();
-    } else {
-        closeVantrelView();
-    }
+    if (!view->isVisible()) view->OpenView();
+    else closeVantrelView();
 }
 
 void TMainForm::closeVantrelView() {
-    ps_.stopFlag = flagOn;
-    dialogs_.vantrelParams->hide();
-    dialogs_.vantrel->hide();
-    ps_.vantrelFormulaMode = 0;
+    dialogs_.vantrel->CloseView();
     // Pixels come from the plug-in again: its texts replace the attractor's,
     // so a picture saved now names the formula that drew it.
     if (TMDIChild* child = activeChild()) child->view().GetDLLDescriptions();

@@ -61,13 +61,27 @@ void TVantrel::setParametersDialog(Tvtl_params1* dialog) {
     if (dialog_) dialog_->setView(this);
 }
 
-// ---- state operations ----
+// ---- opening and state operations ----
 
-void TVantrel::InitVantrel() {
+void TVantrel::OpenView() {
+    if (dialog_) dialog_->hide();
+    show();
+    initialise(true);
+}
+
+void TVantrel::CloseView() {
+    engine_.CloseView();
+    if (dialog_) dialog_->hide();
+    hide();
+}
+
+void TVantrel::InitVantrel() { initialise(false); }
+
+void TVantrel::initialise(bool opening) {
     Timer1.stop();
     runLoop_.halt();
     if (busy_) runEnded(AttractorRunLoop::EndReason::Stopped);
-    const vantrel::AttractorDialogValues values = engine_.InitVantrel();
+    const vantrel::AttractorDialogValues values = opening ? engine_.OpenView() : engine_.InitVantrel();
     ClearRectangleClick();
     sizeClientArea(ps_.vtlWidth, ps_.vtlHeight);
     showPicture();

@@ -48,9 +48,16 @@ public:
     // The per-pixel formula for fractal windows while the view is open.
     PixelFormula* pixelFormula() { return &pixel_; }
 
-    // ---- state operations ----
-    // When the view is opened: attractor defaults, 180 x 120 black picture,
-    // zero counters, no rectangle, the dialog filled from the state.
+    // ---- opening and state operations ----
+    // "Vantrel View" switched on: the view shows (its parameter dialog
+    // hides), fractal windows take their pixels from the attractor formula
+    // and the view starts afresh as InitVantrel does.
+    void OpenView();
+    // ... and switched off: the run stops, the view and its dialog hide and
+    // fractal windows take their pixels from the plug-in again.
+    void CloseView();
+    // Attractor defaults, 180 x 120 black picture, zero counters, no
+    // rectangle, the dialog filled from the state.
     void InitVantrel();
     void ResetCoordinates();
     // Black picture (counters kept), shown at once.
@@ -105,6 +112,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // InitVantrel's work; `opening` also switches the attractor formula on.
+    void initialise(bool opening);
     void Timer1Timer();
     void Timer2Timer();
     void runEnded(AttractorRunLoop::EndReason reason);
