@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "fp_guard.h"
+#include "picture_save_dialog.h"
 
 namespace zarvo {
 
@@ -22,20 +23,7 @@ QString FileDialogs::openPicture(QWidget* parent) {
 }
 
 QString FileDialogs::savePicture(QWidget* parent, const QString& startName) {
-    FpStateGuard guard;
-    QFileDialog dialog(parent, QStringLiteral("Save"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("JPEG (*.jpg)"), QStringLiteral("Bitmaps (*.bmp)")});
-    dialog.setDefaultSuffix(QStringLiteral("jpg"));
-    dialog.selectFile(startName);
-    // The bitmap filter proposes its own extension.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.contains(QStringLiteral("bmp")) ? QStringLiteral("bmp")
-                                                                       : QStringLiteral("jpg"));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    return dialog.selectedFiles().first();
+    return AskPictureSavePath(parent, QStringLiteral("Save"), startName);
 }
 
 QString FileDialogs::openHelpPage(QWidget* parent, const QString& helpFolder) {

@@ -1,0 +1,26 @@
+#include "picture_save_dialog.h"
+
+#include <QFileDialog>
+
+#include "fp_guard.h"
+
+namespace zarvo {
+
+QString AskPictureSavePath(QWidget* parent, const QString& title, const QString& startName) {
+    FpStateGuard guard;
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("JPEG (*.jpg)"), QStringLiteral("Bitmaps (*.bmp)")});
+    dialog.setDefaultSuffix(QStringLiteral("jpg"));
+    dialog.selectFile(startName);
+    // The bitmap filter proposes its own extension.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.contains(QStringLiteral("bmp")) ? QStringLiteral("bmp")
+                                                                       : QStringLiteral("jpg"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace zarvo
