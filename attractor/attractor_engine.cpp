@@ -73,7 +73,7 @@ void AttractorEngine::FillSquare(uint8_t value) {
     std::fill(vtlBitmap.pixels.begin(), vtlBitmap.pixels.end(), value);
 }
 
-void AttractorEngine::ClearAccumulation() {
+void AttractorEngine::ResetOrbit() {
     ps.tickCount = 0;
     ps.stepCount = 0;
     ps.resultA = ps.resultB = 0.0;
@@ -82,6 +82,10 @@ void AttractorEngine::ClearAccumulation() {
     map.x = ps.cRe;
     map.y = ps.cIm;
     map.W = 0.0;
+}
+
+void AttractorEngine::ClearAccumulation() {
+    ResetOrbit();
     FillSquare(ps.invert != 0 ? 255 : 0);
     std::fill(hitCounts.begin(), hitCounts.end(), 10);
     if (parametersChanged) parametersChanged();

@@ -142,6 +142,9 @@ private:
     void SeedForSetup();
     void SetRotation();
     void FillSquare(uint8_t value);
+    // Counters and results to 0, A from its set value, the orbit back at
+    // the start point (cRe, cIm).
+    void ResetOrbit();
     void AttractorPixelStep();
 };
 

@@ -25,14 +25,7 @@ void AttractorEngine::AttractorPixelStep() {
         ps.AA = ps.AAStart;
     }
     if (ps.iterationCount == 0) {
-        ps.tickCount = 0;
-        ps.stepCount = 0;
-        ps.resultA = ps.resultB = 0.0;
-        colourCycle = 0;
-        ps.AA = ps.AASet;
-        map.x = ps.cRe;
-        map.y = ps.cIm;
-        map.W = 0.0;
+        ResetOrbit();
         SetRotation();
     }
     plotEnabled = false;
