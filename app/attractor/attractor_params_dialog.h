@@ -74,6 +74,8 @@ protected:
     QPoint homeSpot(const QRect& frame, const QSize& size) const override;
 
 private:
+    // The six read-only texts beside the bars and fields.
+    void showTexts(const vantrel::AttractorDialogValues& values);
     void buildMenus(QMenuBar* bar);
     QToolBar* buildToolBar();
     QDoubleSpinBox* addSpin(QGridLayout* grid, int row, const char* name, const char* caption, double step);

@@ -58,12 +58,7 @@ void Tvtl_params1::showValues(const vantrel::AttractorDialogValues& v) {
     Intensity->setValue(v.intensity);
     Factor2_bar->setValue(v.factor2Bar);
     Randomizer->setValue(v.randomizer);
-    RedLabel1->setText(Text(v.redLabel1));
-    GrnLabel1->setText(Text(v.grnLabel1));
-    BluLabel1->setText(Text(v.bluLabel1));
-    Factor1->setText(Text(v.factor1));
-    Factor2->setText(Text(v.factor2));
-    RandomFactor->setText(Text(v.randomFactor));
+    showTexts(v);
     loadedAA_.load(constAA, v.constAA);
     loadedBB_.load(constBB, v.constBB);
     loadedX_.load(parameterX, v.parameterX);
@@ -73,17 +68,21 @@ void Tvtl_params1::showValues(const vantrel::AttractorDialogValues& v) {
     for (size_t k = 0; k < variations_.size(); ++k) variations_[k]->setChecked(v.*kVariationFields[k]);
 }
 
-void Tvtl_params1::Parameters1Update() { showValues(vantrel::Parameters1Update(ps_)); }
-
-void Tvtl_params1::ApplyParameters() {
-    vantrel::AttractorDialogValues v = dialogValues();
-    vantrel::ApplyParameters(ps_, v);
+void Tvtl_params1::showTexts(const vantrel::AttractorDialogValues& v) {
     RedLabel1->setText(Text(v.redLabel1));
     GrnLabel1->setText(Text(v.grnLabel1));
     BluLabel1->setText(Text(v.bluLabel1));
     Factor1->setText(Text(v.factor1));
     Factor2->setText(Text(v.factor2));
     RandomFactor->setText(Text(v.randomFactor));
+}
+
+void Tvtl_params1::Parameters1Update() { showValues(vantrel::Parameters1Update(ps_)); }
+
+void Tvtl_params1::ApplyParameters() {
+    vantrel::AttractorDialogValues v = dialogValues();
+    vantrel::ApplyParameters(ps_, v);
+    showTexts(v);
 }
 
 void Tvtl_params1::ControlChanged() {
