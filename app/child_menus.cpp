@@ -29,6 +29,15 @@ void Group(QMap<int, QAction*>& items, QObject* owner) {
     for (QAction* a : items) group->addAction(a);
 }
 
+// One checkable item per caption, each storing its value through `click`.
+template <typename Click>
+void AddChoices(QMenu* menu, const std::vector<MenuCaption>& captions, QMap<int, QAction*>& items, Click click) {
+    for (const MenuCaption& choice : captions) {
+        const int n = choice.value;
+        items[n] = Item(menu, QString::fromLatin1(choice.caption), [click, n] { click(n); }, true);
+    }
+}
+
 void CheckOnly(QMap<int, QAction*>& items, int value) {
     for (auto it = items.begin(); it != items.end(); ++it) it.value()->setChecked(it.key() == value);
 }
@@ -36,13 +45,25 @@ void CheckOnly(QMap<int, QAction*>& items, int value) {
 }  // namespace
 
 void ChildMenus::build(TMDIChild& c, TMainForm& m) {
-    auto menu = [&](const QString& title) {
-        auto* mm = new QMenu(title, &c);
-        menuBar.append(mm);
-        return mm;
-    };
+    buildFileMenu(c, m);
+    buildChoiceMenus(c);
+    buildImageMenu(c, m);
+    buildDialogsMenu(c, m);
+    buildSizeMenu(c, m);
+    buildWindowMenu(c, m);
+    buildHelpMenu(c, m);
+    for (QMap<int, QAction*>* items : {&render, &transform, &blend, &rgb, &rotate}) Group(*items, &c);
+    buildPopup(c, m);
+}
 
-    QMenu* file = menu(QStringLiteral("File"));
+QMenu* ChildMenus::addMenu(TMDIChild& c, const QString& title) {
+    auto* menu = new QMenu(title, &c);
+    menuBar.append(menu);
+    return menu;
+}
+
+void ChildMenus::buildFileMenu(TMDIChild& c, TMainForm& m) {
+    QMenu* file = addMenu(c, QStringLiteral("File"));
     Item(file, QStringLiteral("New"), [&m] { m.FileNewItemClick(); });
     Item(file, QStringLiteral("Open"), [&m] { m.FileOpenItemClick(); });
     file->addSeparator();
@@ -51,31 +72,26 @@ void ChildMenus::build(TMDIChild& c, TMainForm& m) {
     Item(file, QStringLiteral("JPEG Options"), [&m] { m.JpegOptionsClick(); });
     file->addSeparator();
     Item(file, QStringLiteral("Exit"), [&m] { m.close(); });
+}
 
-    QMenu* render01 = menu(QStringLiteral("Render01"));
-    QMenu* render02 = menu(QStringLiteral("Render02"));
+void ChildMenus::buildChoiceMenus(TMDIChild& c) {
+    QMenu* render01 = addMenu(c, QStringLiteral("Render01"));
+    QMenu* render02 = addMenu(c, QStringLiteral("Render02"));
     for (const MenuCaption& r : RenderMethodCaptions()) {
         QMenu* target = r.menu == 1 ? render01 : render02;
         const int n = r.value;
         render[n] = Item(target, QString::fromLatin1(r.caption), [&c, n] { c.RenderClick(n); }, true);
     }
-    QMenu* trans = menu(QStringLiteral("Transform"));
-    for (const MenuCaption& t : TransformCaptions()) {
-        const int n = t.value;
-        transform[n] = Item(trans, QString::fromLatin1(t.caption), [&c, n] { c.TransformClick(n); }, true);
-    }
-    QMenu* blendMenu = menu(QStringLiteral("Blend"));
-    for (const MenuCaption& b : BlendCaptions()) {
-        const int n = b.value;
-        blend[n] = Item(blendMenu, QString::fromLatin1(b.caption), [&c, n] { c.BlendClick(n); }, true);
-    }
-    QMenu* rgbMenu = menu(QStringLiteral("RGB"));
-    for (const MenuCaption& o : RgbOrderCaptions()) {
-        const int n = o.value;
-        rgb[n] = Item(rgbMenu, QString::fromLatin1(o.caption), [&c, n] { c.RgbClick(n); }, true);
-    }
+    QMenu* trans = addMenu(c, QStringLiteral("Transform"));
+    AddChoices(trans, TransformCaptions(), transform, [&c](int n) { c.TransformClick(n); });
+    QMenu* blendMenu = addMenu(c, QStringLiteral("Blend"));
+    AddChoices(blendMenu, BlendCaptions(), blend, [&c](int n) { c.BlendClick(n); });
+    QMenu* rgbMenu = addMenu(c, QStringLiteral("RGB"));
+    AddChoices(rgbMenu, RgbOrderCaptions(), rgb, [&c](int n) { c.RgbClick(n); });
+}
 
-    QMenu* image = menu(QStringLiteral("Image"));
+void ChildMenus::buildImageMenu(TMDIChild& c, TMainForm& m) {
+    QMenu* image = addMenu(c, QStringLiteral("Image"));
     Item(image, QStringLiteral("Vantrel View"), [&m] { m.VantrelViewClick(); });
     image->addSeparator();
     Item(image, QStringLiteral("Zoom"), [&c] { c.Zoom1Click(); });
@@ -89,15 +105,19 @@ void ChildMenus::build(TMDIChild& c, TMainForm& m) {
     const char* rotations[] = {"Normal", "Rotate 90", "Mirror and Rotate", "Mirror"};
     for (int n = 0; n < 4; ++n)
         rotate[n] = Item(image, QString::fromLatin1(rotations[n]), [&c, n] { c.RotateClick(n); }, true);
+}
 
-    QMenu* dialogs = menu(QStringLiteral("Dialogs"));
+void ChildMenus::buildDialogsMenu(TMDIChild& c, TMainForm& m) {
+    QMenu* dialogs = addMenu(c, QStringLiteral("Dialogs"));
     Item(dialogs, QStringLiteral("Formulas"), [&m] { m.FormulaButtomClick(); });
     Item(dialogs, QStringLiteral("XY Size"), [&m] { m.XYSizeClick(); });
     Item(dialogs, QStringLiteral("Parameters"), [&m] { m.ParametersClick(); });
     Item(dialogs, QStringLiteral("Colors"), [&m] { m.ColorsClick(); });
     Item(dialogs, QStringLiteral("Vantrel Parameters"), [&m] { m.VantrelParametersClick(); });
+}
 
-    QMenu* size = menu(QStringLiteral("XYSize"));
+void ChildMenus::buildSizeMenu(TMDIChild& c, TMainForm& m) {
+    QMenu* size = addMenu(c, QStringLiteral("XYSize"));
     size->addAction(QStringLiteral("z a  r v o _  View"))->setEnabled(false);
     const int presets[4][2] = {{180, 120}, {320, 240}, {640, 480}, {800, 600}};
     for (const auto& p : presets) {
@@ -106,8 +126,10 @@ void ChildMenus::build(TMDIChild& c, TMainForm& m) {
     }
     size->addSeparator();
     Item(size, QStringLiteral("XY Size [For Vantrel View]"), [&m] { m.XYSizeClick(); });
+}
 
-    QMenu* window = menu(QStringLiteral("Window"));
+void ChildMenus::buildWindowMenu(TMDIChild& c, TMainForm& m) {
+    QMenu* window = addMenu(c, QStringLiteral("Window"));
     Item(window, QStringLiteral("Cascade"), [&m] { m.mdiArea()->cascadeSubWindows(); });
     Item(window, QStringLiteral("Tile"), [&m] { m.mdiArea()->tileSubWindows(); });
     Item(window, QStringLiteral("Arrange Icons"), [&m] { m.WindowArrangeIconsClick(); });
@@ -115,13 +137,15 @@ void ChildMenus::build(TMDIChild& c, TMainForm& m) {
     window->addSeparator();
     toolbarVisible = Item(window, QStringLiteral("Toolbar Visible"), [&m] { m.ToolbarVisibleClick(); }, true);
     Item(window, QStringLiteral("Re-Size active window"), [&c] { c.ResizeActiveWindow1Click(); });
+}
 
-    QMenu* help = menu(QStringLiteral("Help"));
+void ChildMenus::buildHelpMenu(TMDIChild& c, TMainForm& m) {
+    QMenu* help = addMenu(c, QStringLiteral("Help"));
     Item(help, QStringLiteral("Help"), [&m] { m.HelpContentsClick(); });
     Item(help, QStringLiteral("About"), [&m] { m.HelpAboutItemClick(); });
+}
 
-    for (QMap<int, QAction*>* items : {&render, &transform, &blend, &rgb, &rotate}) Group(*items, &c);
-
+void ChildMenus::buildPopup(TMDIChild& c, TMainForm& m) {
     popup = new QMenu(&c);
     zoomIn = Item(popup, QStringLiteral("Zoom In"), [&c] { c.Zoom1Click(); });
     Item(popup, QStringLiteral("Clear Rectangle"), [&c] { c.ClearRectangle1Click(); });

@@ -7,6 +7,7 @@
 
 class QAction;
 class QMenu;
+class QString;
 class QWidget;
 
 namespace zarvo {
@@ -35,6 +36,19 @@ struct ChildMenus {
     QList<QAction*> julia;          // menu item and pop-up item
     QAction* zoomIn = nullptr;      // pop-up "Zoom In"
     QAction* toolbarVisible = nullptr;
+
+private:
+    // A new menu at the end of the menu bar.
+    QMenu* addMenu(TMDIChild& child, const QString& title);
+    void buildFileMenu(TMDIChild& child, TMainForm& main);
+    // Render01, Render02, Transform, Blend and RGB: one item per table entry.
+    void buildChoiceMenus(TMDIChild& child);
+    void buildImageMenu(TMDIChild& child, TMainForm& main);
+    void buildDialogsMenu(TMDIChild& child, TMainForm& main);
+    void buildSizeMenu(TMDIChild& child, TMainForm& main);
+    void buildWindowMenu(TMDIChild& child, TMainForm& main);
+    void buildHelpMenu(TMDIChild& child, TMainForm& main);
+    void buildPopup(TMDIChild& child, TMainForm& main);
 };
 
 }  // namespace zarvo
