@@ -122,10 +122,7 @@ MouseNavigation::ReleaseResult MouseNavigation::MouseUp(ParameterSet& ps, Pictur
     const bool juliaPick = JuliaPickState(ps);
 
     if (!juliaPick) {
-        const double W = ps.pictureWidth;
-        const double H = ps.pictureHeight;
-        double cx = 0;
-        double cy = 0;
+        SelectionCentre centre;
         if (rectangleMode != 0) {
             if (!rectangleExists && p != cornerA) {
                 cornerB = p;
@@ -137,59 +134,12 @@ MouseNavigation::ReleaseResult MouseNavigation::MouseUp(ParameterSet& ps, Pictur
                 ClearRectangle();
                 return result;
             }
-            selectionLeft = cornerA.x;
-            selectionTop = cornerA.y;
-            selectionWidth = cornerB.x - cornerA.x;
-            selectionHeight = cornerB.y - cornerA.y;
-            buttonDown = 0;
-            grabbedCorner = -1;
-            cx = selectionWidth / 2.0 + selectionLeft;
-            cy = selectionHeight / 2.0 + selectionTop;
+            centre = SelectDraggedRectangle();
         } else {
-            const double f = pressShift != shiftLeft ? 2.0 : 0.5;  // a modifier zooms out
-            selectionWidth = RoundHalfEven(f * W);
-            selectionHeight = RoundHalfEven(f * H);
-            cx = pressPoint.x;
-            cy = pressPoint.y;
+            centre = SelectClickZoom(ps);
         }
-
-        // Re-proportion to the picture's aspect ratio, keeping the centre
-        // and the mean side.
-        const double s = (selectionWidth + selectionHeight) / 2.0;
-        const double m = (W + H) / 2.0;
-        if (m != 0) {
-            selectionWidth = RoundHalfEven(W / m * s);
-            selectionLeft = RoundHalfEven(cx - W / m * s / 2);
-            selectionHeight = RoundHalfEven(H / m * s);
-            selectionTop = RoundHalfEven(cy - H / m * s / 2);
-        }
-
-        outlines_ = RectangleWithHandles(PicturePoint{selectionLeft, selectionTop},
-                                         PicturePoint{selectionLeft + selectionWidth + 1,
-                                                      selectionTop + selectionHeight + 1});
-
-        cornerA = {selectionLeft, selectionTop};
-        cornerB = {selectionLeft + selectionWidth, selectionTop + selectionHeight};
-        dragPoint = cornerB;
-
-        // The view the rectangle selects, and its magnification.
-        if (W != 0 && H != 0) {
-            const double fx1 = selectionLeft / W;
-            const double fx2 = cornerB.x / W;
-            const double fy1 = selectionTop / H;
-            const double fy2 = cornerB.y / H;
-            const double dx = ps.xMax - ps.xMin;
-            const double dy = ps.yMax - ps.yMin;
-            ps.selXMin = dx * fx1 + ps.xMin;
-            ps.selXMax = dx * fx2 + ps.xMin;
-            ps.selYMin = dy * fy1 + ps.yMin;
-            ps.selYMax = dy * fy2 + ps.yMin;
-            ps.selXCentre = (ps.selXMax - ps.selXMin) / 2 + ps.selXMin;
-            ps.selYCentre = (ps.selYMax - ps.selYMin) / 2 + ps.selYMin;
-            double z = (std::abs(ps.selYMax - ps.selYMin) / 2 + std::abs(ps.selXMax - ps.selXMin) / 2) / 2;
-            if (z != 0) z = 2 / z;
-            ps.pendingZoom = z;
-        }
+        FitSelectionToPicture(ps, centre);
+        SetPendingView(ps);
     }
 
     if (rectangleMode == 0 || juliaPick) {
@@ -198,6 +148,67 @@ MouseNavigation::ReleaseResult MouseNavigation::MouseUp(ParameterSet& ps, Pictur
     }
     buttonDown = 0;
     return result;
+}
+
+MouseNavigation::SelectionCentre MouseNavigation::SelectDraggedRectangle() {
+    selectionLeft = cornerA.x;
+    selectionTop = cornerA.y;
+    selectionWidth = cornerB.x - cornerA.x;
+    selectionHeight = cornerB.y - cornerA.y;
+    buttonDown = 0;
+    grabbedCorner = -1;
+    return {selectionWidth / 2.0 + selectionLeft, selectionHeight / 2.0 + selectionTop};
+}
+
+MouseNavigation::SelectionCentre MouseNavigation::SelectClickZoom(const ParameterSet& ps) {
+    const double f = pressShift != shiftLeft ? 2.0 : 0.5;  // a modifier zooms out
+    selectionWidth = RoundHalfEven(f * ps.pictureWidth);
+    selectionHeight = RoundHalfEven(f * ps.pictureHeight);
+    return {static_cast<double>(pressPoint.x), static_cast<double>(pressPoint.y)};
+}
+
+void MouseNavigation::FitSelectionToPicture(const ParameterSet& ps, SelectionCentre centre) {
+    const double W = ps.pictureWidth;
+    const double H = ps.pictureHeight;
+    // Re-proportion to the picture's aspect ratio, keeping the centre and
+    // the mean side.
+    const double s = (selectionWidth + selectionHeight) / 2.0;
+    const double m = (W + H) / 2.0;
+    if (m != 0) {
+        selectionWidth = RoundHalfEven(W / m * s);
+        selectionLeft = RoundHalfEven(centre.x - W / m * s / 2);
+        selectionHeight = RoundHalfEven(H / m * s);
+        selectionTop = RoundHalfEven(centre.y - H / m * s / 2);
+    }
+
+    outlines_ = RectangleWithHandles(PicturePoint{selectionLeft, selectionTop},
+                                     PicturePoint{selectionLeft + selectionWidth + 1,
+                                                  selectionTop + selectionHeight + 1});
+
+    cornerA = {selectionLeft, selectionTop};
+    cornerB = {selectionLeft + selectionWidth, selectionTop + selectionHeight};
+    dragPoint = cornerB;
+}
+
+void MouseNavigation::SetPendingView(ParameterSet& ps) const {
+    const double W = ps.pictureWidth;
+    const double H = ps.pictureHeight;
+    if (W == 0 || H == 0) return;
+    const double fx1 = selectionLeft / W;
+    const double fx2 = cornerB.x / W;
+    const double fy1 = selectionTop / H;
+    const double fy2 = cornerB.y / H;
+    const double dx = ps.xMax - ps.xMin;
+    const double dy = ps.yMax - ps.yMin;
+    ps.selXMin = dx * fx1 + ps.xMin;
+    ps.selXMax = dx * fx2 + ps.xMin;
+    ps.selYMin = dy * fy1 + ps.yMin;
+    ps.selYMax = dy * fy2 + ps.yMin;
+    ps.selXCentre = (ps.selXMax - ps.selXMin) / 2 + ps.selXMin;
+    ps.selYCentre = (ps.selYMax - ps.selYMin) / 2 + ps.selYMin;
+    double z = (std::abs(ps.selYMax - ps.selYMin) / 2 + std::abs(ps.selXMax - ps.selXMin) / 2) / 2;
+    if (z != 0) z = 2 / z;
+    ps.pendingZoom = z;
 }
 
 void MouseNavigation::ClearRectangle() {

@@ -87,7 +87,21 @@ public:
     const std::vector<Outline>& outlines() const { return outlines_; }
 
 private:
+    struct SelectionCentre {
+        double x = 0;
+        double y = 0;
+    };
     void ChoosePointer(const ParameterSet& ps, PicturePoint p);
+    // The pieces of a release that selects a view: the selection of a drag
+    // (corner A to corner B) or of a click-zoom (half or, with a modifier,
+    // twice the picture about the press point), each returning its centre;
+    // the selection reshaped to the picture's aspect about that centre,
+    // with the corners and outlines following it; and the pending view
+    // (selXMin .. selYMax, centres, pendingZoom) it selects.
+    SelectionCentre SelectDraggedRectangle();
+    SelectionCentre SelectClickZoom(const ParameterSet& ps);
+    void FitSelectionToPicture(const ParameterSet& ps, SelectionCentre centre);
+    void SetPendingView(ParameterSet& ps) const;
     std::vector<Outline> outlines_;
 };
 
