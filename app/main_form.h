@@ -59,6 +59,7 @@ public:
     void JuliaClick();
     void ParametersClick();
     void XYSizeClick();
+    // "Show Formulas": shows or hides the formula list.
     void FormulaButtomClick();
     void VantrelViewClick();
     void VantrelParametersClick();

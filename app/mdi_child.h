@@ -39,6 +39,7 @@ public:
     // started in quick succession never take each other's mode. Also used by
     // the main frame to load a parameter file into this window.
     void startFirstDraw(const QString& mode);
+    // Timer1's work: runs the start mode (despite its name it paints nothing).
     void FormPaint();
     void Timer2Timer();
 
@@ -61,6 +62,8 @@ public:
     void BlendClick(int method);
     void RgbClick(int order);
     void SizePresetClick(int width, int height);
+    // Takes the new picture size (from the image-size dialog while it is
+    // shown) and draws the picture again.
     void TP01Click();
     void ResizeActiveWindow1Click();
     void SaveToFile();

@@ -61,6 +61,7 @@ public:
 
     // A control changed (by the user or by the program).
     void ControlChanged();
+    // A tick of the live-update timer (ColorTimer serves every control).
     void ColorTimerTimer();
     QTimer& colorTimer() { return ColorTimer; }
 

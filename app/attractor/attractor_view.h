@@ -62,7 +62,8 @@ public:
     void ResetCoordinates();
     // Black picture (counters kept), shown at once.
     void DrawDefaultImage();
-    // New zero counters and a black picture, shown at once.
+    // New zero counters (the hit-count grid) and a black picture, shown at
+    // once.
     void CreateTList();
     // The delayed start: 500 ms later the run (re)starts.
     void StartTimer1();
