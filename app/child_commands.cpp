@@ -1,6 +1,5 @@
 // The commands of a fractal window's menus: redraws, recolouring, sizes,
 // zoom, Julia mode, saving and loading.
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>

@@ -5,11 +5,11 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "file_names.h"
 #include "fp_guard.h"
 #include "main_form.h"
 #include "picture_area.h"
@@ -99,7 +99,9 @@ void TMDIChild::startFirstDraw(const QString& mode) {
     Timer1.start();
 }
 
-QString TMDIChild::fileNamePart(const QString& caption) const { return QFileInfo(caption).fileName(); }
+QString TMDIChild::fileNamePart(const QString& caption) const {
+    return QString::fromStdString(FileNamePart(caption.toStdString()));
+}
 
 void TMDIChild::sizeClientArea(int width, int height) {
     const bool capped = height >= 601 || width >= 801;

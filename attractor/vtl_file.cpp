@@ -1,6 +1,5 @@
 #include "vtl_file.h"
 
-#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -185,22 +184,6 @@ VtlReadResult LoadParameterFile(ParameterSet& ps, const std::string& path, Repor
     std::ostringstream text;
     text << f.rdbuf();
     return ReadVtlText(ps, text.str(), name.empty() ? path : name, reporter);
-}
-
-std::string PictureExtension(const std::string& pictureName) {
-    const size_t slash = pictureName.find_last_of("/\\");
-    const size_t dot = pictureName.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::string();
-    std::string ext = pictureName.substr(dot, 4);
-    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return ext;
-}
-
-std::string VtlNameForPicture(const std::string& pictureName) {
-    const size_t slash = pictureName.find_last_of("/\\");
-    const size_t base = slash == std::string::npos ? 0 : slash + 1;
-    const size_t keep = pictureName.size() - base >= 3 ? pictureName.size() - 3 : base;
-    return pictureName.substr(0, keep) + "vtl";
 }
 
 }  // namespace zarvo::vantrel

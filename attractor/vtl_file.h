@@ -60,12 +60,4 @@ VtlReadResult LoadParameterFile(ParameterSet& ps, const std::string& path, Repor
 VtlReadResult ReadVtlText(ParameterSet& ps, const std::string& text, const std::string& name,
                           Reporter& reporter);
 
-// Names around "Save to File": the picture's extension as the save command
-// tests it (with the point, upper case, cut to 4 characters: "a.jpeg" gives
-// ".JPE"), and the parameter file's name (the picture's name with its last
-// three characters replaced by "vtl": spiral.jpg gives spiral.vtl, a.jpeg
-// gives a.jvtl). The folder of the picture is kept.
-std::string PictureExtension(const std::string& pictureName);
-std::string VtlNameForPicture(const std::string& pictureName);
-
 }  // namespace zarvo::vantrel

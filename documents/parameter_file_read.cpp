@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "file_names.h"
 #include "number_format.h"
 #include "parameter_file.h"
 #include "parameter_file_layout.h"
@@ -19,14 +20,6 @@ const char* const kReadError = "Error reading parameter file";
 // No number needs more; a longer value line is not a number, and keeping
 // it whole would let a file without line ends fill the memory.
 constexpr size_t kValueLineLimit = 4096;
-
-std::string CaptionOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name;
-}
 
 // Converts lineText for a value line and assigns it; false when it does not
 // convert.
@@ -83,7 +76,7 @@ ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Re
         return result;
     }
     result.opened = true;
-    result.caption = CaptionOf(path);
+    result.caption = FileNameStem(path);
 
     bool readingOn = true;
     std::string lineText;

@@ -1,38 +1,9 @@
 #include "picture_save.h"
 
-#include <cctype>
-
 #include "parameter_file.h"
 #include "picture_writer.h"
 
 namespace zarvo {
-
-namespace {
-
-size_t NameStart(const std::string& path, const char* separators) {
-    const size_t sep = path.find_last_of(separators);
-    return sep == std::string::npos ? 0 : sep + 1;
-}
-
-}  // namespace
-
-std::string FileNamePart(const std::string& path) { return path.substr(NameStart(path, "/")); }
-
-std::string SaveExtension(const std::string& path) {
-    const size_t start = NameStart(path, "/\\:");
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || dot < start) return std::string();
-    std::string ext = path.substr(dot, 4);
-    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return ext;
-}
-
-std::string ParameterFilePathFor(const std::string& picturePath) {
-    const size_t start = NameStart(picturePath, "/\\:");
-    const size_t dot = picturePath.find_last_of('.');
-    if (dot == std::string::npos || dot < start) return picturePath + ".zrv";
-    return picturePath.substr(0, dot) + ".zrv";
-}
 
 SaveResult SaveToFile(const ParameterSet& ps, const std::string& path, Reporter& reporter) {
     SaveResult result;

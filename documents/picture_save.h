@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "file_names.h"
 #include "parameter_set.h"
 #include "reporter.h"
 
@@ -16,18 +17,6 @@ struct SaveResult {
     std::string caption;            // new window caption; empty when it must not change
     std::string error;              // a file that could not be written, else empty
 };
-
-// ".JPG", ".BMP", ... : the text from the last dot after the last '/', '\'
-// or ':', upper-cased and cut to four characters; empty without a dot.
-std::string SaveExtension(const std::string& path);
-
-// The parameter file that goes with a picture: the picture's extension (from
-// the last dot of its file name) replaced by ".zrv", or ".zrv" appended when
-// there is none. Same folder as the picture.
-std::string ParameterFilePathFor(const std::string& picturePath);
-
-// The file name without its folder.
-std::string FileNamePart(const std::string& path);
 
 // Writes ps.workBitmap as JPEG (".JPG", with ps.jpegQuality and
 // ps.jpegProgressive) or BMP (".BMP"); any other extension reports

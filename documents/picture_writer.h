@@ -7,6 +7,8 @@
 
 namespace zarvo {
 
+enum class PictureFormat { Bmp, Jpeg, Unknown };
+
 // 24 bits per pixel, rows stored bottom-up and padded to four bytes, with
 // the common 40-byte info header. False (and *error set) when the picture is
 // empty or the file cannot be created or written; a half-written file is

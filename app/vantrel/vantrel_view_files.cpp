@@ -1,7 +1,6 @@
 // What the attractor view exchanges with files: the picture with its .vtl
 // parameter file beside it, loading a .vtl file, and a new picture size.
-#include <QFileInfo>
-
+#include "file_names.h"
 #include "picture_writer.h"
 #include "vantrel_params_dialog.h"
 #include "vantrel_view.h"
@@ -13,7 +12,7 @@ void TVantrel::SaveToFileClick() {
     const QString path = fileDialogs_->savePicture(this);
     if (path.isEmpty()) return;
     const std::string name = path.toStdString();
-    const std::string ext = vantrel::PictureExtension(name);
+    const std::string ext = SaveExtension(name);
     std::string error;
     if (ext == ".JPG") {
         if (!WriteJpeg(engine_.vtlBitmap, name, ps_.jpegQuality, ps_.jpegProgressive != 0, &error))
@@ -26,14 +25,14 @@ void TVantrel::SaveToFileClick() {
 
     // The caption names the picture; a run in progress shows it again when
     // it ends.
-    captionStore = QFileInfo(path).fileName();
+    captionStore = QString::fromStdString(FileNamePart(name));
     if (!runLoop_.active()) setWindowTitle(captionStore);
 
     // The parameter file goes beside the picture, whatever the working
     // directory is, so that picture and parameters stay together. It is
     // written also when the picture was not, so no parameters are lost.
     error.clear();
-    if (!vantrel::WriteVtlFile(ps_, vantrel::VtlNameForPicture(name), error)) reporter_.message(error);
+    if (!vantrel::WriteVtlFile(ps_, VtlFilePathFor(name), error)) reporter_.message(error);
     showPicture();
 }
 
@@ -49,7 +48,7 @@ void TVantrel::LoadParameterFileClick() {
     engine_.CreateTList();
     showPicture();
 
-    const QString caption = QFileInfo(path).fileName();
+    const QString caption = QString::fromStdString(FileNamePart(path.toStdString()));
     captionStore = caption;
     setWindowTitle(caption);
     vantrel::LoadParameterFile(ps_, path.toStdString(), reporter_);

@@ -274,15 +274,5 @@ TEST_F(VtlFileTest, LineEndsAndUnopenableFile) {
     EXPECT_EQ(untouched.cRe, 5.0);
 }
 
-TEST(VtlNames, SaveCommandNames) {
-    EXPECT_EQ(PictureExtension("spiral.jpg"), ".JPG");
-    EXPECT_EQ(PictureExtension("a.jpeg"), ".JPE");
-    EXPECT_EQ(PictureExtension("dir.x/Pic.Bmp"), ".BMP");
-    EXPECT_EQ(PictureExtension("dir.x/noext"), "");
-    EXPECT_EQ(VtlNameForPicture("spiral.jpg"), "spiral.vtl");
-    EXPECT_EQ(VtlNameForPicture("a.jpeg"), "a.jvtl");
-    EXPECT_EQ(VtlNameForPicture("/tmp/pics/x.bmp"), "/tmp/pics/x.vtl");
-}
-
 }  // namespace
 }  // namespace zarvo::vantrel::testing

@@ -1,6 +1,5 @@
 #include "render_options.h"
 
-#include <cctype>
 #include <cstdlib>
 
 namespace zarvo {
@@ -20,18 +19,6 @@ bool ParseUnsigned(const std::string& text, uint64_t max, uint64_t* value) {
     return true;
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-size_t ExtensionDot(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::string::npos;
-    return dot;
-}
-
 }  // namespace
 
 bool ParsePictureSize(const std::string& text, int* width, int* height) {
@@ -44,20 +31,6 @@ bool ParsePictureSize(const std::string& text, int* width, int* height) {
     *width = static_cast<int>(w);
     *height = static_cast<int>(h);
     return true;
-}
-
-PictureFormat PictureFormatOf(const std::string& path) {
-    const size_t dot = ExtensionDot(path);
-    if (dot == std::string::npos) return PictureFormat::Unknown;
-    const std::string ext = Lower(path.substr(dot));
-    if (ext == ".bmp") return PictureFormat::Bmp;
-    if (ext == ".jpg" || ext == ".jpeg") return PictureFormat::Jpeg;
-    return PictureFormat::Unknown;
-}
-
-std::string ReplaceExtension(const std::string& path, const std::string& newExtension) {
-    const size_t dot = ExtensionDot(path);
-    return (dot == std::string::npos ? path : path.substr(0, dot)) + newExtension;
 }
 
 bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o, std::string* error) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "file_names.h"
+
 namespace zarvo {
 
 constexpr int renderMaxSide = 16384;
@@ -28,21 +30,12 @@ struct RenderOptions {
     uint64_t seed = 0;
 };
 
-enum class PictureFormat { Bmp, Jpeg, Unknown };
-
 // Parses argv into *options. Returns false with *error describing the
 // mistake (bad usage); -h/--help sets options->help and returns true.
 bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* options, std::string* error);
 
 // "WxH" with each side 1..renderMaxSide.
 bool ParsePictureSize(const std::string& text, int* width, int* height);
-
-// .bmp, or .jpg/.jpeg (case-insensitive).
-PictureFormat PictureFormatOf(const std::string& path);
-
-// path with its extension (from the last dot of the file name) replaced by
-// newExtension, or newExtension appended when there is none.
-std::string ReplaceExtension(const std::string& path, const std::string& newExtension);
 
 const char* RenderUsage();
 
