@@ -58,6 +58,7 @@ std::string TextLineReader::readLineCut(size_t maxChars) {
             if (following != kLf && following != EOF) std::ungetc(following, file_);
             break;
         }
+        if (c == kLf && ends_ == LineEnds::CrOrLf) break;
         if (text.size() < maxChars) {
             text.push_back(static_cast<char>(c));
         } else {

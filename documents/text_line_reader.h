@@ -1,6 +1,7 @@
 // Reads a text file line by line the way parameter files are read: a line
 // ends at CR, and one LF right after that CR belongs to the line end; an LF
-// on its own is ordinary text; the character 26 (Ctrl-Z) ends the file.
+// on its own is ordinary text in a fractal parameter file and a line end in
+// an attractor parameter file; the character 26 (Ctrl-Z) ends the file.
 // Beyond the end every read gives an empty line.
 #pragma once
 
@@ -9,9 +10,14 @@
 
 namespace zarvo {
 
+enum class LineEnds {
+    Cr,       // CR or CR LF; a lone LF is text
+    CrOrLf,   // CR, CR LF or a lone LF
+};
+
 class TextLineReader {
 public:
-    TextLineReader() = default;
+    explicit TextLineReader(LineEnds ends = LineEnds::Cr) : ends_(ends) {}
     ~TextLineReader();
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
@@ -36,6 +42,7 @@ public:
 private:
     int next();  // next character, or EOF at the end (Ctrl-Z included)
 
+    const LineEnds ends_;
     std::FILE* file_ = nullptr;
     bool ended_ = false;
     bool failed_ = false;
