@@ -32,7 +32,7 @@ void TVantrel::SaveToFileClick() {
     // directory is, so that picture and parameters stay together. It is
     // written also when the picture was not, so no parameters are lost.
     error.clear();
-    if (!vantrel::WriteVtlFile(ps_, VtlFilePathFor(name), error)) reporter_.message(error);
+    if (!WriteVtlFile(ps_, VtlFilePathFor(name), &error)) reporter_.message(error);
     showPicture();
 }
 
@@ -51,7 +51,7 @@ void TVantrel::LoadParameterFileClick() {
     const QString caption = QString::fromStdString(FileNamePart(path.toStdString()));
     captionStore = caption;
     setWindowTitle(caption);
-    vantrel::LoadParameterFile(ps_, path.toStdString(), reporter_);
+    LoadParameterFile(ps_, path.toStdString(), reporter_);
 
     if (dialog_) dialog_->Parameters1Update();
     ps_.drawRandom = 0;

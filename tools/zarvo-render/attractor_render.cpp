@@ -68,13 +68,11 @@ int RunAttractorRender(const AttractorRenderOptions& o) {
     // "Load from parameter file".
     engine.DrawDefaultImage();
     engine.CreateTList();
-    const vantrel::VtlReadResult loaded = vantrel::LoadParameterFile(ps, o.paramFile, messages);
-    if (loaded.status == vantrel::VtlReadResult::Status::CannotOpen) {
-        return Fail(exitUsageOrFile, "cannot open " + o.paramFile);
-    }
-    if (loaded.status == vantrel::VtlReadResult::Status::BadNumber) {
+    const ParameterFileResult loaded = LoadParameterFile(ps, o.paramFile, messages);
+    if (!loaded.opened) return Fail(exitUsageOrFile, "cannot open " + o.paramFile);
+    if (loaded.errorLine != 0) {
         return Fail(exitParameterFile,
-                    "Error reading parameter file " + o.paramFile + ", line " + std::to_string(loaded.badLine));
+                    "Error reading parameter file " + o.paramFile + ", line " + std::to_string(loaded.errorLine));
     }
     vantrel::Parameters1Update(ps);
     ps.drawRandom = 0;
