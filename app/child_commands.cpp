@@ -16,10 +16,6 @@
 
 namespace zarvo {
 
-namespace {
-constexpr int kLargestSide = 16384;
-}
-
 void TMDIChild::startParam() {
     const QString path = windowTitle();
     setPictureSize(defaultWidth, defaultHeight);
@@ -157,8 +153,8 @@ void TMDIChild::TP01Click() {
         width = d.xySize->fieldWidth();
         height = d.xySize->fieldHeight();
     }
-    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) {
-        main_.reporter().message("A picture needs a width and height from 1 to " + std::to_string(kLargestSide));
+    if (!IsPictureSize(width, height)) {
+        main_.reporter().message("A picture needs a width and height from 1 to " + std::to_string(largestPictureSide));
         return;
     }
     setPictureSize(width, height);

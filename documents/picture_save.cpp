@@ -5,19 +5,22 @@
 
 namespace zarvo {
 
+PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps,
+                         Reporter& reporter, std::string* error) {
+    const PictureFormat format = SaveFormat(path);
+    if (format == PictureFormat::Unknown) {
+        reporter.message("Unkown File extension: = " + SaveExtension(path));
+        return PictureSaved::UnknownExtension;
+    }
+    return WritePicture(image, path, format, ps.jpegQuality, ps.jpegProgressive != 0, error) ? PictureSaved::Written
+                                                                                              : PictureSaved::Failed;
+}
+
 SaveResult SaveToFile(const ParameterSet& ps, const std::string& path, Reporter& reporter) {
     SaveResult result;
-    const std::string ext = SaveExtension(path);
-    if (ext == ".JPG") {
-        result.pictureWritten =
-            WriteJpeg(ps.workBitmap, path, ps.jpegQuality, ps.jpegProgressive != 0, &result.error);
-        if (!result.pictureWritten) return result;
-    } else if (ext == ".BMP") {
-        result.pictureWritten = WriteBmp(ps.workBitmap, path, &result.error);
-        if (!result.pictureWritten) return result;
-    } else {
-        reporter.message("Unkown File extension: = " + ext);
-    }
+    const PictureSaved saved = SavePicture(ps.workBitmap, path, ps, reporter, &result.error);
+    if (saved == PictureSaved::Failed) return result;
+    result.pictureWritten = saved == PictureSaved::Written;
 
     result.caption = FileNamePart(path);
     result.parameterFilePath = ParameterFilePathFor(path);

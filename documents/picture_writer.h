@@ -20,4 +20,8 @@ bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error
 bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool progressive,
                std::string* error);
 
+// WriteJpeg or WriteBmp by format; false (*error set) for Unknown.
+bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality,
+                  bool progressive, std::string* error);
+
 }  // namespace zarvo

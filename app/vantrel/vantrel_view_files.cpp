@@ -1,7 +1,7 @@
 // What the attractor view exchanges with files: the picture with its .vtl
 // parameter file beside it, loading a .vtl file, and a new picture size.
 #include "file_names.h"
-#include "picture_writer.h"
+#include "picture_save.h"
 #include "vantrel_params_dialog.h"
 #include "vantrel_view.h"
 #include "vtl_file.h"
@@ -12,16 +12,8 @@ void TVantrel::SaveToFileClick() {
     const QString path = fileDialogs_->savePicture(this);
     if (path.isEmpty()) return;
     const std::string name = path.toStdString();
-    const std::string ext = SaveExtension(name);
     std::string error;
-    if (ext == ".JPG") {
-        if (!WriteJpeg(engine_.vtlBitmap, name, ps_.jpegQuality, ps_.jpegProgressive != 0, &error))
-            reporter_.message(error);
-    } else if (ext == ".BMP") {
-        if (!WriteBmp(engine_.vtlBitmap, name, &error)) reporter_.message(error);
-    } else {
-        reporter_.message("Unkown File extension: = " + ext);
-    }
+    if (SavePicture(engine_.vtlBitmap, name, ps_, reporter_, &error) == PictureSaved::Failed) reporter_.message(error);
 
     // The caption names the picture; a run in progress shows it again when
     // it ends.
