@@ -11,25 +11,13 @@
 #include <string>
 
 #include "dialog_values.h"
-#include "escape_render.h"
-#include "picture_writer.h"
-#include "render_options.h"
+#include "render_output.h"
 #include "vantrel_engine.h"
 #include "vtl_file.h"
 
 namespace zarvo {
 
 namespace {
-
-int Fail(int status, const std::string& text) {
-    std::fprintf(stderr, "zarvo-render: %s\n", text.c_str());
-    return status;
-}
-
-bool WritePicture(const AttractorRenderOptions& o, const RgbImage& image, std::string* error) {
-    if (PictureFormatOf(o.output) == PictureFormat::Jpeg) return WriteJpeg(image, o.output, o.quality, !o.baseline, error);
-    return WriteBmp(image, o.output, error);
-}
 
 // Runs the steps in slices, showing progress on a terminal.
 vantrel::RunResult RunWithProgress(vantrel::VantrelEngine& engine, int64_t steps, bool showProgress) {
@@ -54,11 +42,9 @@ vantrel::RunResult RunWithProgress(vantrel::VantrelEngine& engine, int64_t steps
 
 }  // namespace
 
-int RunAttractorRender(const AttractorRenderOptions& o) {
+int RunAttractorRender(const RenderOptions& o) {
     if (o.steps < 0) return Fail(exitUsageOrFile, "--attractor needs --steps N");
-    if (o.width < 1 || o.height < 1 || o.width > renderMaxSide || o.height > renderMaxSide) {
-        return Fail(exitUsageOrFile, "bad picture size");
-    }
+    if (!IsPictureSize(o.width, o.height)) return Fail(exitUsageOrFile, "bad picture size");
 
     ParameterSet ps;
     CollectingReporter messages;
@@ -90,7 +76,7 @@ int RunAttractorRender(const AttractorRenderOptions& o) {
 
     int status = exitWritten;
     std::string error;
-    if (!WritePicture(o, engine.vtlBitmap, &error)) status = Fail(exitUsageOrFile, error);
+    if (!WriteOutputPicture(o, engine.vtlBitmap, &error)) status = Fail(exitUsageOrFile, error);
     if (!run.fault.empty()) {
         Fail(exitFault, run.fault + " (" + o.paramFile + ", step " + std::to_string(run.steps) + ")");
         if (status == exitWritten) status = exitFault;

@@ -25,7 +25,7 @@ bool ParsePictureSize(const std::string& text, int* width, int* height) {
     const size_t x = text.find_first_of("xX");
     if (x == std::string::npos) return false;
     uint64_t w = 0, h = 0;
-    if (!ParseUnsigned(text.substr(0, x), renderMaxSide, &w) || !ParseUnsigned(text.substr(x + 1), renderMaxSide, &h))
+    if (!ParseUnsigned(text.substr(0, x), largestPictureSide, &w) || !ParseUnsigned(text.substr(x + 1), largestPictureSide, &h))
         return false;
     if (w < 1 || h < 1) return false;
     *width = static_cast<int>(w);
@@ -89,7 +89,7 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
         } else if (name == "-s" || name == "--size") {
             if (!takeValue(&v)) return false;
             if (!ParsePictureSize(v, &o->width, &o->height)) {
-                *error = "bad picture size \"" + v + "\" (WxH, each side 1.." + std::to_string(renderMaxSide) + ")";
+                *error = "bad picture size \"" + v + "\" (WxH, each side 1.." + std::to_string(largestPictureSide) + ")";
                 return false;
             }
         } else if (name == "--planes") {
@@ -110,7 +110,7 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
         } else if (name == "--write-params") {
             if (!takeValue(&o->writeParams)) return false;
         } else if (name == "--attractor") {
-            if (!takeValue(&o->attractorFile)) return false;
+            if (!takeValue(&o->paramFile)) return false;
             o->attractor = true;
         } else if (name == "--steps") {
             if (!takeValue(&v)) return false;
@@ -143,7 +143,7 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
             *error = "--attractor needs --steps N";
             return false;
         }
-        if (o->output.empty()) o->output = ReplaceExtension(o->attractorFile, ".bmp");
+        if (o->output.empty()) o->output = ReplaceExtension(o->paramFile, ".bmp");
     } else {
         if (positionalCount != 1) {
             *error = positionalCount == 0 ? "no parameter file given" : "more than one parameter file given";

@@ -5,14 +5,13 @@
 #include <string>
 
 #include "file_names.h"
+#include "rgb_image.h"
 
 namespace zarvo {
 
-constexpr int renderMaxSide = 16384;
-
 struct RenderOptions {
     bool help = false;
-    std::string paramFile;    // the .zrv file (escape-time pictures)
+    std::string paramFile;    // the .zrv file, or with --attractor the .vtl file
     std::string output;       // picture to write; empty: paramFile with ".bmp"
     int width = 180;
     int height = 120;
@@ -24,7 +23,6 @@ struct RenderOptions {
 
     // Attractor pictures: --attractor FILE.vtl --steps N [--seed S].
     bool attractor = false;
-    std::string attractorFile;
     int64_t steps = -1;
     bool hasSeed = false;
     uint64_t seed = 0;
@@ -34,7 +32,7 @@ struct RenderOptions {
 // mistake (bad usage); -h/--help sets options->help and returns true.
 bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* options, std::string* error);
 
-// "WxH" with each side 1..renderMaxSide.
+// "WxH" with each side 1..largestPictureSide.
 bool ParsePictureSize(const std::string& text, int* width, int* height);
 
 const char* RenderUsage();
