@@ -8,6 +8,15 @@ namespace zarvo {
 
 const char* const reservedTitleLine = "reservedtitle";
 
+namespace {
+
+// AASet, when read, is also the running A.
+void TakeAASetAsA(ParameterSet& ps, Reporter&, bool valueRead) {
+    if (valueRead) ps.AA = ps.AASet;
+}
+
+}  // namespace
+
 ParameterLine& LayoutBuilder::add(LineKind kind, const char* name, W w, double v) {
     ParameterLine l;
     l.number = static_cast<int>(lines_.size()) + 1;
@@ -54,13 +63,43 @@ ParameterLine& LayoutBuilder::tableEntry(double (PS::*t)[attractorTableSize + 1]
     return l;
 }
 
+void LayoutBuilder::attractorView() {
+    real(&PS::vtlZoom, "vtlZoom");
+    real(&PS::vtlXCentre, "vtlXCentre");
+    real(&PS::vtlXMax, "vtlXMax");
+    real(&PS::vtlYCentre, "vtlYCentre");
+    real(&PS::vtlYMax, "vtlYMax");
+}
+
+void LayoutBuilder::attractorMaps() {
+    real(&PS::vtlFactor1, "vtlFactor1", W::Resume);
+    real(&PS::vtlFactor2, "vtlFactor2", W::Resume);
+    real(&PS::randomFactor, "randomFactor", W::Resume);
+    flag(&PS::squareRoot, "squareRoot");
+    for (int i = 1; i <= attractorTableSize; ++i) {
+        tableEntry(&PS::af, "af", i);
+        tableEntry(&PS::bf, "bf", i);
+    }
+    real(&PS::AASet, "AASet").after = TakeAASetAsA;
+    real(&PS::BB, "BB");
+    flag(&PS::colorMix, "colorMix");
+    flag(&PS::expansion, "expansion");
+    flag(&PS::modulas, "modulas");
+}
+
+void LayoutBuilder::attractorVariations() {
+    for (auto [field, name] : {std::pair{&PS::varNone, "varNone"}, {&PS::varLinear, "varLinear"},
+                               {&PS::varSinusoidal, "varSinusoidal"}, {&PS::varSpherical, "varSpherical"},
+                               {&PS::varSwirl, "varSwirl"}, {&PS::varHorseshoe, "varHorseshoe"},
+                               {&PS::varPolar, "varPolar"}, {&PS::varBent, "varBent"},
+                               {&PS::varInversion, "varInversion"}}) {
+        flag(field, name);
+    }
+}
+
 std::vector<ParameterLine> LayoutBuilder::finish(int lineCount) {
     if (static_cast<int>(lines_.size()) != lineCount) std::abort();
     return std::move(lines_);
-}
-
-void TakeAASetAsA(ParameterSet& ps, Reporter&, bool valueRead) {
-    if (valueRead) ps.AA = ps.AASet;
 }
 
 namespace {
@@ -126,33 +165,9 @@ std::vector<ParameterLine> BuildLayout() {
     b.integer(&PS::spareSetting3, "spareSetting3", W::DefaultAndResume, 1);
     b.integer(&PS::transformMode, "transformMode", W::DefaultAndResume, 0);
     b.real(&PS::power, "power", W::DefaultAndResume, 2.0);               // 43
-    b.real(&PS::vtlZoom, "vtlZoom");                                      // 44
-    b.real(&PS::vtlXCentre, "vtlXCentre");
-    b.real(&PS::vtlXMax, "vtlXMax");
-    b.real(&PS::vtlYCentre, "vtlYCentre");
-    b.real(&PS::vtlYMax, "vtlYMax");                                      // 48
-    b.real(&PS::vtlFactor1, "vtlFactor1", W::Resume);
-    b.real(&PS::vtlFactor2, "vtlFactor2", W::Resume);
-    b.real(&PS::randomFactor, "randomFactor", W::Resume);                 // 51
-    b.flag(&PS::squareRoot, "squareRoot");                                // 52
-    for (int i = 1; i <= attractorTableSize; ++i) {                       // 53..172
-        b.tableEntry(&PS::af, "af", i);
-        b.tableEntry(&PS::bf, "bf", i);
-    }
-    b.real(&PS::AASet, "AASet").after = TakeAASetAsA;                     // 173
-    b.real(&PS::BB, "BB");
-    b.flag(&PS::colorMix, "colorMix");                                    // 175
-    b.flag(&PS::expansion, "expansion");
-    b.flag(&PS::modulas, "modulas");
-    b.flag(&PS::varNone, "varNone");                                      // 178
-    b.flag(&PS::varLinear, "varLinear");
-    b.flag(&PS::varSinusoidal, "varSinusoidal");
-    b.flag(&PS::varSpherical, "varSpherical");
-    b.flag(&PS::varSwirl, "varSwirl");
-    b.flag(&PS::varHorseshoe, "varHorseshoe");
-    b.flag(&PS::varPolar, "varPolar");
-    b.flag(&PS::varBent, "varBent");
-    b.flag(&PS::varInversion, "varInversion");                            // 186
+    b.attractorView();                                                    // 44..48
+    b.attractorMaps();                                                    // 49..177
+    b.attractorVariations();                                              // 178..186
     b.flag(&PS::vantrelFormulaMode, "vantrelFormulaMode", W::DefaultStayStopped, flagOn);  // 187
     b.real(&PS::vtlRed, "vtlRed");
     b.real(&PS::vtlGreen, "vtlGreen");

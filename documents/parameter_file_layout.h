@@ -78,6 +78,16 @@ public:
     // af / bf entries: kept and reading resumes when missing.
     ParameterLine& tableEntry(double (PS::*t)[attractorTableSize + 1], const char* name, int index);
 
+    // Runs of attractor values both parameter files hold, in this order:
+    // the view (vtlZoom, vtlXCentre, vtlXMax, vtlYCentre, vtlYMax; stop);
+    void attractorView();
+    // the maps (vtlFactor1, vtlFactor2, randomFactor: resume; squareRoot;
+    // af[1], bf[1] .. af[60], bf[60]: resume; AASet, also the running A
+    // when read; BB; the effects colorMix, expansion, modulas);
+    void attractorMaps();
+    // the nine variation flags, varNone .. varInversion.
+    void attractorVariations();
+
     // The table; aborts unless it has lineCount lines.
     std::vector<ParameterLine> finish(int lineCount);
 
@@ -85,9 +95,6 @@ private:
     ParameterLine& add(LineKind kind, const char* name, W w, double v = 0);
     std::vector<ParameterLine> lines_;
 };
-
-// A rule both files share: AASet, when read, is also the running A.
-void TakeAASetAsA(ParameterSet& ps, Reporter& reporter, bool valueRead);
 
 // The 190 lines of the fractal parameter file, index 0 holding line 1.
 const std::vector<ParameterLine>& ParameterFileLayout();
