@@ -44,8 +44,6 @@ int TextLineReader::next() {
     return c;
 }
 
-std::string TextLineReader::readLine() { return readLineCut(std::string::npos); }
-
 std::string TextLineReader::readLineCut(size_t maxChars) {
     ++linesRead_;
     lastLineCut_ = false;

@@ -26,10 +26,9 @@ public:
     bool open(const std::string& path);
     void close();
 
-    // The next whole line, without its line end.
-    std::string readLine();
-    // At most maxChars characters of the next line; the rest of the line is
-    // skipped (lastLineCut() tells whether anything was).
+    // At most maxChars characters of the next line, without its line end
+    // (npos: the whole line); the rest of the line is skipped (lastLineCut()
+    // tells whether anything was).
     std::string readLineCut(size_t maxChars);
     bool lastLineCut() const { return lastLineCut_; }
 
