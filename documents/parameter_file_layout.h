@@ -118,7 +118,8 @@ struct LineRules {
     size_t valueLineLimit = std::string::npos;
     // Shown each time a value line comes back empty; nothing when empty.
     std::string missingMessage;
-    // The message for a file that cannot be opened (errno tells why).
+    // The message for a file that cannot be opened (errno tells why); every
+    // format gives one.
     std::string (*cannotOpen)(const std::string& path) = nullptr;
 };
 
