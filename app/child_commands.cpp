@@ -1,6 +1,5 @@
 // The commands of a fractal window's menus: redraws, recolouring, sizes,
 // zoom, Julia mode, saving and loading.
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -15,10 +14,6 @@
 #include "picture_save.h"
 
 namespace zarvo {
-
-namespace {
-constexpr int kLargestSide = 16384;
-}
 
 void TMDIChild::startParam() {
     const QString path = windowTitle();
@@ -155,8 +150,8 @@ void TMDIChild::TP01Click() {
         width = d.xySize->fieldWidth();
         height = d.xySize->fieldHeight();
     }
-    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) {
-        main_.reporter().message("A picture needs a width and height from 1 to " + std::to_string(kLargestSide));
+    if (!IsPictureSize(width, height)) {
+        main_.reporter().message("A picture needs a width and height from 1 to " + std::to_string(largestPictureSide));
         return;
     }
     setPictureSize(width, height);

@@ -2,9 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QMdiSubWindow>
 
+#include "file_names.h"
 #include "fp_guard.h"
 #include "main_form.h"
 #include "vector_state.h"
@@ -81,7 +81,9 @@ void TMDIChild::startFirstDraw(const QString& mode) {
     Timer1.start();
 }
 
-QString TMDIChild::fileNamePart(const QString& caption) const { return QFileInfo(caption).fileName(); }
+QString TMDIChild::fileNamePart(const QString& caption) const {
+    return QString::fromStdString(FileNamePart(caption.toStdString()));
+}
 
 void TMDIChild::sizeClientArea(int width, int height) {
     const QSize client = clientSizeFor(width, height);

@@ -9,12 +9,6 @@
 
 namespace zarvo::vantrel {
 
-namespace {
-
-constexpr int kMaxSide = 16384;
-
-}  // namespace
-
 AttractorEngine::AttractorEngine(ParameterSet& p, Reporter& r) : ps(p), reporter(r) {
     random.seed(UniformRandom::clockSeed());
     SetRotation();
@@ -49,7 +43,7 @@ void AttractorEngine::CreateTList() {
 void AttractorEngine::DrawDefaultImage() { vtlBitmap.reset(ps.vtlWidth, ps.vtlHeight); }
 
 bool AttractorEngine::SetPictureSize(int width, int height) {
-    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return false;
+    if (!IsPictureSize(width, height)) return false;
     const int oldWidth = ps.vtlWidth, oldHeight = ps.vtlHeight;
     ps.vtlWidth = width;
     ps.vtlHeight = height;

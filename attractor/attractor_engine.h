@@ -92,7 +92,7 @@ public:
     void DrawDefaultImage();
     // New picture size (the image-size dialog's command for the view):
     // stops the run, new black picture, new counters. Sizes outside
-    // 1..16384, or too large for the memory, are refused (false, nothing
+    // 1..largestPictureSide, or too large for the memory, are refused (false, nothing
     // changed).
     bool SetPictureSize(int width, int height);
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "parameter_file_layout.h"
 #include "parameter_set.h"
 #include "reporter.h"
 
@@ -17,17 +18,6 @@ bool WriteParameterFile(const ParameterSet& ps, const std::string& path, std::st
 
 // The file's text exactly as WriteParameterFile writes it.
 std::string ParameterFileText(const ParameterSet& ps, char decimalSeparator);
-
-struct ParameterFileResult {
-    bool opened = false;      // the file could be opened; nothing was changed otherwise
-    bool complete = false;    // every line was handled without a conversion error
-    int errorLine = 0;        // 1-based line of the file that did not convert, 0 if none
-    int errorEntry = 0;       // the parameter line (1..190) it was read for, 0 if none
-    bool iterationsClamped = false;  // maxIterations was outside 0..6999 and was limited
-    std::string error;        // what went wrong, empty when nothing did
-    std::string caption;      // the file name without folder and extension
-    bool ok() const { return opened && errorLine == 0; }
-};
 
 // Reads a parameter file into ps, line by line as the program always has:
 // an empty line or the end of the file stops reading, and each later line

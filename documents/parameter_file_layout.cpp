@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace zarvo {
 
@@ -9,52 +10,125 @@ const char* const reservedTitleLine = "reservedtitle";
 
 namespace {
 
+// AASet, when read, is also the running A.
+void TakeAASetAsA(ParameterSet& ps, Reporter&, bool valueRead) {
+    if (valueRead) ps.AA = ps.AASet;
+}
+
+}  // namespace
+
+ParameterLine& LayoutBuilder::add(LineKind kind, const char* name, W w, double v) {
+    ParameterLine l;
+    l.number = static_cast<int>(lines_.size()) + 1;
+    l.kind = kind;
+    l.field = name;
+    l.whenMissing = w;
+    l.missingValue = v;
+    lines_.push_back(l);
+    return lines_.back();
+}
+
+ParameterLine& LayoutBuilder::heading(const char* name, const char* text) {
+    ParameterLine& l = add(LineKind::Heading, name, W::AlwaysRead);
+    l.text = text;
+    return l;
+}
+
+ParameterLine& LayoutBuilder::formulaText(LineKind kind, const char* name) { return add(kind, name, W::AlwaysRead); }
+
+ParameterLine& LayoutBuilder::ignored(const char* what) { return add(LineKind::Ignored, what, W::Stop); }
+
+ParameterLine& LayoutBuilder::integer(int32_t PS::*f, const char* name, W w, double v) {
+    ParameterLine& l = add(LineKind::Integer, name, w, v);
+    l.integer = f;
+    return l;
+}
+
+ParameterLine& LayoutBuilder::flag(int32_t PS::*f, const char* name, W w, double v) {
+    ParameterLine& l = add(LineKind::Flag, name, w, v);
+    l.integer = f;
+    return l;
+}
+
+ParameterLine& LayoutBuilder::real(double PS::*f, const char* name, W w, double v) {
+    ParameterLine& l = add(LineKind::Real, name, w, v);
+    l.real = f;
+    return l;
+}
+
+ParameterLine& LayoutBuilder::tableEntry(double (PS::*t)[attractorTableSize + 1], const char* name, int index) {
+    ParameterLine& l = add(LineKind::Real, name, W::Resume);
+    l.table = t;
+    l.tableIndex = index;
+    return l;
+}
+
+void LayoutBuilder::attractorView() {
+    real(&PS::vtlZoom, "vtlZoom");
+    real(&PS::vtlXCentre, "vtlXCentre");
+    real(&PS::vtlXMax, "vtlXMax");
+    real(&PS::vtlYCentre, "vtlYCentre");
+    real(&PS::vtlYMax, "vtlYMax");
+}
+
+void LayoutBuilder::attractorMaps() {
+    real(&PS::vtlFactor1, "vtlFactor1", W::Resume);
+    real(&PS::vtlFactor2, "vtlFactor2", W::Resume);
+    real(&PS::randomFactor, "randomFactor", W::Resume);
+    flag(&PS::squareRoot, "squareRoot");
+    for (int i = 1; i <= attractorTableSize; ++i) {
+        tableEntry(&PS::af, "af", i);
+        tableEntry(&PS::bf, "bf", i);
+    }
+    real(&PS::AASet, "AASet").after = TakeAASetAsA;
+    real(&PS::BB, "BB");
+    flag(&PS::colorMix, "colorMix");
+    flag(&PS::expansion, "expansion");
+    flag(&PS::modulas, "modulas");
+}
+
+void LayoutBuilder::attractorVariations() {
+    for (auto [field, name] : {std::pair{&PS::varNone, "varNone"}, {&PS::varLinear, "varLinear"},
+                               {&PS::varSinusoidal, "varSinusoidal"}, {&PS::varSpherical, "varSpherical"},
+                               {&PS::varSwirl, "varSwirl"}, {&PS::varHorseshoe, "varHorseshoe"},
+                               {&PS::varPolar, "varPolar"}, {&PS::varBent, "varBent"},
+                               {&PS::varInversion, "varInversion"}}) {
+        flag(field, name);
+    }
+}
+
+std::vector<ParameterLine> LayoutBuilder::finish(int lineCount) {
+    if (static_cast<int>(lines_.size()) != lineCount) std::abort();
+    return std::move(lines_);
+}
+
+namespace {
+
 using W = WhenMissing;
 using PS = ParameterSet;
 
-class LayoutBuilder {
-public:
-    std::vector<ParameterLine> lines;
+void LimitBlendMethod(ParameterSet& ps, Reporter& reporter, bool) {
+    if (ps.blendMethod > 26) {
+        reporter.message("blending .gt. 26, setting 1");
+        ps.blendMethod = 1;
+    }
+}
 
-    void fixed(LineKind kind, const char* what) { add(kind, what, W::AlwaysRead); }
-    void ignored(const char* what) { add(LineKind::Ignored, what, W::Stop); }
-    void integer(int32_t PS::*f, const char* name, W w = W::Stop, double v = 0) {
-        add(LineKind::Integer, name, w, v).integer = f;
-    }
-    void flag(int32_t PS::*f, const char* name, W w = W::Stop, double v = 0) {
-        add(LineKind::Flag, name, w, v).integer = f;
-    }
-    void real(double PS::*f, const char* name, W w = W::Stop, double v = 0) {
-        add(LineKind::Real, name, w, v).real = f;
-    }
-    void tableEntry(double (PS::*t)[attractorTableSize + 1], const char* name, int index) {
-        ParameterLine& l = add(LineKind::Real, name, W::Resume);
-        l.table = t;
-        l.tableIndex = index;
-    }
-
-private:
-    ParameterLine& add(LineKind kind, const char* name, W w, double v = 0) {
-        ParameterLine l;
-        l.number = static_cast<int>(lines.size()) + 1;
-        l.kind = kind;
-        l.field = name;
-        l.whenMissing = w;
-        l.missingValue = v;
-        lines.push_back(l);
-        return lines.back();
-    }
-};
+// The Julia constant is also the record's c, whether read or defaulted.
+void JuliaConstantIsC(ParameterSet& ps, Reporter&, bool) {
+    ps.cRe = ps.juliaRe;
+    ps.cIm = ps.juliaIm;
+}
 
 std::vector<ParameterLine> BuildLayout() {
     LayoutBuilder b;
-    b.fixed(LineKind::Heading, "title");                                  // 1
+    b.heading("title", programTitle);                                     // 1
     b.integer(&PS::formulaIndex, "formulaIndex");                         // 2
     b.integer(&PS::renderMethod, "renderMethod");                         // 3
     b.ignored("always 0");                                                // 4
-    b.fixed(LineKind::Title, "formulaTitle");                             // 5
-    b.fixed(LineKind::Description, "formulaDescription");                 // 6
-    b.fixed(LineKind::Heading, "reservedtitle");                          // 7
+    b.formulaText(LineKind::Title, "formulaTitle");                       // 5
+    b.formulaText(LineKind::Description, "formulaDescription");           // 6
+    b.heading("reservedtitle", reservedTitleLine);                        // 7
     b.real(&PS::zoom, "zoom");                                            // 8
     b.real(&PS::xCentre, "xCentre");
     b.real(&PS::xMax, "xMax");
@@ -68,7 +142,7 @@ std::vector<ParameterLine> BuildLayout() {
     b.real(&PS::blueStep, "blueStep");                                    // 18
     b.integer(&PS::spareSetting1, "spareSetting1");
     b.integer(&PS::maxIterations, "maxIterations");                       // 20
-    b.integer(&PS::blendMethod, "blendMethod", W::DefaultAndResume, 1);   // 21
+    b.integer(&PS::blendMethod, "blendMethod", W::DefaultAndResume, 1).after = LimitBlendMethod;  // 21
     b.integer(&PS::rgbOrder, "rgbOrder", W::DefaultAndResume, 1);
     b.real(&PS::intensity, "intensity", W::DefaultAndResume, 2.0);
     b.real(&PS::factor4, "factor4", W::DefaultAndResume, 2.0);
@@ -79,7 +153,7 @@ std::vector<ParameterLine> BuildLayout() {
     b.integer(&PS::juliaConstantSet, "juliaConstantSet", W::DefaultAndResume, 0);
     b.integer(&PS::inverseFormula, "inverseFormula", W::DefaultAndResume, 0);  // 30
     b.real(&PS::juliaRe, "juliaRe", W::DefaultAndResume, 0.0);
-    b.real(&PS::juliaIm, "juliaIm", W::DefaultAndResume, 0.0);           // 32
+    b.real(&PS::juliaIm, "juliaIm", W::DefaultAndResume, 0.0).after = JuliaConstantIsC;  // 32
     b.integer(&PS::rotateMode, "rotateMode", W::DefaultAndResume, 0);
     b.real(&PS::redSaturate, "redSaturate", W::DefaultAndResume, 127.0);
     b.real(&PS::greenSaturate, "greenSaturate", W::DefaultAndResume, 127.0);
@@ -91,48 +165,20 @@ std::vector<ParameterLine> BuildLayout() {
     b.integer(&PS::spareSetting3, "spareSetting3", W::DefaultAndResume, 1);
     b.integer(&PS::transformMode, "transformMode", W::DefaultAndResume, 0);
     b.real(&PS::power, "power", W::DefaultAndResume, 2.0);               // 43
-    b.real(&PS::vtlZoom, "vtlZoom");                                      // 44
-    b.real(&PS::vtlXCentre, "vtlXCentre");
-    b.real(&PS::vtlXMax, "vtlXMax");
-    b.real(&PS::vtlYCentre, "vtlYCentre");
-    b.real(&PS::vtlYMax, "vtlYMax");                                      // 48
-    b.real(&PS::vtlFactor1, "vtlFactor1", W::Resume);
-    b.real(&PS::vtlFactor2, "vtlFactor2", W::Resume);
-    b.real(&PS::randomFactor, "randomFactor", W::Resume);                 // 51
-    b.flag(&PS::squareRoot, "squareRoot");                                // 52
-    for (int i = 1; i <= attractorTableSize; ++i) {                       // 53..172
-        b.tableEntry(&PS::af, "af", i);
-        b.tableEntry(&PS::bf, "bf", i);
-    }
-    b.real(&PS::AASet, "AASet");                                          // 173
-    b.real(&PS::BB, "BB");
-    b.flag(&PS::colorMix, "colorMix");                                    // 175
-    b.flag(&PS::expansion, "expansion");
-    b.flag(&PS::modulas, "modulas");
-    b.flag(&PS::varNone, "varNone");                                      // 178
-    b.flag(&PS::varLinear, "varLinear");
-    b.flag(&PS::varSinusoidal, "varSinusoidal");
-    b.flag(&PS::varSpherical, "varSpherical");
-    b.flag(&PS::varSwirl, "varSwirl");
-    b.flag(&PS::varHorseshoe, "varHorseshoe");
-    b.flag(&PS::varPolar, "varPolar");
-    b.flag(&PS::varBent, "varBent");
-    b.flag(&PS::varInversion, "varInversion");                            // 186
+    b.attractorView();                                                    // 44..48
+    b.attractorMaps();                                                    // 49..177
+    b.attractorVariations();                                              // 178..186
     b.flag(&PS::vantrelFormulaMode, "vantrelFormulaMode", W::DefaultStayStopped, flagOn);  // 187
     b.real(&PS::vtlRed, "vtlRed");
     b.real(&PS::vtlGreen, "vtlGreen");
     b.real(&PS::vtlBlue, "vtlBlue");                                      // 190
-    return b.lines;
+    return b.finish(parameterFileLineCount);
 }
 
 }  // namespace
 
 const std::vector<ParameterLine>& ParameterFileLayout() {
-    static const std::vector<ParameterLine> layout = [] {
-        std::vector<ParameterLine> l = BuildLayout();
-        if (static_cast<int>(l.size()) != parameterFileLineCount) std::abort();
-        return l;
-    }();
+    static const std::vector<ParameterLine> layout = BuildLayout();
     return layout;
 }
 

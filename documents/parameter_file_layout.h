@@ -1,12 +1,17 @@
-// The 190 lines of a fractal parameter file, in order. The file has no keys:
-// a value's meaning is its position. Writer, reader and tests all walk this
-// one list, so the order is written down once.
+// Positional parameter files: a file has no keys, a value's meaning is its
+// position. Each format is one table of lines, in order; writer, reader and
+// tests all walk the table, so the order is written down once. This header
+// holds the line description and the 190 lines of the fractal parameter
+// file; the attractor parameter file (vtl_file.h) is another such table.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "parameter_set.h"
+#include "reporter.h"
+#include "text_line_reader.h"
 
 namespace zarvo {
 
@@ -15,10 +20,10 @@ constexpr size_t formulaTextLimit = 99;  // lines 5 and 6 keep at most this many
 extern const char* const reservedTitleLine;  // line 7, "reservedtitle"
 
 enum class LineKind {
-    Heading,      // a fixed text written, read as a whole line and dropped (lines 1 and 7)
-    Ignored,      // a value line whose text is dropped (line 4, always "0")
-    Title,        // formulaTitle (line 5)
-    Description,  // formulaDescription (line 6)
+    Heading,      // a fixed text written, read as a whole line and dropped
+    Ignored,      // a value line whose text is dropped (.zrv line 4, always "0")
+    Title,        // formulaTitle (.zrv line 5)
+    Description,  // formulaDescription (.zrv line 6)
     Integer,
     Real,
     Flag,         // written "1"/"0"; read true only for "1"
@@ -35,9 +40,10 @@ enum class WhenMissing {
 };
 
 struct ParameterLine {
-    int number = 0;  // 1..190
+    int number = 0;  // 1-based line of the file
     LineKind kind = LineKind::Heading;
     const char* field = "";  // member name, for messages and tests
+    const char* text = "";   // Heading lines: the text written
     WhenMissing whenMissing = WhenMissing::Stop;
     double missingValue = 0;
 
@@ -47,11 +53,90 @@ struct ParameterLine {
     double (ParameterSet::*table)[attractorTableSize + 1] = nullptr;  // af / bf entries
     int tableIndex = 0;
 
+    // What reading this line does beyond assigning its field; runs once the
+    // line was handled (read, or its missing-value rule applied) unless the
+    // reading ended at it. valueRead: the value came from the file.
+    void (*after)(ParameterSet& ps, Reporter& reporter, bool valueRead) = nullptr;
+
     double& realIn(ParameterSet& ps) const { return table ? (ps.*table)[tableIndex] : ps.*real; }
     double realIn(const ParameterSet& ps) const { return table ? (ps.*table)[tableIndex] : ps.*real; }
 };
 
-// The 190 lines, index 0 holding line 1.
+// Builds a table line by line, numbering from 1. Each call returns its line
+// so that a rule can be added (`.after = ...`).
+class LayoutBuilder {
+public:
+    using W = WhenMissing;
+    using PS = ParameterSet;
+
+    ParameterLine& heading(const char* name, const char* text);
+    ParameterLine& formulaText(LineKind kind, const char* name);  // Title or Description
+    ParameterLine& ignored(const char* what);
+    ParameterLine& integer(int32_t PS::*f, const char* name, W w = W::Stop, double v = 0);
+    ParameterLine& flag(int32_t PS::*f, const char* name, W w = W::Stop, double v = 0);
+    ParameterLine& real(double PS::*f, const char* name, W w = W::Stop, double v = 0);
+    // af / bf entries: kept and reading resumes when missing.
+    ParameterLine& tableEntry(double (PS::*t)[attractorTableSize + 1], const char* name, int index);
+
+    // Runs of attractor values both parameter files hold, in this order:
+    // the view (vtlZoom, vtlXCentre, vtlXMax, vtlYCentre, vtlYMax; stop);
+    void attractorView();
+    // the maps (vtlFactor1, vtlFactor2, randomFactor: resume; squareRoot;
+    // af[1], bf[1] .. af[60], bf[60]: resume; AASet, also the running A
+    // when read; BB; the effects colorMix, expansion, modulas);
+    void attractorMaps();
+    // the nine variation flags, varNone .. varInversion.
+    void attractorVariations();
+
+    // The table; aborts unless it has lineCount lines.
+    std::vector<ParameterLine> finish(int lineCount);
+
+private:
+    ParameterLine& add(LineKind kind, const char* name, W w, double v = 0);
+    std::vector<ParameterLine> lines_;
+};
+
+// The 190 lines of the fractal parameter file, index 0 holding line 1.
 const std::vector<ParameterLine>& ParameterFileLayout();
+
+// What the reading of a file found.
+struct ParameterFileResult {
+    bool opened = false;      // the file could be opened; nothing was changed otherwise
+    bool complete = false;    // every line was handled without a conversion error
+    int errorLine = 0;        // 1-based line of the file that did not convert, 0 if none
+    int errorEntry = 0;       // the table line it was read for, 0 if none
+    bool iterationsClamped = false;  // .zrv: maxIterations was outside 0..6999 and was limited
+    std::string error;        // what went wrong, empty when nothing did
+    std::string caption;      // the file name without folder and extension
+    bool ok() const { return opened && errorLine == 0; }
+};
+
+// How a format's reader takes its lines.
+struct LineRules {
+    LineEnds ends = LineEnds::Cr;
+    // A longer value line does not convert (the rest is never held).
+    size_t valueLineLimit = std::string::npos;
+    // Shown each time a value line comes back empty; nothing when empty.
+    std::string missingMessage;
+    // The message for a file that cannot be opened (errno tells why); every
+    // format gives one.
+    std::string (*cannotOpen)(const std::string& path) = nullptr;
+};
+
+// Reads path along layout into ps: reading runs until a value line comes
+// back empty (the end of the file gives empty lines); from then on each
+// value line does what its WhenMissing says. A value that does not convert
+// ends the reading with "Error reading parameter file"; the values before
+// it stay. Messages go to reporter.
+ParameterFileResult ReadParameterLines(const std::string& path, const std::vector<ParameterLine>& layout,
+                                       const LineRules& rules, ParameterSet& ps, Reporter& reporter);
+
+// The file's text: the lines of layout, each ended by CR LF, reals with the
+// given decimal separator.
+std::string LayoutText(const std::vector<ParameterLine>& layout, const ParameterSet& ps, char decimalSeparator);
+
+// Creates or replaces path with text. False with *error ("Cannot create
+// parameter file ..." or "Cannot write parameter file ...") when it fails.
+bool WriteWholeFile(const std::string& path, const std::string& text, std::string* error);
 
 }  // namespace zarvo

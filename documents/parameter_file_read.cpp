@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "file_names.h"
 #include "number_format.h"
 #include "parameter_file.h"
 #include "parameter_file_layout.h"
@@ -19,14 +20,6 @@ const char* const kReadError = "Error reading parameter file";
 // No number needs more; a longer value line is not a number, and keeping
 // it whole would let a file without line ends fill the memory.
 constexpr size_t kValueLineLimit = 4096;
-
-std::string CaptionOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name;
-}
 
 // Converts lineText for a value line and assigns it; false when it does not
 // convert.
@@ -72,24 +65,30 @@ bool ApplyMissing(ParameterSet& ps, const ParameterLine& line) {
     return line.whenMissing == WhenMissing::DefaultAndResume || line.whenMissing == WhenMissing::Resume;
 }
 
+std::string CannotOpenZrv(const std::string& path) {
+    return "Cannot open parameter file " + path + ": " + std::strerror(errno);
+}
+
 }  // namespace
 
-ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Reporter& reporter) {
+ParameterFileResult ReadParameterLines(const std::string& path, const std::vector<ParameterLine>& layout,
+                                       const LineRules& rules, ParameterSet& ps, Reporter& reporter) {
     ParameterFileResult result;
-    TextLineReader reader;
+    TextLineReader reader(rules.ends);
     if (!reader.open(path)) {
-        result.error = "Cannot open parameter file " + path + ": " + std::strerror(errno);
+        result.error = rules.cannotOpen(path);
         reporter.message(result.error);
         return result;
     }
     result.opened = true;
-    result.caption = CaptionOf(path);
+    result.caption = FileNameStem(path);
 
     bool readingOn = true;
     std::string lineText;
     std::string title;
     bool failed = false;
-    for (const ParameterLine& line : ParameterFileLayout()) {
+    for (const ParameterLine& line : layout) {
+        bool valueRead = false;
         switch (line.kind) {
             case LineKind::Heading:
                 reader.readLineCut(0);
@@ -102,14 +101,17 @@ ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Re
                 break;
             default:
                 if (readingOn) {
-                    lineText = reader.readLineCut(kValueLineLimit);
-                    if (lineText.empty()) readingOn = false;
+                    lineText = reader.readLineCut(rules.valueLineLimit);
+                    if (lineText.empty()) {
+                        readingOn = false;
+                        if (!rules.missingMessage.empty()) reporter.message(rules.missingMessage);
+                    }
                 }
                 if (line.kind == LineKind::Ignored) break;
                 if (readingOn) {
                     const bool tooLong = reader.lastLineCut() && line.kind != LineKind::Flag;
                     failed = reader.failed() || tooLong || !Assign(ps, line, lineText);
-                    if (!failed && line.real == &ParameterSet::AASet) ps.AA = ps.AASet;
+                    valueRead = true;
                 } else {
                     readingOn = ApplyMissing(ps, line);
                 }
@@ -120,14 +122,7 @@ ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Re
             result.errorEntry = line.number;
             break;
         }
-        if (line.integer == &ParameterSet::blendMethod && ps.blendMethod > 26) {
-            reporter.message("blending .gt. 26, setting 1");
-            ps.blendMethod = 1;
-        }
-        if (line.real == &ParameterSet::juliaIm) {
-            ps.cRe = ps.juliaRe;
-            ps.cIm = ps.juliaIm;
-        }
+        if (line.after) line.after(ps, reporter, valueRead);
     }
     reader.close();
 
@@ -137,6 +132,15 @@ ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Re
     } else {
         result.complete = true;
     }
+    return result;
+}
+
+ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Reporter& reporter) {
+    LineRules rules;
+    rules.valueLineLimit = kValueLineLimit;
+    rules.cannotOpen = CannotOpenZrv;
+    ParameterFileResult result = ReadParameterLines(path, ParameterFileLayout(), rules, ps, reporter);
+    if (!result.opened) return result;
 
     // The plug-in writes up to maxIterations + 1 orbit entries, so a larger
     // value from a file would run past the orbit arrays.

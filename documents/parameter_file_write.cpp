@@ -1,4 +1,4 @@
-// Writing a parameter file: the 190 lines of the layout, each ended by CR LF.
+// Writing a parameter file: the lines of its layout, each ended by CR LF.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -24,7 +24,7 @@ std::string OneLine(const char* text) {
 std::string LineText(const ParameterSet& ps, const ParameterLine& line, char sep) {
     switch (line.kind) {
         case LineKind::Heading:
-            return line.number == 1 ? programTitle : reservedTitleLine;
+            return line.text;
         case LineKind::Ignored:
             return "0";
         case LineKind::Title:
@@ -43,18 +43,17 @@ std::string LineText(const ParameterSet& ps, const ParameterLine& line, char sep
 
 }  // namespace
 
-std::string ParameterFileText(const ParameterSet& ps, char decimalSeparator) {
+std::string LayoutText(const std::vector<ParameterLine>& layout, const ParameterSet& ps, char decimalSeparator) {
     std::string text;
     text.reserve(4096);
-    for (const ParameterLine& line : ParameterFileLayout()) {
+    for (const ParameterLine& line : layout) {
         text += LineText(ps, line, decimalSeparator);
         text += "\r\n";
     }
     return text;
 }
 
-bool WriteParameterFile(const ParameterSet& ps, const std::string& path, std::string* error) {
-    const std::string text = ParameterFileText(ps, LocaleDecimalSeparator());
+bool WriteWholeFile(const std::string& path, const std::string& text, std::string* error) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) {
         if (error) *error = "Cannot create parameter file " + path + ": " + std::strerror(errno);
@@ -68,6 +67,14 @@ bool WriteParameterFile(const ParameterSet& ps, const std::string& path, std::st
         return false;
     }
     return true;
+}
+
+std::string ParameterFileText(const ParameterSet& ps, char decimalSeparator) {
+    return LayoutText(ParameterFileLayout(), ps, decimalSeparator);
+}
+
+bool WriteParameterFile(const ParameterSet& ps, const std::string& path, std::string* error) {
+    return WriteWholeFile(path, ParameterFileText(ps, LocaleDecimalSeparator()), error);
 }
 
 }  // namespace zarvo

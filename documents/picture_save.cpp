@@ -1,52 +1,26 @@
 #include "picture_save.h"
 
-#include <cctype>
-
 #include "parameter_file.h"
 #include "picture_writer.h"
 
 namespace zarvo {
 
-namespace {
-
-size_t NameStart(const std::string& path, const char* separators) {
-    const size_t sep = path.find_last_of(separators);
-    return sep == std::string::npos ? 0 : sep + 1;
-}
-
-}  // namespace
-
-std::string FileNamePart(const std::string& path) { return path.substr(NameStart(path, "/")); }
-
-std::string SaveExtension(const std::string& path) {
-    const size_t start = NameStart(path, "/\\:");
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || dot < start) return std::string();
-    std::string ext = path.substr(dot, 4);
-    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return ext;
-}
-
-std::string ParameterFilePathFor(const std::string& picturePath) {
-    const size_t start = NameStart(picturePath, "/\\:");
-    const size_t dot = picturePath.find_last_of('.');
-    if (dot == std::string::npos || dot < start) return picturePath + ".zrv";
-    return picturePath.substr(0, dot) + ".zrv";
+PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps,
+                         Reporter& reporter, std::string* error) {
+    const PictureFormat format = SaveFormat(path);
+    if (format == PictureFormat::Unknown) {
+        reporter.message("Unkown File extension: = " + SaveExtension(path));
+        return PictureSaved::UnknownExtension;
+    }
+    return WritePicture(image, path, format, ps.jpegQuality, ps.jpegProgressive != 0, error) ? PictureSaved::Written
+                                                                                              : PictureSaved::Failed;
 }
 
 SaveResult SaveToFile(const ParameterSet& ps, const std::string& path, Reporter& reporter) {
     SaveResult result;
-    const std::string ext = SaveExtension(path);
-    if (ext == ".JPG") {
-        result.pictureWritten =
-            WriteJpeg(ps.workBitmap, path, ps.jpegQuality, ps.jpegProgressive != 0, &result.error);
-        if (!result.pictureWritten) return result;
-    } else if (ext == ".BMP") {
-        result.pictureWritten = WriteBmp(ps.workBitmap, path, &result.error);
-        if (!result.pictureWritten) return result;
-    } else {
-        reporter.message("Unkown File extension: = " + ext);
-    }
+    const PictureSaved saved = SavePicture(ps.workBitmap, path, ps, reporter, &result.error);
+    if (saved == PictureSaved::Failed) return result;
+    result.pictureWritten = saved == PictureSaved::Written;
 
     result.caption = FileNamePart(path);
     result.parameterFilePath = ParameterFilePathFor(path);

@@ -1,11 +1,13 @@
-// Saving the work picture: the picture file chosen by its extension, then the
+// Saving from a window: the picture file chosen by its extension, then the
 // parameter file of the same base name beside it.
 #pragma once
 
 #include <string>
 
+#include "file_names.h"
 #include "parameter_set.h"
 #include "reporter.h"
+#include "rgb_image.h"
 
 namespace zarvo {
 
@@ -17,23 +19,17 @@ struct SaveResult {
     std::string error;              // a file that could not be written, else empty
 };
 
-// ".JPG", ".BMP", ... : the text from the last dot after the last '/', '\'
-// or ':', upper-cased and cut to four characters; empty without a dot.
-std::string SaveExtension(const std::string& path);
+enum class PictureSaved { Written, UnknownExtension, Failed };
 
-// The parameter file that goes with a picture: the picture's extension (from
-// the last dot of its file name) replaced by ".zrv", or ".zrv" appended when
-// there is none. Same folder as the picture.
-std::string ParameterFilePathFor(const std::string& picturePath);
+// The Save rule of both windows: image written as JPEG (".JPG", with
+// ps.jpegQuality and ps.jpegProgressive) or BMP (".BMP"); any other
+// extension reports "Unkown File extension: = " and the cut extension and
+// writes no picture. Failed sets *error.
+PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps,
+                         Reporter& reporter, std::string* error);
 
-// The file name without its folder.
-std::string FileNamePart(const std::string& path);
-
-// Writes ps.workBitmap as JPEG (".JPG", with ps.jpegQuality and
-// ps.jpegProgressive) or BMP (".BMP"); any other extension reports
-// "Unkown File extension: = " and the cut extension and writes no picture.
-// Then, unless the picture could not be written, writes the parameter file
-// and gives the new caption.
+// A fractal window's Save: ps.workBitmap by SavePicture; then, unless the
+// picture could not be written, the parameter file and the new caption.
 SaveResult SaveToFile(const ParameterSet& ps, const std::string& path, Reporter& reporter);
 
 }  // namespace zarvo

@@ -167,4 +167,18 @@ bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool
     return Finish(f, written, path, error);
 }
 
+bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality,
+                  bool progressive, std::string* error) {
+    switch (format) {
+        case PictureFormat::Jpeg:
+            return WriteJpeg(image, path, quality, progressive, error);
+        case PictureFormat::Bmp:
+            return WriteBmp(image, path, error);
+        case PictureFormat::Unknown:
+            break;
+    }
+    if (error) *error = "unknown picture type " + path;
+    return false;
+}
+
 }  // namespace zarvo

@@ -7,6 +7,8 @@
 
 namespace zarvo {
 
+enum class PictureFormat { Bmp, Jpeg, Unknown };
+
 // 24 bits per pixel, rows stored bottom-up and padded to four bytes, with
 // the common 40-byte info header. False (and *error set) when the picture is
 // empty or the file cannot be created or written; a half-written file is
@@ -17,5 +19,9 @@ bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error
 // limited to 1..100. Encoder errors are returned, never fatal.
 bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool progressive,
                std::string* error);
+
+// WriteJpeg or WriteBmp by format; false (*error set) for Unknown.
+bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality,
+                  bool progressive, std::string* error);
 
 }  // namespace zarvo

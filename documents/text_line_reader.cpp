@@ -44,8 +44,6 @@ int TextLineReader::next() {
     return c;
 }
 
-std::string TextLineReader::readLine() { return readLineCut(std::string::npos); }
-
 std::string TextLineReader::readLineCut(size_t maxChars) {
     ++linesRead_;
     lastLineCut_ = false;
@@ -58,6 +56,7 @@ std::string TextLineReader::readLineCut(size_t maxChars) {
             if (following != kLf && following != EOF) std::ungetc(following, file_);
             break;
         }
+        if (c == kLf && ends_ == LineEnds::CrOrLf) break;
         if (text.size() < maxChars) {
             text.push_back(static_cast<char>(c));
         } else {

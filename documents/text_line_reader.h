@@ -1,6 +1,7 @@
 // Reads a text file line by line the way parameter files are read: a line
 // ends at CR, and one LF right after that CR belongs to the line end; an LF
-// on its own is ordinary text; the character 26 (Ctrl-Z) ends the file.
+// on its own is ordinary text in a fractal parameter file and a line end in
+// an attractor parameter file; the character 26 (Ctrl-Z) ends the file.
 // Beyond the end every read gives an empty line.
 #pragma once
 
@@ -9,9 +10,14 @@
 
 namespace zarvo {
 
+enum class LineEnds {
+    Cr,       // CR or CR LF; a lone LF is text
+    CrOrLf,   // CR, CR LF or a lone LF
+};
+
 class TextLineReader {
 public:
-    TextLineReader() = default;
+    explicit TextLineReader(LineEnds ends = LineEnds::Cr) : ends_(ends) {}
     ~TextLineReader();
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
@@ -20,10 +26,9 @@ public:
     bool open(const std::string& path);
     void close();
 
-    // The next whole line, without its line end.
-    std::string readLine();
-    // At most maxChars characters of the next line; the rest of the line is
-    // skipped (lastLineCut() tells whether anything was).
+    // At most maxChars characters of the next line, without its line end
+    // (npos: the whole line); the rest of the line is skipped (lastLineCut()
+    // tells whether anything was).
     std::string readLineCut(size_t maxChars);
     bool lastLineCut() const { return lastLineCut_; }
 
@@ -36,6 +41,7 @@ public:
 private:
     int next();  // next character, or EOF at the end (Ctrl-Z included)
 
+    const LineEnds ends_;
     std::FILE* file_ = nullptr;
     bool ended_ = false;
     bool failed_ = false;

@@ -9,6 +9,14 @@
 
 namespace zarvo {
 
+// No picture, window or attractor view, is wider or taller than this.
+constexpr int largestPictureSide = 16384;
+
+// 1..largestPictureSide pixels each way.
+inline bool IsPictureSize(int width, int height) {
+    return width >= 1 && height >= 1 && width <= largestPictureSide && height <= largestPictureSide;
+}
+
 struct RgbImage {
     int width = 0;
     int height = 0;

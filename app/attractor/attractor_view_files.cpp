@@ -1,8 +1,7 @@
 // What the attractor view exchanges with files: the picture with its .vtl
 // parameter file beside it, loading a .vtl file, and a new picture size.
-#include <QFileInfo>
-
-#include "picture_writer.h"
+#include "file_names.h"
+#include "picture_save.h"
 #include "attractor_params_dialog.h"
 #include "attractor_view.h"
 #include "vtl_file.h"
@@ -13,27 +12,19 @@ void TVantrel::SaveToFileClick() {
     const QString path = fileDialogs_->savePicture(this);
     if (path.isEmpty()) return;
     const std::string name = path.toStdString();
-    const std::string ext = vantrel::PictureExtension(name);
     std::string error;
-    if (ext == ".JPG") {
-        if (!WriteJpeg(engine_.vtlBitmap, name, ps_.jpegQuality, ps_.jpegProgressive != 0, &error))
-            reporter_.message(error);
-    } else if (ext == ".BMP") {
-        if (!WriteBmp(engine_.vtlBitmap, name, &error)) reporter_.message(error);
-    } else {
-        reporter_.message("Unkown File extension: = " + ext);
-    }
+    if (SavePicture(engine_.vtlBitmap, name, ps_, reporter_, &error) == PictureSaved::Failed) reporter_.message(error);
 
     // The caption names the picture; a run in progress shows it again when
     // it ends.
-    captionStore = QFileInfo(path).fileName();
+    captionStore = QString::fromStdString(FileNamePart(name));
     if (!runLoop_.active()) setWindowTitle(captionStore);
 
     // The parameter file goes beside the picture, whatever the working
     // directory is, so that picture and parameters stay together. It is
     // written also when the picture was not, so no parameters are lost.
     error.clear();
-    if (!vantrel::WriteVtlFile(ps_, vantrel::VtlNameForPicture(name), error)) reporter_.message(error);
+    if (!WriteVtlFile(ps_, VtlFilePathFor(name), &error)) reporter_.message(error);
     showPicture();
 }
 
@@ -49,10 +40,10 @@ void TVantrel::LoadParameterFileClick() {
     engine_.CreateTList();
     showPicture();
 
-    const QString caption = QFileInfo(path).fileName();
+    const QString caption = QString::fromStdString(FileNamePart(path.toStdString()));
     captionStore = caption;
     setWindowTitle(caption);
-    vantrel::LoadParameterFile(ps_, path.toStdString(), reporter_);
+    LoadParameterFile(ps_, path.toStdString(), reporter_);
 
     if (dialog_) dialog_->Parameters1Update();
     ps_.drawRandom = 0;

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "rgb_image.h"
 #include "tool_dialog.h"
 
 class QSpinBox;
@@ -18,14 +19,12 @@ class TXYSize1 : public ToolDialog {
     Q_OBJECT
 public:
     static constexpr int minSize = 1;
-    static constexpr int maxSize = 16384;
+    static constexpr int maxSize = largestPictureSide;
 
     TXYSize1(ParameterSet& ps, Reporter& reporter, QWidget* parent = nullptr);
 
     // True for a width and height a picture can have.
-    static bool isUsableSize(int width, int height) {
-        return width >= minSize && width <= maxSize && height >= minSize && height <= maxSize;
-    }
+    static bool isUsableSize(int width, int height) { return IsPictureSize(width, height); }
 
     // Tells whether the attractor view is open; without it the view counts
     // as closed.

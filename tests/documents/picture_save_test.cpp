@@ -95,6 +95,7 @@ TEST(SaveNames, ExtensionAndParameterFileName) {
     EXPECT_EQ(SaveExtension("c:pic.bmp"), ".BMP");
     EXPECT_EQ(SaveExtension("c.d:pic"), "");
     EXPECT_EQ(SaveExtension("dir\\x.y\\pic"), "");
+    EXPECT_EQ(SaveExtension("dir.x/Pic.Bmp"), ".BMP");
 
     EXPECT_EQ(ParameterFilePathFor("sea.jpg"), "sea.zrv");
     EXPECT_EQ(ParameterFilePathFor("sea.jpeg"), "sea.zrv");
@@ -103,6 +104,11 @@ TEST(SaveNames, ExtensionAndParameterFileName) {
     EXPECT_EQ(ParameterFilePathFor("/p/dir.d/x"), "/p/dir.d/x.zrv");
     EXPECT_EQ(ParameterFilePathFor("/p/a.b.jpg"), "/p/a.b.zrv");
     EXPECT_EQ(FileNamePart("/p/q/sea.jpg"), "sea.jpg");
+
+    // The attractor view's parameter file: the last three characters replaced.
+    EXPECT_EQ(VtlFilePathFor("spiral.jpg"), "spiral.vtl");
+    EXPECT_EQ(VtlFilePathFor("a.jpeg"), "a.jvtl");
+    EXPECT_EQ(VtlFilePathFor("/tmp/pics/x.bmp"), "/tmp/pics/x.vtl");
 }
 
 }  // namespace

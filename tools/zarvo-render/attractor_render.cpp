@@ -11,25 +11,13 @@
 #include <string>
 
 #include "dialog_values.h"
-#include "escape_render.h"
-#include "picture_writer.h"
-#include "render_options.h"
+#include "render_output.h"
 #include "attractor_engine.h"
 #include "vtl_file.h"
 
 namespace zarvo {
 
 namespace {
-
-int Fail(int status, const std::string& text) {
-    std::fprintf(stderr, "zarvo-render: %s\n", text.c_str());
-    return status;
-}
-
-bool WritePicture(const AttractorRenderOptions& o, const RgbImage& image, std::string* error) {
-    if (PictureFormatOf(o.output) == PictureFormat::Jpeg) return WriteJpeg(image, o.output, o.quality, !o.baseline, error);
-    return WriteBmp(image, o.output, error);
-}
 
 // Runs the steps in slices, showing progress on a terminal.
 vantrel::RunResult RunWithProgress(vantrel::AttractorEngine& engine, int64_t steps, bool showProgress) {
@@ -54,11 +42,9 @@ vantrel::RunResult RunWithProgress(vantrel::AttractorEngine& engine, int64_t ste
 
 }  // namespace
 
-int RunAttractorRender(const AttractorRenderOptions& o) {
+int RunAttractorRender(const RenderOptions& o) {
     if (o.steps < 0) return Fail(exitUsageOrFile, "--attractor needs --steps N");
-    if (o.width < 1 || o.height < 1 || o.width > renderMaxSide || o.height > renderMaxSide) {
-        return Fail(exitUsageOrFile, "bad picture size");
-    }
+    if (!IsPictureSize(o.width, o.height)) return Fail(exitUsageOrFile, "bad picture size");
 
     ParameterSet ps;
     CollectingReporter messages;
@@ -68,13 +54,11 @@ int RunAttractorRender(const AttractorRenderOptions& o) {
     // "Load from parameter file".
     engine.DrawDefaultImage();
     engine.CreateTList();
-    const vantrel::VtlReadResult loaded = vantrel::LoadParameterFile(ps, o.paramFile, messages);
-    if (loaded.status == vantrel::VtlReadResult::Status::CannotOpen) {
-        return Fail(exitUsageOrFile, "cannot open " + o.paramFile);
-    }
-    if (loaded.status == vantrel::VtlReadResult::Status::BadNumber) {
+    const ParameterFileResult loaded = LoadParameterFile(ps, o.paramFile, messages);
+    if (!loaded.opened) return Fail(exitUsageOrFile, "cannot open " + o.paramFile);
+    if (loaded.errorLine != 0) {
         return Fail(exitParameterFile,
-                    "Error reading parameter file " + o.paramFile + ", line " + std::to_string(loaded.badLine));
+                    "Error reading parameter file " + o.paramFile + ", line " + std::to_string(loaded.errorLine));
     }
     vantrel::Parameters1Update(ps);
     ps.drawRandom = 0;
@@ -92,7 +76,7 @@ int RunAttractorRender(const AttractorRenderOptions& o) {
 
     int status = exitWritten;
     std::string error;
-    if (!WritePicture(o, engine.vtlBitmap, &error)) status = Fail(exitUsageOrFile, error);
+    if (!WriteOutputPicture(o, engine.vtlBitmap, &error)) status = Fail(exitUsageOrFile, error);
     if (!run.fault.empty()) {
         Fail(exitFault, run.fault + " (" + o.paramFile + ", step " + std::to_string(run.steps) + ")");
         if (status == exitWritten) status = exitFault;

@@ -3,24 +3,17 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "fractal_view.h"
 #include "parameter_file.h"
-#include "picture_writer.h"
 #include "render_hooks.h"
 #include "startup_state.h"
 
 namespace zarvo {
 
 namespace {
-
-int Fail(int status, const std::string& text) {
-    std::fprintf(stderr, "zarvo-render: %s\n", text.c_str());
-    return status;
-}
 
 // Checked before a long scan, so that an output that can never be written is
 // reported at once. The writers check again.
@@ -35,11 +28,6 @@ bool CanCreate(const std::string& path, std::string* reason) {
     if (access(folder.c_str(), W_OK) == 0) return true;
     *reason = std::strerror(errno);
     return false;
-}
-
-bool WritePicture(const RenderOptions& o, const RgbImage& image, std::string* error) {
-    if (PictureFormatOf(o.output) == PictureFormat::Jpeg) return WriteJpeg(image, o.output, o.quality, !o.baseline, error);
-    return WriteBmp(image, o.output, error);
 }
 
 }  // namespace
@@ -92,7 +80,7 @@ int RunEscapeRender(const RenderOptions& o) {
     const ScanResult scan = view.UpdateFractal(hooks);
 
     int status = exitWritten;
-    if (!WritePicture(o, ps.workBitmap, &error)) status = Fail(exitUsageOrFile, error);
+    if (!WriteOutputPicture(o, ps.workBitmap, &error)) status = Fail(exitUsageOrFile, error);
     if (planes.isOpen() && !planes.finish(&error)) status = Fail(exitUsageOrFile, error);
     if (!o.writeParams.empty() && !WriteParameterFile(ps, o.writeParams, &error)) {
         status = Fail(exitUsageOrFile, error);

@@ -2,15 +2,9 @@
 #pragma once
 
 #include "render_options.h"
+#include "render_output.h"
 
 namespace zarvo {
-
-enum RenderExitStatus {
-    exitWritten = 0,
-    exitUsageOrFile = 1,
-    exitParameterFile = 2,
-    exitFault = 3,
-};
 
 // Start-up state, the parameter file read as "Load From Parameter File"
 // reads it, the picture size, one full scan; then the picture, the planes

@@ -22,18 +22,5 @@ int main(int argc, char** argv) {
         std::fputs(zarvo::RenderUsage(), stdout);
         return zarvo::exitWritten;
     }
-    if (options.attractor) {
-        zarvo::AttractorRenderOptions a;
-        a.paramFile = options.attractorFile;
-        a.steps = options.steps;
-        a.hasSeed = options.hasSeed;
-        a.seed = options.seed;
-        a.output = options.output;
-        a.width = options.width;
-        a.height = options.height;
-        a.quality = options.quality;
-        a.baseline = options.baseline;
-        return zarvo::RunAttractorRender(a);
-    }
-    return zarvo::RunEscapeRender(options);
+    return options.attractor ? zarvo::RunAttractorRender(options) : zarvo::RunEscapeRender(options);
 }

@@ -1,6 +1,5 @@
 #include "render_options.h"
 
-#include <cctype>
 #include <cstdlib>
 
 namespace zarvo {
@@ -20,25 +19,13 @@ bool ParseUnsigned(const std::string& text, uint64_t max, uint64_t* value) {
     return true;
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-size_t ExtensionDot(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::string::npos;
-    return dot;
-}
-
 }  // namespace
 
 bool ParsePictureSize(const std::string& text, int* width, int* height) {
     const size_t x = text.find_first_of("xX");
     if (x == std::string::npos) return false;
     uint64_t w = 0, h = 0;
-    if (!ParseUnsigned(text.substr(0, x), renderMaxSide, &w) || !ParseUnsigned(text.substr(x + 1), renderMaxSide, &h))
+    if (!ParseUnsigned(text.substr(0, x), largestPictureSide, &w) || !ParseUnsigned(text.substr(x + 1), largestPictureSide, &h))
         return false;
     if (w < 1 || h < 1) return false;
     *width = static_cast<int>(w);
@@ -46,121 +33,132 @@ bool ParsePictureSize(const std::string& text, int* width, int* height) {
     return true;
 }
 
-PictureFormat PictureFormatOf(const std::string& path) {
-    const size_t dot = ExtensionDot(path);
-    if (dot == std::string::npos) return PictureFormat::Unknown;
-    const std::string ext = Lower(path.substr(dot));
-    if (ext == ".bmp") return PictureFormat::Bmp;
-    if (ext == ".jpg" || ext == ".jpeg") return PictureFormat::Jpeg;
-    return PictureFormat::Unknown;
+namespace {
+
+// One command-line option: its names, whether it takes a value, and what
+// it does with the value (false with *error when the value is bad).
+struct OptionSpec {
+    const char* shortName;  // "-o", or nullptr
+    const char* longName;   // "--output"
+    bool takesValue;
+    bool (*apply)(RenderOptions* o, const std::string& value, std::string* error);
+};
+
+template <std::string RenderOptions::*field>
+bool SetText(RenderOptions* o, const std::string& value, std::string*) {
+    o->*field = value;
+    return true;
 }
 
-std::string ReplaceExtension(const std::string& path, const std::string& newExtension) {
-    const size_t dot = ExtensionDot(path);
-    return (dot == std::string::npos ? path : path.substr(0, dot)) + newExtension;
+template <bool RenderOptions::*field>
+bool SetFlag(RenderOptions* o, const std::string&, std::string*) {
+    o->*field = true;
+    return true;
 }
 
-bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o, std::string* error) {
-    std::string positional;
-    int positionalCount = 0;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-            positional = arg;
-            ++positionalCount;
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        // --name=value and -xVALUE forms.
-        std::string name = arg;
-        std::string value;
-        bool hasValue = false;
-        if (arg.compare(0, 2, "--") == 0) {
-            const size_t eq = arg.find('=');
-            if (eq != std::string::npos) {
-                name = arg.substr(0, eq);
-                value = arg.substr(eq + 1);
-                hasValue = true;
-            }
-        } else if (arg.size() > 2) {
-            name = arg.substr(0, 2);
-            value = arg.substr(2);
+bool SetSize(RenderOptions* o, const std::string& v, std::string* error) {
+    if (ParsePictureSize(v, &o->width, &o->height)) return true;
+    *error = "bad picture size \"" + v + "\" (WxH, each side 1.." + std::to_string(largestPictureSide) + ")";
+    return false;
+}
+
+bool SetQuality(RenderOptions* o, const std::string& v, std::string* error) {
+    uint64_t q = 0;
+    if (!ParseUnsigned(v, 100, &q) || q < 1) {
+        *error = "bad JPEG quality \"" + v + "\" (1..100)";
+        return false;
+    }
+    o->quality = static_cast<int>(q);
+    return true;
+}
+
+bool SetAttractor(RenderOptions* o, const std::string& v, std::string*) {
+    o->paramFile = v;
+    o->attractor = true;
+    return true;
+}
+
+bool SetSteps(RenderOptions* o, const std::string& v, std::string* error) {
+    uint64_t n = 0;
+    if (!ParseUnsigned(v, INT64_MAX, &n)) {
+        *error = "bad step count \"" + v + "\"";
+        return false;
+    }
+    o->steps = static_cast<int64_t>(n);
+    return true;
+}
+
+bool SetSeed(RenderOptions* o, const std::string& v, std::string* error) {
+    if (!ParseUnsigned(v, UINT64_MAX, &o->seed)) {
+        *error = "bad seed \"" + v + "\"";
+        return false;
+    }
+    o->hasSeed = true;
+    return true;
+}
+
+const OptionSpec kOptions[] = {
+    {"-h", "--help", false, SetFlag<&RenderOptions::help>},
+    {"-o", "--output", true, SetText<&RenderOptions::output>},
+    {"-s", "--size", true, SetSize},
+    {nullptr, "--planes", true, SetText<&RenderOptions::planesFile>},
+    {"-q", "--quality", true, SetQuality},
+    {nullptr, "--baseline", false, SetFlag<&RenderOptions::baseline>},
+    {nullptr, "--plugin", true, SetText<&RenderOptions::plugin>},
+    {nullptr, "--write-params", true, SetText<&RenderOptions::writeParams>},
+    {nullptr, "--attractor", true, SetAttractor},
+    {nullptr, "--steps", true, SetSteps},
+    {nullptr, "--seed", true, SetSeed},
+};
+
+const OptionSpec* FindOption(const std::string& name) {
+    for (const OptionSpec& spec : kOptions) {
+        if ((spec.shortName && name == spec.shortName) || name == spec.longName) return &spec;
+    }
+    return nullptr;
+}
+
+// Handles the option at argv[*i] ("--name value", "--name=value", "-x value"
+// or "-xVALUE"); a value in the next argument moves *i on.
+bool TakeOption(int argc, const char* const* argv, int* i, RenderOptions* o, std::string* error) {
+    const std::string arg = argv[*i];
+    std::string name = arg;
+    std::string value;
+    bool hasValue = false;
+    if (arg.compare(0, 2, "--") == 0) {
+        const size_t eq = arg.find('=');
+        if (eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
             hasValue = true;
         }
-        auto takeValue = [&](std::string* out) {
-            if (!hasValue) {
-                if (i + 1 >= argc) {
-                    *error = "option " + name + " needs a value";
-                    return false;
-                }
-                value = argv[++i];
-            }
-            *out = value;
-            return true;
-        };
-        auto noValue = [&] {
-            if (hasValue) *error = "option " + name + " takes no value";
-            return !hasValue;
-        };
-
-        std::string v;
-        if (name == "-h" || name == "--help") {
-            if (!noValue()) return false;
-            o->help = true;
-        } else if (name == "-o" || name == "--output") {
-            if (!takeValue(&o->output)) return false;
-        } else if (name == "-s" || name == "--size") {
-            if (!takeValue(&v)) return false;
-            if (!ParsePictureSize(v, &o->width, &o->height)) {
-                *error = "bad picture size \"" + v + "\" (WxH, each side 1.." + std::to_string(renderMaxSide) + ")";
-                return false;
-            }
-        } else if (name == "--planes") {
-            if (!takeValue(&o->planesFile)) return false;
-        } else if (name == "-q" || name == "--quality") {
-            if (!takeValue(&v)) return false;
-            uint64_t q = 0;
-            if (!ParseUnsigned(v, 100, &q) || q < 1) {
-                *error = "bad JPEG quality \"" + v + "\" (1..100)";
-                return false;
-            }
-            o->quality = static_cast<int>(q);
-        } else if (name == "--baseline") {
-            if (!noValue()) return false;
-            o->baseline = true;
-        } else if (name == "--plugin") {
-            if (!takeValue(&o->plugin)) return false;
-        } else if (name == "--write-params") {
-            if (!takeValue(&o->writeParams)) return false;
-        } else if (name == "--attractor") {
-            if (!takeValue(&o->attractorFile)) return false;
-            o->attractor = true;
-        } else if (name == "--steps") {
-            if (!takeValue(&v)) return false;
-            uint64_t n = 0;
-            if (!ParseUnsigned(v, INT64_MAX, &n)) {
-                *error = "bad step count \"" + v + "\"";
-                return false;
-            }
-            o->steps = static_cast<int64_t>(n);
-        } else if (name == "--seed") {
-            if (!takeValue(&v)) return false;
-            if (!ParseUnsigned(v, UINT64_MAX, &o->seed)) {
-                *error = "bad seed \"" + v + "\"";
-                return false;
-            }
-            o->hasSeed = true;
-        } else {
-            *error = "unknown option " + name;
+    } else if (arg.size() > 2) {
+        name = arg.substr(0, 2);
+        value = arg.substr(2);
+        hasValue = true;
+    }
+    const OptionSpec* spec = FindOption(name);
+    if (!spec) {
+        *error = "unknown option " + name;
+        return false;
+    }
+    if (!spec->takesValue && hasValue) {
+        *error = "option " + name + " takes no value";
+        return false;
+    }
+    if (spec->takesValue && !hasValue) {
+        if (*i + 1 >= argc) {
+            *error = "option " + name + " needs a value";
             return false;
         }
+        value = argv[++*i];
     }
-    if (o->help) return true;
+    return spec->apply(o, value, error);
+}
 
+// The file arguments and the combinations the two kinds of picture allow;
+// an output name follows from the parameter file when none was given.
+bool CheckMode(const std::string& positional, int positionalCount, RenderOptions* o, std::string* error) {
     if (o->attractor) {
         if (positionalCount != 0) {
             *error = "unexpected argument \"" + positional + "\" with --attractor";
@@ -170,7 +168,6 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
             *error = "--attractor needs --steps N";
             return false;
         }
-        if (o->output.empty()) o->output = ReplaceExtension(o->attractorFile, ".bmp");
     } else {
         if (positionalCount != 1) {
             *error = positionalCount == 0 ? "no parameter file given" : "more than one parameter file given";
@@ -181,13 +178,33 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
             return false;
         }
         o->paramFile = positional;
-        if (o->output.empty()) o->output = ReplaceExtension(o->paramFile, ".bmp");
     }
+    if (o->output.empty()) o->output = ReplaceExtension(o->paramFile, ".bmp");
     if (PictureFormatOf(o->output) == PictureFormat::Unknown) {
         *error = "unknown picture type " + o->output + " (use .bmp, .jpg or .jpeg)";
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o, std::string* error) {
+    std::string positional;  // the last one, for messages
+    int positionalCount = 0;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            positional = arg;
+            ++positionalCount;
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (!TakeOption(argc, argv, &i, o, error)) {
+            return false;
+        }
+    }
+    return o->help || CheckMode(positional, positionalCount, o, error);
 }
 
 const char* RenderUsage() {

@@ -1,32 +1,19 @@
+// The attractor parameter file: its layout, both decimal separators, lines
+// that are missing or do not convert, and line ends.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "attractor_fixture.h"
 #include "number_format.h"
+#include "test_support.h"
 #include "vtl_file.h"
 
-namespace zarvo::vantrel::testing {
+namespace zarvo {
 namespace {
 
-// Switches the numeric locale for one test and back.
-class NumericLocale {
-public:
-    explicit NumericLocale(const char* name) : old_(std::setlocale(LC_NUMERIC, nullptr)) {
-        ok = std::setlocale(LC_NUMERIC, name) != nullptr;
-    }
-    ~NumericLocale() { std::setlocale(LC_NUMERIC, old_.c_str()); }
-    bool ok = false;
-
-private:
-    std::string old_;
-};
+using test::LocaleScope;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -110,15 +97,20 @@ void ExpectSameState(const ParameterSet& a, const ParameterSet& b) {
     }
 }
 
-class VtlFileTest : public AttractorTest {
+class VtlFileTest : public ::testing::Test {
 protected:
-    std::string TempPath(const std::string& name) { return ::testing::TempDir() + name; }
-    std::string ReadAll(const std::string& path) {
-        std::ifstream f(path, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
+    std::string TempPath(const std::string& name) { return tmp.file(name); }
+    std::string ReadAll(const std::string& path) { return test::ReadFile(path); }
+    // Reads text as the file `name`.
+    ParameterFileResult Read(ParameterSet& into, const std::string& text, const std::string& name,
+                             CollectingReporter& rep) {
+        test::WriteFile(tmp.file(name), text);
+        return LoadParameterFile(into, tmp.file(name), rep, name);
     }
+
+    test::TempFolder tmp;
+    ParameterSet ps;
+    CollectingReporter reporter;
 };
 
 TEST_F(VtlFileTest, LayoutOfTheWrittenFile) {
@@ -144,35 +136,34 @@ TEST_F(VtlFileTest, LayoutOfTheWrittenFile) {
 }
 
 TEST_F(VtlFileTest, RoundTripUnderBothSeparators) {
-    NumericLocale comma("de_DE.UTF-8");
-    ASSERT_TRUE(comma.ok) << "a decimal-comma locale (package locales-all) is needed";
+    LocaleScope comma(test::CommaLocales());
+    ASSERT_TRUE(comma.ok()) << "a decimal-comma locale (package locales-all) is needed";
     ASSERT_EQ(LocaleDecimalSeparator(), ',');
     FillState(ps);
     const std::string path = TempPath("comma.vtl");
     std::string error;
-    ASSERT_TRUE(WriteVtlFile(ps, path, error)) << error;
+    ASSERT_TRUE(WriteVtlFile(ps, path, &error)) << error;
     const std::string text = ReadAll(path);
     EXPECT_NE(text.find("0,125\r\n"), std::string::npos);
     EXPECT_EQ(text.find("0.125"), std::string::npos);
 
     {
-        NumericLocale point("C");
+        LocaleScope point({"C"});
         ParameterSet loaded;
         CollectingReporter rep;
-        const VtlReadResult r = LoadParameterFile(loaded, path, rep);
+        const ParameterFileResult r = LoadParameterFile(loaded, path, rep);
         EXPECT_TRUE(r.ok());
         EXPECT_TRUE(rep.messages.empty());
         ExpectSameState(ps, loaded);
 
         // And back: written with a point, read under the comma locale.
-        ASSERT_TRUE(WriteVtlFile(loaded, path, error));
+        ASSERT_TRUE(WriteVtlFile(loaded, path, &error));
         EXPECT_NE(ReadAll(path).find("0.125\r\n"), std::string::npos);
     }
     ParameterSet again;
-    const VtlReadResult r2 = LoadParameterFile(again, path, reporter);
+    const ParameterFileResult r2 = LoadParameterFile(again, path, reporter);
     EXPECT_TRUE(r2.ok());
     ExpectSameState(ps, again);
-    std::remove(path.c_str());
 }
 
 TEST_F(VtlFileTest, TenLineFile) {
@@ -186,9 +177,8 @@ TEST_F(VtlFileTest, TenLineFile) {
     loaded.BB = 14;
     loaded.varBent = flagOn;
     CollectingReporter rep;
-    const VtlReadResult r = ReadVtlText(loaded, ten, "ten.vtl", rep);
+    const ParameterFileResult r = Read(loaded, ten, "ten.vtl", rep);
     EXPECT_TRUE(r.ok());
-    EXPECT_EQ(r.missingMessages, 124);
     ASSERT_EQ(rep.messages.size(), 124u);
     EXPECT_EQ(rep.messages[0], "Missing variable in parameter file: ten.vtl using defaults");
     // Formula, view and tints restored.
@@ -216,9 +206,9 @@ TEST_F(VtlFileTest, EmptyLineResumesOnTheNextLine) {
     ParameterSet loaded;
     loaded.vtlFactor2 = 0.5;
     CollectingReporter rep;
-    const VtlReadResult r = ReadVtlText(loaded, Join(lines, 150), "x.vtl", rep);
+    const ParameterFileResult r = Read(loaded, Join(lines, 150), "x.vtl", rep);
     EXPECT_TRUE(r.ok());
-    EXPECT_EQ(r.missingMessages, 1);
+    EXPECT_EQ(rep.messages.size(), 1u);
     EXPECT_EQ(loaded.vtlFactor2, 0.5);
     EXPECT_EQ(loaded.randomFactor, 4.2);
     EXPECT_EQ(loaded.varInversion, flagOn);
@@ -236,9 +226,10 @@ TEST_F(VtlFileTest, FlagsAndBadNumbers) {
     loaded.colorMix = flagOn;
     loaded.squareRoot = flagOn;
     CollectingReporter rep;
-    const VtlReadResult r = ReadVtlText(loaded, Join(lines, 150), "bad.vtl", rep);
-    EXPECT_EQ(r.status, VtlReadResult::Status::BadNumber);
-    EXPECT_EQ(r.badLine, 17);
+    const ParameterFileResult r = Read(loaded, Join(lines, 150), "bad.vtl", rep);
+    EXPECT_TRUE(r.opened);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.errorLine, 17);
     ASSERT_EQ(rep.messages.size(), 1u);
     EXPECT_EQ(rep.messages[0], "Error reading parameter file");
     EXPECT_EQ(loaded.squareRoot, 0);       // read before the error
@@ -249,7 +240,7 @@ TEST_F(VtlFileTest, FlagsAndBadNumbers) {
 
     lines[16] = Lines(VtlFileText(ps, '.'))[16];
     ParameterSet second;
-    ReadVtlText(second, Join(lines, 150), "flags.vtl", rep);
+    Read(second, Join(lines, 150), "flags.vtl", rep);
     EXPECT_EQ(second.colorMix, 0);
 }
 
@@ -262,27 +253,18 @@ TEST_F(VtlFileTest, LineEndsAndUnopenableFile) {
     }
     ParameterSet loaded;
     CollectingReporter rep;
-    EXPECT_TRUE(ReadVtlText(loaded, lf, "lf.vtl", rep).ok());
+    EXPECT_TRUE(Read(loaded, lf, "lf.vtl", rep).ok());
     EXPECT_TRUE(rep.messages.empty());
     ExpectSameState(ps, loaded);
 
     ParameterSet untouched;
     untouched.formulaIndex = 9;
-    const VtlReadResult r = LoadParameterFile(untouched, TempPath("does-not-exist.vtl"), rep);
-    EXPECT_EQ(r.status, VtlReadResult::Status::CannotOpen);
+    const ParameterFileResult r = LoadParameterFile(untouched, TempPath("does-not-exist.vtl"), rep);
+    EXPECT_FALSE(r.opened);
+    EXPECT_EQ(rep.messages.back(), "Cannot open parameter file: " + TempPath("does-not-exist.vtl"));
     EXPECT_EQ(untouched.formulaIndex, 9);
     EXPECT_EQ(untouched.cRe, 5.0);
 }
 
-TEST(VtlNames, SaveCommandNames) {
-    EXPECT_EQ(PictureExtension("spiral.jpg"), ".JPG");
-    EXPECT_EQ(PictureExtension("a.jpeg"), ".JPE");
-    EXPECT_EQ(PictureExtension("dir.x/Pic.Bmp"), ".BMP");
-    EXPECT_EQ(PictureExtension("dir.x/noext"), "");
-    EXPECT_EQ(VtlNameForPicture("spiral.jpg"), "spiral.vtl");
-    EXPECT_EQ(VtlNameForPicture("a.jpeg"), "a.jvtl");
-    EXPECT_EQ(VtlNameForPicture("/tmp/pics/x.bmp"), "/tmp/pics/x.vtl");
-}
-
 }  // namespace
-}  // namespace zarvo::vantrel::testing
+}  // namespace zarvo
