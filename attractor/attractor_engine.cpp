@@ -7,7 +7,7 @@
 #include "fp_fault.h"
 #include "attractor_state.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 AttractorEngine::AttractorEngine(ParameterSet& p, Reporter& r) : ps(p), reporter(r) {
     random.seed(UniformRandom::clockSeed());
@@ -28,7 +28,7 @@ void AttractorEngine::CloseView() {
 
 AttractorDialogValues AttractorEngine::InitVantrel() {
     SetAttractorDefaults(ps);
-    vantrel::ResetCoordinates(ps);
+    attractor::ResetCoordinates(ps);
     CreateTList();
     return Parameters1Update(ps);
 }
@@ -91,7 +91,7 @@ std::string AttractorEngine::StartRun() {
     const int w = std::max(ps.vtlWidth, 0), h = std::max(ps.vtlHeight, 0);
     if (vtlBitmap.width != w || vtlBitmap.height != h || gridWidth != w || gridHeight != h) CreateTList();
 
-    vantrel::AdjustCoords(ps);
+    attractor::AdjustCoords(ps);
     ps.plotXMin = ps.vtlXMin;
     ps.plotYMin = ps.vtlYMin;
     ps.plotXMax = ps.vtlXMax;
@@ -169,4 +169,4 @@ std::string AttractorEngine::ProgressCaption() {
     return text;
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -30,7 +30,7 @@
 #include "rgb_image.h"
 #include "uniform_random.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 struct RunResult {
     int64_t steps = 0;     // map steps done by this call
@@ -148,4 +148,4 @@ private:
     void AttractorPixelStep();
 };
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -1,6 +1,6 @@
 #include "attractor_state.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 void ResetCoordinates(ParameterSet& ps) {
     ps.vtlZoom = 0.05;
@@ -38,4 +38,4 @@ void SetAttractorDefaults(ParameterSet& ps) {
     ps.varHorseshoe = ps.varPolar = ps.varBent = ps.varInversion = 0;
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -6,7 +6,7 @@
 
 #include "parameter_set.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 // Magnification 0.05 for the view and the pending zoom; view edges and the
 // pending rectangle -1..1 on both axes; centres at the midpoints (0).
@@ -25,4 +25,4 @@ void AdjustCoords(ParameterSet& ps);
 // (5.0, 5.0), the three effects off, variation None on and the rest off.
 void SetAttractorDefaults(ParameterSet& ps);
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -5,7 +5,7 @@
 
 #include "number_format.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 namespace {
 
@@ -100,4 +100,4 @@ void ApplyParameters(ParameterSet& ps, AttractorDialogValues& v) {
     ps.varInversion = Flag(v.inversion);
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

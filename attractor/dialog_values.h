@@ -9,7 +9,7 @@
 
 #include "parameter_set.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 // Track-bar ranges (positions are integers; a track bar keeps its position
 // within its range).
@@ -57,4 +57,4 @@ AttractorDialogValues Parameters1Update(ParameterSet& ps);
 // of `values` are set to the new values.
 void ApplyParameters(ParameterSet& ps, AttractorDialogValues& values);
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

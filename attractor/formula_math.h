@@ -12,7 +12,7 @@
 
 #include "map_state.h"
 
-namespace zarvo::vantrel::fm {
+namespace zarvo::attractor::fm {
 
 using LD = long double;
 
@@ -84,4 +84,4 @@ inline void ShiftFamily(MapState& s, F f) {
     s.y = D(-x);
 }
 
-}  // namespace zarvo::vantrel::fm
+}  // namespace zarvo::attractor::fm

@@ -4,7 +4,7 @@
 
 #include "formulas.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 const std::array<AttractorFormula, formulaCountVantrel>& AttractorFormulas() {
     // clang-format off
@@ -115,4 +115,4 @@ const std::array<EffectItem, 3>& EffectItems() {
     return items;
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

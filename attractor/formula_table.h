@@ -10,7 +10,7 @@
 #include "map_state.h"
 #include "parameter_set.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 enum class FormulaFamily { None, W, Xn, Shift, RotatedW, Ifs, Other };
 
@@ -49,4 +49,4 @@ struct EffectItem {
 const char* EffectsMenuTitle();
 const std::array<EffectItem, 3>& EffectItems();
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

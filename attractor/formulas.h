@@ -6,7 +6,7 @@
 
 #include "map_state.h"
 
-namespace zarvo::vantrel::formulas {
+namespace zarvo::attractor::formulas {
 
 // W family and rotated W family.
 void F01(MapState&, const MapInputs&);
@@ -81,4 +81,4 @@ void F71(MapState&, const MapInputs&);
 // Formulas 0, 56..59, 73..75 and any other number: the point stays.
 void Unchanged(MapState&, const MapInputs&);
 
-}  // namespace zarvo::vantrel::formulas
+}  // namespace zarvo::attractor::formulas

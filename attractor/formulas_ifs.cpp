@@ -4,7 +4,7 @@
 #include "formula_math.h"
 #include "formulas.h"
 
-namespace zarvo::vantrel::formulas {
+namespace zarvo::attractor::formulas {
 
 using namespace fm;
 
@@ -46,4 +46,4 @@ void F71(MapState& s, const MapInputs& in) {
     s.y = D(Sin(x) + LD(a[2]) * x + LD(a[2]) * y + a[6] - Sin(y));
 }
 
-}  // namespace zarvo::vantrel::formulas
+}  // namespace zarvo::attractor::formulas

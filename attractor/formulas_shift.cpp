@@ -5,7 +5,7 @@
 #include "formula_math.h"
 #include "formulas.h"
 
-namespace zarvo::vantrel::formulas {
+namespace zarvo::attractor::formulas {
 
 using namespace fm;
 
@@ -88,4 +88,4 @@ void F40(MapState& s, const MapInputs&) {
     ShiftFamily(s, [](LD x, LD y) { return -x / 1.01L + y + 100 * Sin(LD(constPI) + x) / Abs(Sq(x) + Sq(y)); });
 }
 
-}  // namespace zarvo::vantrel::formulas
+}  // namespace zarvo::attractor::formulas

@@ -5,7 +5,7 @@
 #include "formula_math.h"
 #include "formulas.h"
 
-namespace zarvo::vantrel::formulas {
+namespace zarvo::attractor::formulas {
 
 using namespace fm;
 
@@ -124,4 +124,4 @@ void F68(MapState& s, const MapInputs& in) {
 
 void Unchanged(MapState&, const MapInputs&) {}
 
-}  // namespace zarvo::vantrel::formulas
+}  // namespace zarvo::attractor::formulas

@@ -4,7 +4,7 @@
 #include "formula_math.h"
 #include "formulas.h"
 
-namespace zarvo::vantrel::formulas {
+namespace zarvo::attractor::formulas {
 
 using namespace fm;
 
@@ -157,4 +157,4 @@ void F55(MapState& s, const MapInputs& in) {
     XnFamily(s, in, P0{A}, [A](LD, LD y, LD xp) { return 2 * Sq(xp) * (y - A) / (Sq(xp) + 1) + A; });
 }
 
-}  // namespace zarvo::vantrel::formulas
+}  // namespace zarvo::attractor::formulas

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 // The two constants the formulas use: the doubles nearest to these
 // decimals, deliberately not full-precision pi.
@@ -34,4 +34,4 @@ struct MapInputs {
 // leaves the new point in x, y.
 using FormulaStep = void (*)(MapState&, const MapInputs&);
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -9,7 +9,7 @@
 #include "formula_table.h"
 #include "attractor_engine.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 using namespace fm;
 
@@ -90,4 +90,4 @@ void AttractorEngine::IterateOnce() {
     ps.stepCount = static_cast<int32_t>(static_cast<uint32_t>(ps.stepCount) + 1u);
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

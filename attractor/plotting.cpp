@@ -7,7 +7,7 @@
 #include "formula_math.h"
 #include "attractor_engine.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 using namespace fm;
 
@@ -154,4 +154,4 @@ Rgb AttractorEngine::LevelToColour(int32_t level) const {
     return {r, g, b};
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

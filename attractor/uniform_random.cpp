@@ -3,7 +3,7 @@
 #include <atomic>
 #include <chrono>
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 uint64_t UniformRandom::clockSeed() {
     static std::atomic<uint64_t> calls{0};
@@ -14,4 +14,4 @@ uint64_t UniformRandom::clockSeed() {
     return mix.next();
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -14,7 +14,7 @@
 
 #include <cstdint>
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 class UniformRandom {
 public:
@@ -40,4 +40,4 @@ private:
     uint64_t state_;
 };
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 namespace {
 using LD = long double;
@@ -56,4 +56,4 @@ void AttractorEngine::vtl_draw() {
     if (ps.iterationCount > 1) --ps.iterationCount;
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -9,7 +9,7 @@
 #include "fractal_view.h"
 #include "attractor_engine.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 class VtlDrawFormula : public PixelFormula {
 public:
@@ -21,4 +21,4 @@ private:
     AttractorEngine& engine_;
 };
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

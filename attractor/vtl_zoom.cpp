@@ -4,7 +4,7 @@
 
 #include "dialog_values.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 std::string MouseStatusText(const ParameterSet& ps, int px, int py) {
     if (ps.vtlWidth == 0 || ps.vtlHeight == 0) return std::string();
@@ -38,4 +38,4 @@ bool ZoomIntoRectangle(ParameterSet& ps) {
     return true;
 }
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

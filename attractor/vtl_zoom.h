@@ -7,7 +7,7 @@
 
 #include "parameter_set.h"
 
-namespace zarvo::vantrel {
+namespace zarvo::attractor {
 
 struct PixelRect {
     int left = 0, top = 0, width = 0, height = 0;
@@ -29,4 +29,4 @@ void SetPendingZoom(ParameterSet& ps, const PixelRect& rect);
 // picture and the counters and restarts the run.
 bool ZoomIntoRectangle(ParameterSet& ps);
 
-}  // namespace zarvo::vantrel
+}  // namespace zarvo::attractor

@@ -49,10 +49,10 @@ Tvtl_params1::Tvtl_params1(ParameterSet& ps, QWidget* parent)
     // Constants and start point.
     auto* values = new QGridLayout;
     values->setHorizontalSpacing(8);
-    constAA = addSpin(values, 0, "constAA", "A", vantrel::constAAStep);
-    constBB = addSpin(values, 1, "constBB", "B", vantrel::constBBStep);
-    parameterX = addSpin(values, 2, "parameterX", "X", vantrel::parameterXYStep);
-    parameterY = addSpin(values, 3, "parameterY", "Y", vantrel::parameterXYStep);
+    constAA = addSpin(values, 0, "constAA", "A", attractor::constAAStep);
+    constBB = addSpin(values, 1, "constBB", "B", attractor::constBBStep);
+    parameterX = addSpin(values, 2, "parameterX", "X", attractor::parameterXYStep);
+    parameterY = addSpin(values, 3, "parameterY", "Y", attractor::parameterXYStep);
     layout->addLayout(values);
 
     auto* filters = new QHBoxLayout;
@@ -75,12 +75,12 @@ Tvtl_params1::Tvtl_params1(ParameterSet& ps, QWidget* parent)
     auto* bars = new QGridLayout;
     bars->setHorizontalSpacing(8);
     bars->setVerticalSpacing(2);
-    Intensity = addBar(bars, 0, "Intensity", "Intensity", "Factor1", vantrel::intensityRange, Factor1);
-    RedBar1 = addBar(bars, 1, "RedBar1", "Red", "RedLabel1", vantrel::tintRange, RedLabel1);
-    GrnBar1 = addBar(bars, 2, "GrnBar1", "Green", "GrnLabel1", vantrel::tintRange, GrnLabel1);
-    BluBar1 = addBar(bars, 3, "BluBar1", "Blue", "BluLabel1", vantrel::tintRange, BluLabel1);
-    Factor2_bar = addBar(bars, 4, "Factor2_bar", "Scaling", "Factor2", vantrel::scalingRange, Factor2);
-    Randomizer = addBar(bars, 5, "Randomizer", "Random Factor", "RandomFactor", vantrel::randomizerRange,
+    Intensity = addBar(bars, 0, "Intensity", "Intensity", "Factor1", attractor::intensityRange, Factor1);
+    RedBar1 = addBar(bars, 1, "RedBar1", "Red", "RedLabel1", attractor::tintRange, RedLabel1);
+    GrnBar1 = addBar(bars, 2, "GrnBar1", "Green", "GrnLabel1", attractor::tintRange, GrnLabel1);
+    BluBar1 = addBar(bars, 3, "BluBar1", "Blue", "BluLabel1", attractor::tintRange, BluLabel1);
+    Factor2_bar = addBar(bars, 4, "Factor2_bar", "Scaling", "Factor2", attractor::scalingRange, Factor2);
+    Randomizer = addBar(bars, 5, "Randomizer", "Random Factor", "RandomFactor", attractor::randomizerRange,
                         RandomFactor);
     layout->addLayout(bars);
 
@@ -90,7 +90,7 @@ Tvtl_params1::Tvtl_params1(ParameterSet& ps, QWidget* parent)
 
     // The dialog starts with the state's values (not counted as an edit:
     // nothing runs yet).
-    showValues(vantrel::Parameters1Update(ps_));
+    showValues(attractor::Parameters1Update(ps_));
     ColorTimer.stop();
     waitCounter_ = 0;
     UpdateMenuItems();
@@ -121,7 +121,7 @@ QCheckBox* Tvtl_params1::addCheck(const char* name, const char* caption) {
 }
 
 QSlider* Tvtl_params1::addBar(QGridLayout* grid, int row, const char* name, const char* caption,
-                              const char* labelName, const vantrel::TrackRange& range, QLabel*& label) {
+                              const char* labelName, const attractor::TrackRange& range, QLabel*& label) {
     auto* bar = new QSlider(Qt::Horizontal, this);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setRange(range.min, range.max);

@@ -45,8 +45,8 @@ public:
     void Parameters1Update();
     void ApplyParameters();
     // What the controls show, and putting values into them.
-    vantrel::AttractorDialogValues dialogValues() const;
-    void showValues(const vantrel::AttractorDialogValues& values);
+    attractor::AttractorDialogValues dialogValues() const;
+    void showValues(const attractor::AttractorDialogValues& values);
     // Check marks of the effects and of the formula of formulaIndex.
     void UpdateMenuItems();
 
@@ -76,12 +76,12 @@ protected:
 
 private:
     // The six read-only texts beside the bars and fields.
-    void showTexts(const vantrel::AttractorDialogValues& values);
+    void showTexts(const attractor::AttractorDialogValues& values);
     void buildMenus(QMenuBar* bar);
     QToolBar* buildToolBar();
     QDoubleSpinBox* addSpin(QGridLayout* grid, int row, const char* name, const char* caption, double step);
     QSlider* addBar(QGridLayout* grid, int row, const char* name, const char* caption, const char* labelName,
-                    const vantrel::TrackRange& range, QLabel*& label);
+                    const attractor::TrackRange& range, QLabel*& label);
     QCheckBox* addCheck(const char* name, const char* caption);
 
     ParameterSet& ps_;

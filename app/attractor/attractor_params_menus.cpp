@@ -39,13 +39,13 @@ QIcon DieGlyph() {
 void Tvtl_params1::buildMenus(QMenuBar* bar) {
     std::array<QMenu*, 5> menus{};
     for (size_t m = 0; m < menus.size(); ++m) {
-        menus[m] = bar->addMenu(QString::fromLatin1(vantrel::FormulaMenuTitles()[m]));
+        menus[m] = bar->addMenu(QString::fromLatin1(attractor::FormulaMenuTitles()[m]));
         // Long captions: keep the menus scrollable on small screens.
         menus[m]->setStyleSheet(QStringLiteral("QMenu { menu-scrollable: 1; }"));
     }
     auto* group = new QActionGroup(this);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const vantrel::AttractorFormula& f : vantrel::AttractorFormulas()) {
+    for (const attractor::AttractorFormula& f : attractor::AttractorFormulas()) {
         if (f.menu < 0) continue;
         QAction* a = menus[static_cast<size_t>(f.menu)]->addAction(QString::fromLatin1(f.caption));
         a->setObjectName(QStringLiteral("Draw%1").arg(f.number, 2, 10, QLatin1Char('0')));
@@ -57,9 +57,9 @@ void Tvtl_params1::buildMenus(QMenuBar* bar) {
         formulaItems_[static_cast<size_t>(n)] = a;
     }
 
-    QMenu* effects = bar->addMenu(QString::fromLatin1(vantrel::EffectsMenuTitle()));
-    for (size_t k = 0; k < vantrel::EffectItems().size(); ++k) {
-        QAction* a = effects->addAction(QString::fromLatin1(vantrel::EffectItems()[k].caption));
+    QMenu* effects = bar->addMenu(QString::fromLatin1(attractor::EffectsMenuTitle()));
+    for (size_t k = 0; k < attractor::EffectItems().size(); ++k) {
+        QAction* a = effects->addAction(QString::fromLatin1(attractor::EffectItems()[k].caption));
         a->setCheckable(true);
         const int index = static_cast<int>(k);
         connect(a, &QAction::triggered, this, [this, index] { EffectClick(index); });
@@ -89,14 +89,14 @@ QToolBar* Tvtl_params1::buildToolBar() {
 }
 
 QAction* Tvtl_params1::formulaItem(int number) const {
-    if (number < 1 || number > vantrel::formulaCountVantrel) return nullptr;
+    if (number < 1 || number > attractor::formulaCountVantrel) return nullptr;
     return formulaItems_[static_cast<size_t>(number)];
 }
 
 void Tvtl_params1::UpdateMenuItems() {
     for (size_t k = 0; k < effectItems_.size(); ++k)
-        effectItems_[k]->setChecked(ps_.*(vantrel::EffectItems()[k].flag) != 0);
-    const int marked = vantrel::CheckedFormulaItem(ps_.formulaIndex);
+        effectItems_[k]->setChecked(ps_.*(attractor::EffectItems()[k].flag) != 0);
+    const int marked = attractor::CheckedFormulaItem(ps_.formulaIndex);
     for (QAction* a : formulaItems_)
         if (a) a->setChecked(false);
     if (QAction* a = formulaItem(marked)) a->setChecked(true);
@@ -119,7 +119,7 @@ void Tvtl_params1::DrawRandomClick() {
 
 void Tvtl_params1::ResetClick() {
     if (view_) view_->ResetCoordinates();
-    else vantrel::ResetCoordinates(ps_);
+    else attractor::ResetCoordinates(ps_);
     ApplyClick();
 }
 
@@ -137,7 +137,7 @@ void Tvtl_params1::DrawClick(int number) {
 }
 
 void Tvtl_params1::EffectClick(int index) {
-    int32_t& flag = ps_.*(vantrel::EffectItems()[static_cast<size_t>(index)].flag);
+    int32_t& flag = ps_.*(attractor::EffectItems()[static_cast<size_t>(index)].flag);
     flag = flag != 0 ? 0 : flagOn;
     UpdateMenuItems();
     // The run restarts from the start point, on the same picture.

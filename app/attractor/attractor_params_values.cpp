@@ -13,19 +13,19 @@ namespace zarvo {
 namespace {
 
 // The variation check boxes in the dialog's order, as fields of the values.
-constexpr bool vantrel::AttractorDialogValues::*kVariationFields[9] = {
-    &vantrel::AttractorDialogValues::none,      &vantrel::AttractorDialogValues::linear,
-    &vantrel::AttractorDialogValues::sinusoidal, &vantrel::AttractorDialogValues::swirl,
-    &vantrel::AttractorDialogValues::bent,      &vantrel::AttractorDialogValues::horseshoe,
-    &vantrel::AttractorDialogValues::spherical, &vantrel::AttractorDialogValues::polar,
-    &vantrel::AttractorDialogValues::inversion};
+constexpr bool attractor::AttractorDialogValues::*kVariationFields[9] = {
+    &attractor::AttractorDialogValues::none,      &attractor::AttractorDialogValues::linear,
+    &attractor::AttractorDialogValues::sinusoidal, &attractor::AttractorDialogValues::swirl,
+    &attractor::AttractorDialogValues::bent,      &attractor::AttractorDialogValues::horseshoe,
+    &attractor::AttractorDialogValues::spherical, &attractor::AttractorDialogValues::polar,
+    &attractor::AttractorDialogValues::inversion};
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-vantrel::AttractorDialogValues Tvtl_params1::dialogValues() const {
-    vantrel::AttractorDialogValues v;
+attractor::AttractorDialogValues Tvtl_params1::dialogValues() const {
+    attractor::AttractorDialogValues v;
     v.redBar1 = RedBar1->value();
     v.grnBar1 = GrnBar1->value();
     v.bluBar1 = BluBar1->value();
@@ -50,7 +50,7 @@ vantrel::AttractorDialogValues Tvtl_params1::dialogValues() const {
     return v;
 }
 
-void Tvtl_params1::showValues(const vantrel::AttractorDialogValues& v) {
+void Tvtl_params1::showValues(const attractor::AttractorDialogValues& v) {
     // Every value put into a control counts as a change (live update).
     RedBar1->setValue(v.redBar1);
     GrnBar1->setValue(v.grnBar1);
@@ -68,7 +68,7 @@ void Tvtl_params1::showValues(const vantrel::AttractorDialogValues& v) {
     for (size_t k = 0; k < variations_.size(); ++k) variations_[k]->setChecked(v.*kVariationFields[k]);
 }
 
-void Tvtl_params1::showTexts(const vantrel::AttractorDialogValues& v) {
+void Tvtl_params1::showTexts(const attractor::AttractorDialogValues& v) {
     RedLabel1->setText(Text(v.redLabel1));
     GrnLabel1->setText(Text(v.grnLabel1));
     BluLabel1->setText(Text(v.bluLabel1));
@@ -77,11 +77,11 @@ void Tvtl_params1::showTexts(const vantrel::AttractorDialogValues& v) {
     RandomFactor->setText(Text(v.randomFactor));
 }
 
-void Tvtl_params1::Parameters1Update() { showValues(vantrel::Parameters1Update(ps_)); }
+void Tvtl_params1::Parameters1Update() { showValues(attractor::Parameters1Update(ps_)); }
 
 void Tvtl_params1::ApplyParameters() {
-    vantrel::AttractorDialogValues v = dialogValues();
-    vantrel::ApplyParameters(ps_, v);
+    attractor::AttractorDialogValues v = dialogValues();
+    attractor::ApplyParameters(ps_, v);
     showTexts(v);
 }
 

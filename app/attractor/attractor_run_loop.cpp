@@ -4,7 +4,7 @@
 
 namespace zarvo {
 
-AttractorRunLoop::AttractorRunLoop(vantrel::AttractorEngine& engine, QObject* parent)
+AttractorRunLoop::AttractorRunLoop(attractor::AttractorEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine) {
     timer_.setObjectName(QStringLiteral("RunSlices"));
     timer_.setInterval(0);
@@ -42,7 +42,7 @@ void AttractorRunLoop::runSlice() {
     inSlice_ = true;
     if (beforeSlice) beforeSlice();
     ClearUpperVectorState();
-    const vantrel::RunResult r = engine_.RunFor(slice);
+    const attractor::RunResult r = engine_.RunFor(slice);
     stepsDone += r.steps;
     inSlice_ = false;
     if (!r.fault.empty()) finish(EndReason::Fault);

@@ -24,7 +24,7 @@ public:
         Fault,      // a floating-point fault ended the run
     };
 
-    AttractorRunLoop(vantrel::AttractorEngine& engine, QObject* parent = nullptr);
+    AttractorRunLoop(attractor::AttractorEngine& engine, QObject* parent = nullptr);
 
     // Starts a run (the engine's StartRun) and its slices. Returns the
     // fault that kept it from starting, or empty.
@@ -50,7 +50,7 @@ private:
     void runSlice();
     void finish(EndReason reason);
 
-    vantrel::AttractorEngine& engine_;
+    attractor::AttractorEngine& engine_;
     QTimer timer_;
     bool inSlice_ = false;
 };

@@ -81,7 +81,7 @@ void TVantrel::initialise(bool opening) {
     Timer1.stop();
     runLoop_.halt();
     if (busy_) runEnded(AttractorRunLoop::EndReason::Stopped);
-    const vantrel::AttractorDialogValues values = opening ? engine_.OpenView() : engine_.InitVantrel();
+    const attractor::AttractorDialogValues values = opening ? engine_.OpenView() : engine_.InitVantrel();
     ClearRectangleClick();
     sizeClientArea(ps_.vtlWidth, ps_.vtlHeight);
     showPicture();
@@ -89,7 +89,7 @@ void TVantrel::initialise(bool opening) {
 }
 
 void TVantrel::ResetCoordinates() {
-    vantrel::ResetCoordinates(ps_);
+    attractor::ResetCoordinates(ps_);
     // A rectangle spanned over the old view selects nothing in the new one.
     nav_.ClearRectangle();
     area_->update();

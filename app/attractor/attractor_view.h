@@ -43,7 +43,7 @@ public:
     Tvtl_params1* parametersDialog() const { return dialog_; }
     void setFileDialogs(std::unique_ptr<AttractorFileDialogs> dialogs) { fileDialogs_ = std::move(dialogs); }
 
-    vantrel::AttractorEngine& engine() { return engine_; }
+    attractor::AttractorEngine& engine() { return engine_; }
     AttractorRunLoop& runLoop() { return runLoop_; }
     // The per-pixel formula for fractal windows while the view is open.
     PixelFormula* pixelFormula() { return &pixel_; }
@@ -124,8 +124,8 @@ private:
 
     ParameterSet& ps_;
     ViewReporter reporter_;
-    vantrel::AttractorEngine engine_;
-    vantrel::VtlDrawFormula pixel_;
+    attractor::AttractorEngine engine_;
+    attractor::VtlDrawFormula pixel_;
     AttractorRunLoop runLoop_;
     QPointer<Tvtl_params1> dialog_;
     std::unique_ptr<AttractorFileDialogs> fileDialogs_;

@@ -22,7 +22,7 @@ void TVantrel::syncNavigation() {
 }
 
 void TVantrel::Image1MouseMove(PicturePoint p) {
-    const std::string text = vantrel::MouseStatusText(ps_, p.x, p.y);
+    const std::string text = attractor::MouseStatusText(ps_, p.x, p.y);
     if (!text.empty()) emit statusText(QString::fromStdString(text));
     syncNavigation();
     const bool drawing = nav_.buttonDown != 0;
@@ -54,12 +54,12 @@ void TVantrel::Image1MouseUp(PicturePoint p, int shift) {
         p = nav_.cornerA;
     nav_.MouseUp(*navPs_, p, shift);
     if (nav_.rectangleExists) {
-        vantrel::PixelRect rect;
+        attractor::PixelRect rect;
         rect.left = nav_.selectionLeft;
         rect.top = nav_.selectionTop;
         rect.width = nav_.selectionWidth;
         rect.height = nav_.selectionHeight;
-        vantrel::SetPendingZoom(ps_, rect);
+        attractor::SetPendingZoom(ps_, rect);
     }
     // The picture is drawn again from the off-screen picture, with the
     // reshaped rectangle over it.
@@ -70,7 +70,7 @@ void TVantrel::ZoomClick() {
     if (ps_.vtlWidth == 0) return;
     // A rectangle without extent selects no magnification: ignored rather
     // than dividing by zero when the next run fits the view to the picture.
-    if (!vantrel::ZoomIntoRectangle(ps_)) return;
+    if (!attractor::ZoomIntoRectangle(ps_)) return;
     Timer2.stop();
     // The run in hand keeps stopFlag off and is replaced 500 ms from now;
     // meanwhile it must not plot the old view into the cleared picture.

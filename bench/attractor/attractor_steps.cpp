@@ -9,7 +9,7 @@
 namespace {
 
 using namespace zarvo;
-using namespace zarvo::vantrel;
+using namespace zarvo::attractor;
 
 void AllVariations(ParameterSet& ps, bool all) {
     ps.varNone = flagOn;

@@ -15,7 +15,7 @@ bool AllBlack(const RgbImage& img) {
     return std::all_of(img.pixels.begin(), img.pixels.end(), [](uint8_t v) { return v == 0; });
 }
 
-bool AllCounters(const vantrel::AttractorEngine& e, int32_t value) {
+bool AllCounters(const attractor::AttractorEngine& e, int32_t value) {
     return std::all_of(e.hitCounts.begin(), e.hitCounts.end(), [value](int32_t c) { return c == value; });
 }
 

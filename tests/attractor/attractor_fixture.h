@@ -7,7 +7,7 @@
 #include "reporter.h"
 #include "attractor_engine.h"
 
-namespace zarvo::vantrel::testing {
+namespace zarvo::attractor::testing {
 
 class AttractorTest : public ::testing::Test {
 protected:
@@ -29,4 +29,4 @@ protected:
     AttractorEngine engine{ps, reporter};
 };
 
-}  // namespace zarvo::vantrel::testing
+}  // namespace zarvo::attractor::testing

@@ -5,7 +5,7 @@
 #include "attractor_state.h"
 #include "vtl_zoom.h"
 
-namespace zarvo::vantrel::testing {
+namespace zarvo::attractor::testing {
 namespace {
 
 using DialogTest = AttractorTest;
@@ -85,8 +85,8 @@ TEST_F(DialogTest, InitialDialog) {
 
 TEST(ZoomTest, PendingZoomAndApply) {
     ParameterSet ps;
-    vantrel::ResetCoordinates(ps);
-    vantrel::AdjustCoords(ps);  // -50..50 by -33.33..33.33 at 180 x 120
+    attractor::ResetCoordinates(ps);
+    attractor::AdjustCoords(ps);  // -50..50 by -33.33..33.33 at 180 x 120
     SetPendingZoom(ps, PixelRect{45, 30, 90, 60});
     EXPECT_DOUBLE_EQ(ps.vtlSelXMin, -25.0);
     EXPECT_DOUBLE_EQ(ps.vtlSelXMax, 25.0);
@@ -98,14 +98,14 @@ TEST(ZoomTest, PendingZoomAndApply) {
     ASSERT_TRUE(ZoomIntoRectangle(ps));
     EXPECT_DOUBLE_EQ(ps.vtlXCentre, 0.0);
     EXPECT_EQ(ps.vtlZoom, ps.vtlSelZoom);
-    vantrel::AdjustCoords(ps);
+    attractor::AdjustCoords(ps);
     EXPECT_NEAR(ps.vtlXMax - ps.vtlXMin, 2 * (2 / ps.vtlZoom) * (1 + 1.5) / 2, 1e-9);
 }
 
 TEST(ZoomTest, RectangleWithoutExtentIsIgnored) {
     ParameterSet ps;
-    vantrel::ResetCoordinates(ps);
-    vantrel::AdjustCoords(ps);
+    attractor::ResetCoordinates(ps);
+    attractor::AdjustCoords(ps);
     SetPendingZoom(ps, PixelRect{60, 40, 0, 0});
     EXPECT_EQ(ps.vtlSelZoom, 0.0);
     const double xMin = ps.vtlXMin;
@@ -116,12 +116,12 @@ TEST(ZoomTest, RectangleWithoutExtentIsIgnored) {
 
 TEST(ZoomTest, MouseStatusText) {
     ParameterSet ps;
-    vantrel::ResetCoordinates(ps);
-    vantrel::AdjustCoords(ps);
+    attractor::ResetCoordinates(ps);
+    attractor::AdjustCoords(ps);
     EXPECT_EQ(MouseStatusText(ps, 90, 60), "Magnification = 0.05,      cx=0.00,      cy=0.00");
     ps.vtlWidth = 0;
     EXPECT_EQ(MouseStatusText(ps, 90, 60), "");
 }
 
 }  // namespace
-}  // namespace zarvo::vantrel::testing
+}  // namespace zarvo::attractor::testing

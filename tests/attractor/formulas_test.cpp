@@ -5,7 +5,7 @@
 #include "attractor_fixture.h"
 #include "formula_table.h"
 
-namespace zarvo::vantrel::testing {
+namespace zarvo::attractor::testing {
 namespace {
 
 MapState At(double x, double y, double W = 0.0) {
@@ -136,4 +136,4 @@ TEST(FormulaTable, CheckMark) {
 }
 
 }  // namespace
-}  // namespace zarvo::vantrel::testing
+}  // namespace zarvo::attractor::testing

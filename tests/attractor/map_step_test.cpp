@@ -4,7 +4,7 @@
 
 #include "attractor_fixture.h"
 
-namespace zarvo::vantrel::testing {
+namespace zarvo::attractor::testing {
 namespace {
 
 using MapStepTest = AttractorTest;
@@ -175,4 +175,4 @@ TEST(UniformRandomTest, RangeAndRepeatability) {
 }
 
 }  // namespace
-}  // namespace zarvo::vantrel::testing
+}  // namespace zarvo::attractor::testing

@@ -4,7 +4,7 @@
 
 #include "attractor_fixture.h"
 
-namespace zarvo::vantrel::testing {
+namespace zarvo::attractor::testing {
 namespace {
 
 using PlottingTest = AttractorTest;
@@ -190,4 +190,4 @@ TEST_F(PlottingTest, PictureResize) {
 }
 
 }  // namespace
-}  // namespace zarvo::vantrel::testing
+}  // namespace zarvo::attractor::testing

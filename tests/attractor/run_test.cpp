@@ -3,7 +3,7 @@
 #include "attractor_fixture.h"
 #include "attractor_state.h"
 
-namespace zarvo::vantrel::testing {
+namespace zarvo::attractor::testing {
 namespace {
 
 using RunTest = AttractorTest;
@@ -24,7 +24,7 @@ TEST_F(RunTest, OpenViewDefaults) {
 }
 
 TEST_F(RunTest, DefaultViewSpan) {
-    vantrel::AdjustCoords(ps);
+    attractor::AdjustCoords(ps);
     EXPECT_DOUBLE_EQ(ps.vtlXMin, -50.0);
     EXPECT_DOUBLE_EQ(ps.vtlXMax, 50.0);
     EXPECT_NEAR(ps.vtlYMin, -33.3333333333, 1e-9);
@@ -153,4 +153,4 @@ TEST_F(RunTest, ProgressCaption) {
 }
 
 }  // namespace
-}  // namespace zarvo::vantrel::testing
+}  // namespace zarvo::attractor::testing

@@ -8,7 +8,7 @@
 #include "fractal_view.h"
 #include "vtl_draw.h"
 
-namespace zarvo::vantrel::testing {
+namespace zarvo::attractor::testing {
 namespace {
 
 // Wraps the attractor's pixel formula and records what each call saw and
@@ -143,4 +143,4 @@ TEST_F(VtlDrawTest, FaultEndsTheScan) {
 }
 
 }  // namespace
-}  // namespace zarvo::vantrel::testing
+}  // namespace zarvo::attractor::testing

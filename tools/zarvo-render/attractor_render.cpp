@@ -20,13 +20,13 @@ namespace zarvo {
 namespace {
 
 // Runs the steps in slices, showing progress on a terminal.
-vantrel::RunResult RunWithProgress(vantrel::AttractorEngine& engine, int64_t steps, bool showProgress) {
-    vantrel::RunResult total;
+attractor::RunResult RunWithProgress(attractor::AttractorEngine& engine, int64_t steps, bool showProgress) {
+    attractor::RunResult total;
     total.fault = engine.StartRun();
     if (!total.fault.empty()) return total;
     const int64_t slice = 1 << 20;
     while (total.steps < steps) {
-        const vantrel::RunResult part = engine.RunSteps(std::min(slice, steps - total.steps));
+        const attractor::RunResult part = engine.RunSteps(std::min(slice, steps - total.steps));
         total.steps += part.steps;
         total.fault = part.fault;
         total.running = part.running;
@@ -48,7 +48,7 @@ int RunAttractorRender(const RenderOptions& o) {
 
     ParameterSet ps;
     CollectingReporter messages;
-    vantrel::AttractorEngine engine(ps, messages);
+    attractor::AttractorEngine engine(ps, messages);
     engine.OpenView();
 
     // "Load from parameter file".
@@ -60,7 +60,7 @@ int RunAttractorRender(const RenderOptions& o) {
         return Fail(exitParameterFile,
                     "Error reading parameter file " + o.paramFile + ", line " + std::to_string(loaded.errorLine));
     }
-    vantrel::Parameters1Update(ps);
+    attractor::Parameters1Update(ps);
     ps.drawRandom = 0;
 
     if (!engine.SetPictureSize(o.width, o.height)) {
@@ -72,7 +72,7 @@ int RunAttractorRender(const RenderOptions& o) {
         engine.random.seed(o.seed);
     }
 
-    const vantrel::RunResult run = RunWithProgress(engine, o.steps, isatty(STDERR_FILENO) != 0 && o.steps > 0);
+    const attractor::RunResult run = RunWithProgress(engine, o.steps, isatty(STDERR_FILENO) != 0 && o.steps > 0);
 
     int status = exitWritten;
     std::string error;

@@ -9,8 +9,8 @@ namespace zarvo {
 struct AttractorSide::Parts {
     explicit Parts(ParameterSet& ps) : engine(ps, quiet), pixel(engine) {}
     SilentReporter quiet;
-    vantrel::AttractorEngine engine;
-    vantrel::VtlDrawFormula pixel;
+    attractor::AttractorEngine engine;
+    attractor::VtlDrawFormula pixel;
 };
 
 AttractorSide::AttractorSide(FractalView& view) : view_(view), parts_(std::make_unique<Parts>(view.ps)) {
@@ -19,7 +19,7 @@ AttractorSide::AttractorSide(FractalView& view) : view_(view), parts_(std::make_
 
 void AttractorSide::OpenView() { parts_->engine.OpenView(); }
 
-void AttractorSide::ParametersLoaded() { vantrel::Parameters1Update(view_.ps); }
+void AttractorSide::ParametersLoaded() { attractor::Parameters1Update(view_.ps); }
 
 AttractorSide::~AttractorSide() {
     if (view_.vantrelPixel && parts_) view_.vantrelPixel = nullptr;
