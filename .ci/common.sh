@@ -20,3 +20,15 @@ zarvo_build() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build --parallel "$(nproc)"
 }
+
+# The test programs alone (no benchmarks, no desktop program), built with
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan. -O1 with
+# line tables only compiles in half the time of -O2 -g; the sanitizers'
+# reports still give file and line.
+zarvo_build_sanitized() {
+    local flags="-O1 -g1 -DNDEBUG"
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_C_FLAGS_RELWITHDEBINFO="$flags" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$flags" \
+        -DZARVO_SANITIZE=address,undefined -DZARVO_BUILD_BENCH=OFF >/dev/null
+    cmake --build build-asan --parallel "$(nproc)" --target zarvo_tests
+}
