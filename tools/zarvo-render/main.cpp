@@ -6,11 +6,13 @@
 #include "attractor_render.h"
 #include "escape_render.h"
 #include "render_options.h"
+#include "safe_file.h"
 
 int main(int argc, char** argv) {
     // Parameter files written here use the user's decimal separator, as the
     // desktop program's do.
     std::setlocale(LC_ALL, "");
+    zarvo::ReportFileSizeLimitAsWriteError();
 
     zarvo::RenderOptions options;
     std::string error;
