@@ -6,6 +6,7 @@
 #include "attractor_render.h"
 #include "escape_render.h"
 #include "render_options.h"
+#include "render_output.h"
 #include "safe_file.h"
 
 int main(int argc, char** argv) {
@@ -24,5 +25,6 @@ int main(int argc, char** argv) {
         std::fputs(zarvo::RenderUsage(), stdout);
         return zarvo::exitWritten;
     }
+    if (!zarvo::OutputsAreDistinct(options, &error)) return zarvo::Fail(zarvo::exitUsageOrFile, error);
     return options.attractor ? zarvo::RunAttractorRender(options) : zarvo::RunEscapeRender(options);
 }
