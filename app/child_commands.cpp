@@ -15,8 +15,7 @@
 
 namespace zarvo {
 
-void TMDIChild::startParam() {
-    const QString path = windowTitle();
+void TMDIChild::startParam(const QString& path) {
     setPictureSize(defaultWidth, defaultHeight);
     ps_.drawRandom = 0;
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());

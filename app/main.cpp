@@ -5,12 +5,14 @@
 #include <clocale>
 
 #include "main_form.h"
+#include "safe_file.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zarvo"));
     // Parameter files write numbers with the user's decimal separator.
     std::setlocale(LC_NUMERIC, "");
+    zarvo::ReportFileSizeLimitAsWriteError();
     zarvo::TMainForm mainForm;
     mainForm.CreateForms();
     mainForm.show();

@@ -28,7 +28,7 @@ QList<TMDIChild*> TMainForm::children() const {
     return list;
 }
 
-TMDIChild* TMainForm::createChild(const QString& mode, const QString& caption) {
+TMDIChild* TMainForm::createChild(const QString& mode, const QString& caption, const QString& path) {
     applicationTitle = mode;
     auto* child = new TMDIChild(*this, caption);
     QMdiSubWindow* sub = mdi_->addSubWindow(child);
@@ -38,7 +38,7 @@ TMDIChild* TMainForm::createChild(const QString& mode, const QString& caption) {
     connect(sub, &QObject::destroyed, this, [this] {
         if (!closing_) UpdateMenuItems();
     });
-    child->startFirstDraw(mode);
+    child->startFirstDraw(mode, path);
     return child;
 }
 
@@ -49,7 +49,7 @@ TMDIChild* TMainForm::FileNewItemClick() {
 TMDIChild* TMainForm::FileOpenItemClick() {
     const QString path = fileDialogs_->openPicture(this);
     if (path.isEmpty()) return nullptr;
-    return createChild(QStringLiteral("OPEN"), path);
+    return createChild(QStringLiteral("OPEN"), path, path);
 }
 
 void TMainForm::FileSaveItemClick() {
@@ -68,7 +68,7 @@ void TMainForm::LoadParameterFileClick() {
     if (path.isEmpty() || c != activeChild()) return;
     applicationTitle = QStringLiteral("PARAM");
     c->setWindowTitle(path);
-    c->startFirstDraw(applicationTitle);
+    c->startFirstDraw(applicationTitle, path);
 }
 
 void TMainForm::ResetClick() {

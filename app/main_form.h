@@ -100,7 +100,7 @@ private:
     void showMenusOf(TMDIChild* child);
     void fillWindowList();
     void closeVantrelView();
-    TMDIChild* createChild(const QString& mode, const QString& caption);
+    TMDIChild* createChild(const QString& mode, const QString& caption, const QString& path = QString());
 
     ParameterSet ps_;
     MessageBoxReporter reporter_;

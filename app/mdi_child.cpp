@@ -2,11 +2,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QMdiSubWindow>
 
 #include "file_names.h"
 #include "fp_guard.h"
 #include "main_form.h"
+#include "rgb_image.h"
 #include "vector_state.h"
 
 namespace zarvo {
@@ -76,8 +78,9 @@ TMDIChild::~TMDIChild() = default;
 
 QMdiSubWindow* TMDIChild::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
 
-void TMDIChild::startFirstDraw(const QString& mode) {
+void TMDIChild::startFirstDraw(const QString& mode, const QString& path) {
     startMode_ = mode;
+    startPath_ = path;
     Timer1.start();
 }
 
@@ -107,11 +110,18 @@ void TMDIChild::showWorkBitmap() {
 }
 
 void TMDIChild::FormPaint() {
+    if (scanning()) {
+        // The scan was told to stop; start once it has left this window.
+        Timer1.start();
+        return;
+    }
     const QString mode = startMode_;
+    const QString path = startPath_;
     startMode_.clear();
+    startPath_.clear();
     if (mode == QLatin1String("NEW")) startNew();
-    else if (mode == QLatin1String("OPEN")) startOpen();
-    else if (mode == QLatin1String("PARAM")) startParam();
+    else if (mode == QLatin1String("OPEN")) startOpen(path);
+    else if (mode == QLatin1String("PARAM")) startParam(path);
 }
 
 void TMDIChild::startNew() {
@@ -126,12 +136,30 @@ void TMDIChild::startNew() {
     UpdateMenuItems();
 }
 
-void TMDIChild::startOpen() {
-    const QString path = windowTitle();
+void TMDIChild::startOpen(const QString& path) {
+    // The size is read from the header first, so that a picture too large
+    // for the program is refused before it is decoded.
+    const auto tooLarge = [&path](QSize size) {
+        return "The picture " + path.toStdString() + " is " + std::to_string(size.width()) + " x " +
+               std::to_string(size.height()) + " pixels; a picture may have at most " +
+               std::to_string(largestPictureSide) + " pixels a side";
+    };
+    QImageReader reader(path);
+    const QSize header = reader.size();
     QImage picture;
-    if (!picture.load(path)) {
-        main_.reporter().message(("Cannot read the picture file " + path).toStdString());
+    std::string refused;
+    if (header.isValid() && !IsPictureSize(header.width(), header.height())) {
+        refused = tooLarge(header);
+    } else if (!reader.read(&picture)) {
+        refused = "Cannot read the picture file " + path.toStdString();
+    } else if (!IsPictureSize(picture.width(), picture.height())) {
+        refused = tooLarge(picture.size());
+    }
+    if (!refused.empty()) {
+        main_.reporter().message(refused);
         main_.applicationTitle = QString::fromLatin1(programTitle);
+        // The window was made for this picture; it has nothing to show.
+        if (QMdiSubWindow* sub = subWindow()) sub->deleteLater();
         return;
     }
     picture = picture.convertToFormat(QImage::Format_RGB888);

@@ -37,8 +37,11 @@ public:
     // the start mode ("NEW", "OPEN", "PARAM") the main frame announced when
     // it asked for the start. The mode is kept per window, so two windows
     // started in quick succession never take each other's mode. Also used by
-    // the main frame to load a parameter file into this window.
-    void startFirstDraw(const QString& mode);
+    // the main frame to load a parameter file into this window. `path` is the
+    // picture ("OPEN") or parameter file ("PARAM") to take; it is kept with
+    // the mode, never read back from the caption, which a scan's end resets.
+    // A start asked for during a scan waits until the scan has ended.
+    void startFirstDraw(const QString& mode, const QString& path = QString());
     // Timer1's work: runs the start mode (despite its name it paints nothing).
     void FormPaint();
     void Timer2Timer();
@@ -91,8 +94,8 @@ private:
     void prepareForScan();
     void scanEnded(const std::string& fault);
     void startNew();
-    void startOpen();
-    void startParam();
+    void startOpen(const QString& path);
+    void startParam(const QString& path);
     void setPictureSize(int width, int height);
     QString fileNamePart(const QString& caption) const;
 
@@ -104,6 +107,7 @@ private:
     QTimer Timer1;
     QTimer Timer2;
     QString startMode_;
+    QString startPath_;
     int scanDepth_ = 0;
     PicturePoint lastMove_{-1000000, -1000000};
 };

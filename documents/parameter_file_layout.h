@@ -114,8 +114,9 @@ struct ParameterFileResult {
 // How a format's reader takes its lines.
 struct LineRules {
     LineEnds ends = LineEnds::Cr;
-    // A longer value line does not convert (the rest is never held).
-    size_t valueLineLimit = std::string::npos;
+    // A longer value line does not convert (the rest is never held). No
+    // number needs more.
+    size_t valueLineLimit = 4096;
     // Shown each time a value line comes back empty; nothing when empty.
     std::string missingMessage;
     // The message for a file that cannot be opened (errno tells why); every
@@ -135,8 +136,9 @@ ParameterFileResult ReadParameterLines(const std::string& path, const std::vecto
 // given decimal separator.
 std::string LayoutText(const std::vector<ParameterLine>& layout, const ParameterSet& ps, char decimalSeparator);
 
-// Creates or replaces path with text. False with *error ("Cannot create
-// parameter file ..." or "Cannot write parameter file ...") when it fails.
+// Creates or replaces path with text, through a SafeFileWriter. False with
+// *error ("Cannot create parameter file ..." or "Cannot write parameter
+// file ...") when it fails; an existing file is then left as it was.
 bool WriteWholeFile(const std::string& path, const std::string& text, std::string* error);
 
 }  // namespace zarvo

@@ -17,9 +17,6 @@ namespace zarvo {
 namespace {
 
 const char* const kReadError = "Error reading parameter file";
-// No number needs more; a longer value line is not a number, and keeping
-// it whole would let a file without line ends fill the memory.
-constexpr size_t kValueLineLimit = 4096;
 
 // Converts lineText for a value line and assigns it; false when it does not
 // convert.
@@ -137,7 +134,6 @@ ParameterFileResult ReadParameterLines(const std::string& path, const std::vecto
 
 ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Reporter& reporter) {
     LineRules rules;
-    rules.valueLineLimit = kValueLineLimit;
     rules.cannotOpen = CannotOpenZrv;
     ParameterFileResult result = ReadParameterLines(path, ParameterFileLayout(), rules, ps, reporter);
     if (!result.opened) return result;

@@ -6,6 +6,7 @@
 #include "number_format.h"
 #include "parameter_file.h"
 #include "parameter_file_layout.h"
+#include "safe_file.h"
 
 namespace zarvo {
 
@@ -54,16 +55,14 @@ std::string LayoutText(const std::vector<ParameterLine>& layout, const Parameter
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text, std::string* error) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) {
+    SafeFileWriter out;
+    if (!out.open(path)) {
         if (error) *error = "Cannot create parameter file " + path + ": " + std::strerror(errno);
         return false;
     }
-    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) {
-        if (error) *error = "Cannot write parameter file " + path + ": " + std::strerror(written ? errno : writeErrno);
+    std::fwrite(text.data(), 1, text.size(), out.file());
+    if (!out.commit()) {
+        if (error) *error = "Cannot write parameter file " + path + ": " + std::strerror(errno);
         return false;
     }
     return true;

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include <jpeglib.h>
-#include <sys/stat.h>
+
+#include "safe_file.h"
 
 namespace zarvo {
 
@@ -27,20 +28,12 @@ void PutLe32(std::vector<uint8_t>& out, uint32_t v) {
     PutLe16(out, v >> 16);
 }
 
-// Removes a half-written picture, but never a device or anything else that
-// is not a plain file.
-void RemoveIfPlainFile(const std::string& path) {
-    struct stat st;
-    if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) std::remove(path.c_str());
-}
+std::string CannotCreate(const std::string& path) { return "Cannot create " + path + ": " + std::strerror(errno); }
 
-// Closes f; on any failure removes the file and describes it.
-bool Finish(std::FILE* f, bool written, const std::string& path, std::string* error) {
-    const int writeErrno = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (written && closed) return true;
-    SetError(error, "Cannot write " + path + ": " + std::strerror(written ? errno : writeErrno));
-    RemoveIfPlainFile(path);
+// Commits the picture; on failure the new file is gone and the old one stays.
+bool Finish(SafeFileWriter& out, const std::string& path, std::string* error) {
+    if (out.commit()) return true;
+    SetError(error, "Cannot write " + path + ": " + std::strerror(errno));
     return false;
 }
 
@@ -93,11 +86,12 @@ bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error
     PutLe32(header, 0);                                      // colours used
     PutLe32(header, 0);                                      // important colours
 
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) {
-        SetError(error, "Cannot create " + path + ": " + std::strerror(errno));
+    SafeFileWriter out;
+    if (!out.open(path)) {
+        SetError(error, CannotCreate(path));
         return false;
     }
+    std::FILE* f = out.file();
     bool ok = std::fwrite(header.data(), 1, header.size(), f) == header.size();
     std::vector<uint8_t> row(rowBytes, 0);
     for (int y = image.height - 1; ok && y >= 0; --y) {
@@ -109,7 +103,7 @@ bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error
         }
         ok = std::fwrite(row.data(), 1, row.size(), f) == row.size();
     }
-    return Finish(f, ok, path, error);
+    return Finish(out, path, error);
 }
 
 bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool progressive,
@@ -126,14 +120,15 @@ bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool
     if (q < 1) q = 1;
     if (q > 100) q = 100;
 
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) {
-        SetError(error, "Cannot create " + path + ": " + std::strerror(errno));
+    SafeFileWriter out;
+    if (!out.open(path)) {
+        SetError(error, CannotCreate(path));
         return false;
     }
+    std::FILE* f = out.file();
 
     // Nothing with a destructor is created between setjmp and a possible
-    // longjmp; the encoder state is plain C.
+    // longjmp (out lives before it); the encoder state is plain C.
     jpeg_compress_struct cinfo;
     JpegErrorManager err;
     cinfo.err = jpeg_std_error(&err.pub);
@@ -142,8 +137,7 @@ bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool
     err.message[0] = '\0';
     if (setjmp(err.jump)) {
         jpeg_destroy_compress(&cinfo);
-        std::fclose(f);
-        RemoveIfPlainFile(path);
+        out.discard();
         SetError(error, "Cannot write " + path + ": " + err.message);
         return false;
     }
@@ -163,8 +157,7 @@ bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
-    const bool written = !std::ferror(f);
-    return Finish(f, written, path, error);
+    return Finish(out, path, error);
 }
 
 bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality,

@@ -11,8 +11,9 @@ enum class PictureFormat { Bmp, Jpeg, Unknown };
 
 // 24 bits per pixel, rows stored bottom-up and padded to four bytes, with
 // the common 40-byte info header. False (and *error set) when the picture is
-// empty or the file cannot be created or written; a half-written file is
-// removed.
+// empty or the file cannot be created or written. Like every writer here it
+// writes through a SafeFileWriter: an existing file is replaced only by a
+// complete picture and is left untouched by a failed write.
 bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error);
 
 // Baseline or progressive JPEG. Only the low byte of quality is used, then

@@ -18,13 +18,17 @@ bool TextLineReader::open(const std::string& path) {
     close();
     file_ = std::fopen(path.c_str(), "rb");
     struct stat st;
-    if (file_ && fstat(fileno(file_), &st) == 0 && S_ISDIR(st.st_mode)) {
+    const bool known = file_ && fstat(fileno(file_), &st) == 0;
+    if (known && S_ISDIR(st.st_mode)) {
         close();
         errno = EISDIR;
     }
-    ended_ = false;
-    failed_ = false;
+    // A plain file that is too large fails at once, before its first line.
+    const bool tooLarge = known && S_ISREG(st.st_mode) && st.st_size > parameterFileByteLimit;
+    ended_ = tooLarge;
+    failed_ = tooLarge;
     linesRead_ = 0;
+    bytesRead_ = 0;
     return file_ != nullptr;
 }
 
@@ -36,6 +40,11 @@ void TextLineReader::close() {
 int TextLineReader::next() {
     if (ended_ || !file_) return EOF;
     const int c = std::getc(file_);
+    if (c != EOF && ++bytesRead_ > parameterFileByteLimit) {
+        failed_ = true;
+        ended_ = true;
+        return EOF;
+    }
     if (c == EOF || c == kCtrlZ) {
         if (c == EOF && std::ferror(file_)) failed_ = true;
         ended_ = true;
@@ -53,7 +62,10 @@ std::string TextLineReader::readLineCut(size_t maxChars) {
         if (c == EOF) break;
         if (c == kCr) {
             const int following = next();
-            if (following != kLf && following != EOF) std::ungetc(following, file_);
+            if (following != kLf && following != EOF) {
+                std::ungetc(following, file_);
+                --bytesRead_;
+            }
             break;
         }
         if (c == kLf && ends_ == LineEnds::CrOrLf) break;

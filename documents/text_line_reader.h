@@ -2,13 +2,18 @@
 // ends at CR, and one LF right after that CR belongs to the line end; an LF
 // on its own is ordinary text in a fractal parameter file and a line end in
 // an attractor parameter file; the character 26 (Ctrl-Z) ends the file.
-// Beyond the end every read gives an empty line.
+// Beyond the end every read gives an empty line. No parameter file comes
+// near parameterFileByteLimit bytes: a larger file, or a stream that goes
+// on past it (a device, a pipe), fails to read instead of filling the
+// memory or never ending.
 #pragma once
 
 #include <cstdio>
 #include <string>
 
 namespace zarvo {
+
+constexpr long long parameterFileByteLimit = 1 << 20;
 
 enum class LineEnds {
     Cr,       // CR or CR LF; a lone LF is text
@@ -35,7 +40,8 @@ public:
     // Lines taken so far (1 after the first read), counting reads past the end.
     int linesRead() const { return linesRead_; }
     bool atEnd() const { return ended_; }
-    // True when reading failed for a reason other than the end of the file.
+    // True when reading failed for a reason other than the end of the file
+    // (a read error, or more than parameterFileByteLimit bytes).
     bool failed() const { return failed_; }
 
 private:
@@ -47,6 +53,7 @@ private:
     bool failed_ = false;
     bool lastLineCut_ = false;
     int linesRead_ = 0;
+    long long bytesRead_ = 0;
 };
 
 }  // namespace zarvo

@@ -1,7 +1,10 @@
 // Drawing on the user-interface thread: a full scan, Stop, a second scan
 // started inside the first, closing a window that draws, and a fault.
 #include <QAction>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include "parameter_file.h"
 
 #include "app_fixture.h"
 
@@ -75,6 +78,28 @@ TEST_F(AppTest, ASecondScanStartedDuringAScanEndsTheFirst) {
     EXPECT_GT(plugin.calls(), 320 * 240);
     EXPECT_EQ(form->parameters().stopFlag, flagOn);
     EXPECT_EQ(child->view().scanRunning, 0);
+}
+
+TEST_F(AppTest, LoadingAParameterFileDuringAScanStopsItAndLoadsThatFile) {
+    UseCountingPlugin(1);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ParameterSet chosen;
+    chosen.formulaIndex = 0;  // draws fast
+    chosen.maxIterations = 77;
+    std::string error;
+    ASSERT_TRUE(WriteParameterFile(chosen, dir.filePath("chosen.zrv").toStdString(), &error)) << error;
+    form->parameters().pictureWidth = 640;
+    form->parameters().pictureHeight = 480;
+    answers->answer = dir.filePath("chosen.zrv");
+    QTimer::singleShot(40, form.get(), [this] { form->LoadParameterFileClick(); });
+    const ScanResult interrupted = child->UpdateFractal();
+    EXPECT_FALSE(interrupted.completed);
+    ASSERT_TRUE(WaitFor([this] { return child->windowTitle() == "chosen" && !child->scanning(); }))
+        << child->windowTitle().toStdString();
+    EXPECT_EQ(form->parameters().maxIterations, 77);
+    EXPECT_EQ(form->parameters().formulaIndex, 0);
+    EXPECT_EQ(form->parameters().pictureWidth, 180);
 }
 
 TEST_F(AppTest, ClosingADrawingWindowStopsAndMinimisesIt) {

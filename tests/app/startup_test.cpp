@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenuBar>
+#include <QPointer>
 
 #include "app_fixture.h"
 
@@ -86,12 +87,23 @@ TEST_F(AppTest, OpenShowsAPictureAtItsOwnSize) {
     EXPECT_EQ(viewer->pictureArea().picture().pixelColor(5, 5), QColor(10, 200, 30));
     EXPECT_EQ(form->parameters().pictureWidth, 64);
 
-    // A file that is no picture: a message, and the window stays.
-    form->reporter().messages.clear();
-    answers->answer = QDir::temp().filePath("zarvo_app_test_missing.bmp");
-    TMDIChild* broken = form->FileOpenItemClick();
-    ASSERT_TRUE(WaitFor([&] { return !form->reporter().messages.empty(); }));
-    EXPECT_TRUE(form->children().contains(broken));
+    // A file that is no picture, and a picture wider than the program
+    // draws: a message each, and the window made for it goes again.
+    QImage tooWide(largestPictureSide + 1, 1, QImage::Format_RGB888);
+    tooWide.fill(Qt::white);
+    const QString widePath = QDir::temp().filePath("zarvo_app_test_wide.bmp");
+    ASSERT_TRUE(tooWide.save(widePath));
+    for (const QString& bad : {QDir::temp().filePath("zarvo_app_test_missing.bmp"), widePath}) {
+        form->reporter().messages.clear();
+        answers->answer = bad;
+        QPointer<TMDIChild> broken = form->FileOpenItemClick();
+        ASSERT_TRUE(WaitFor([&] { return !form->reporter().messages.empty() && broken.isNull(); }))
+            << bad.toStdString();
+        EXPECT_NE(form->reporter().messages.back().find(bad.toStdString()), std::string::npos);
+        EXPECT_LE(form->parameters().pictureWidth, largestPictureSide);
+    }
+    EXPECT_NE(form->reporter().messages.back().find(std::to_string(largestPictureSide + 1)), std::string::npos);
+    QFile::remove(widePath);
     QFile::remove(path);
 }
 

@@ -1,6 +1,9 @@
 // zarvo-render run as a program: its exit statuses, its messages and the
 // files it writes.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -95,6 +98,27 @@ TEST_F(RenderTool, BadUsageAndFilesGiveStatus1NamingTheCause) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("absent.zvo"), std::string::npos);
     EXPECT_FALSE(FileExists(tmp.file("p.bmp")));
+}
+
+TEST_F(RenderTool, AnOutputNamingTheInputOrAnotherOutputIsRefusedBeforeWriting) {
+    const std::string p = paramFile(1);
+    const std::string before = test::ReadFile(p);
+    const std::string pic = tmp.file("pic.bmp");
+    // The same file under other names: through "..", a link, and relative.
+    ASSERT_EQ(symlink(p.c_str(), tmp.file("link.zrv").c_str()), 0);
+    const std::string viaDots = tmp.path() + "/sub/../p.zrv";
+    ASSERT_EQ(mkdir(tmp.file("sub").c_str(), 0755), 0);
+    for (const std::string& args :
+         {"-o " + p + " " + p, "--write-params " + viaDots + " " + p, "--planes " + tmp.file("link.zrv") + " " + p,
+          "-o " + pic + " --planes " + pic + " " + p, "-o " + pic + " --write-params " + tmp.path() + "/./pic.bmp " + p}) {
+        const ToolRun r = run(plugin() + " -s 8x4 " + args);
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_NE(r.err.find("zarvo-render:"), std::string::npos) << args;
+        EXPECT_EQ(test::ReadFile(p), before) << args;
+        EXPECT_FALSE(FileExists(pic)) << args;
+    }
+    // A device is written in place, not replaced.
+    EXPECT_EQ(run(plugin() + " -s 8x4 -o " + pic + " --write-params /dev/null " + p).status, 0);
 }
 
 TEST_F(RenderTool, HelpIsStatus0) {

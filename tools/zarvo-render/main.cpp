@@ -6,11 +6,14 @@
 #include "attractor_render.h"
 #include "escape_render.h"
 #include "render_options.h"
+#include "render_output.h"
+#include "safe_file.h"
 
 int main(int argc, char** argv) {
     // Parameter files written here use the user's decimal separator, as the
     // desktop program's do.
     std::setlocale(LC_ALL, "");
+    zarvo::ReportFileSizeLimitAsWriteError();
 
     zarvo::RenderOptions options;
     std::string error;
@@ -22,5 +25,6 @@ int main(int argc, char** argv) {
         std::fputs(zarvo::RenderUsage(), stdout);
         return zarvo::exitWritten;
     }
+    if (!zarvo::OutputsAreDistinct(options, &error)) return zarvo::Fail(zarvo::exitUsageOrFile, error);
     return options.attractor ? zarvo::RunAttractorRender(options) : zarvo::RunEscapeRender(options);
 }

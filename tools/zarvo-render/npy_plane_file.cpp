@@ -1,6 +1,5 @@
 #include "npy_plane_file.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -18,9 +17,7 @@ void PutDouble(uint8_t* out, double v) {
 
 }  // namespace
 
-NpyPlaneFile::~NpyPlaneFile() {
-    if (file_) std::fclose(file_);
-}
+NpyPlaneFile::~NpyPlaneFile() = default;
 
 std::string NpyPlaneFile::Header(int width, int height) {
     std::string dict = "{'descr': '<f8', 'fortran_order': False, 'shape': (2, " + std::to_string(height) + ", " +
@@ -40,22 +37,19 @@ bool NpyPlaneFile::open(const std::string& path, int width, int height, std::str
     path_ = path;
     width_ = width;
     height_ = height;
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_) {
+    if (!out_.open(path)) {
         *error = "cannot create planes file " + path + ": " + std::strerror(errno);
         return false;
     }
+    file_ = out_.file();
     const std::string header = Header(width, height);
     dataOffset_ = header.size();
     const uint64_t total = dataOffset_ + 2ull * static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 8ull;
     if (std::fwrite(header.data(), 1, header.size(), file_) != header.size() || std::fflush(file_) != 0 ||
         ftruncate(fileno(file_), static_cast<off_t>(total)) != 0) {
         *error = "cannot write planes file " + path + ": " + std::strerror(errno);
-        struct stat st;
-        const bool plainFile = fstat(fileno(file_), &st) == 0 && S_ISREG(st.st_mode);
-        std::fclose(file_);
+        out_.discard();
         file_ = nullptr;
-        if (plainFile) std::remove(path.c_str());
         return false;
     }
     rowA_.assign(static_cast<size_t>(width) * 8, 0);
@@ -95,12 +89,15 @@ bool NpyPlaneFile::flushRow() {
 
 bool NpyPlaneFile::finish(std::string* error) {
     if (!file_) return false;
-    flushRow();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file_) == 0;
+    const bool rowsWritten = flushRow();
+    const int rowErrno = errno;
     file_ = nullptr;
-    if (ok_ && closed) return true;
-    *error = "cannot write planes file " + path_ + ": " + std::strerror(ok_ ? errno : writeErrno);
+    if (rowsWritten && out_.commit()) return true;
+    if (!rowsWritten) {
+        out_.discard();
+        errno = rowErrno;
+    }
+    *error = "cannot write planes file " + path_ + ": " + std::strerror(errno);
     return false;
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "safe_file.h"
+
 namespace zarvo {
 
 class NpyPlaneFile {
@@ -19,7 +21,8 @@ public:
     NpyPlaneFile(const NpyPlaneFile&) = delete;
     NpyPlaneFile& operator=(const NpyPlaneFile&) = delete;
 
-    // Creates the file with its header and all values 0.
+    // Creates the file with its header and all values 0. It replaces a file
+    // of that name only when finish() succeeds.
     bool open(const std::string& path, int width, int height, std::string* error);
     bool isOpen() const { return file_ != nullptr; }
     void put(int column, int row, double a, double b);
@@ -32,7 +35,8 @@ public:
 private:
     bool flushRow();
 
-    std::FILE* file_ = nullptr;
+    SafeFileWriter out_;
+    std::FILE* file_ = nullptr;  // out_'s stream while open
     std::string path_;
     int width_ = 0;
     int height_ = 0;

@@ -1,6 +1,11 @@
 #include "render_options.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <utility>
 
 namespace zarvo {
 
@@ -228,6 +233,45 @@ const char* RenderUsage() {
            "\n"
            "Exit status: 0 picture written, 1 bad usage or file/plug-in problem,\n"
            "2 the parameter file does not convert, 3 a floating-point fault ended the scan.\n";
+}
+
+namespace {
+
+// The path made absolute, with the links of its existing part resolved.
+std::filesystem::path Normalised(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::weakly_canonical(std::filesystem::absolute(path, ec), ec);
+    return ec ? std::filesystem::path(path).lexically_normal() : p;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    const bool aExists = stat(a.c_str(), &sa) == 0;
+    const bool bExists = stat(b.c_str(), &sb) == 0;
+    if (aExists && bExists) return S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    return aExists == bExists && Normalised(a) == Normalised(b);
+}
+
+}  // namespace
+
+bool OutputsAreDistinct(const RenderOptions& o, std::string* error) {
+    const std::pair<const char*, const std::string*> outputs[] = {
+        {"-o", &o.output}, {"--planes", &o.planesFile}, {"--write-params", &o.writeParams}};
+    for (size_t i = 0; i < std::size(outputs); ++i) {
+        const std::string& path = *outputs[i].second;
+        if (path.empty()) continue;
+        if (SameFile(path, o.paramFile)) {
+            *error = std::string(outputs[i].first) + " " + path + " would overwrite the parameter file";
+            return false;
+        }
+        for (size_t j = 0; j < i; ++j) {
+            if (!outputs[j].second->empty() && SameFile(path, *outputs[j].second)) {
+                *error = std::string(outputs[i].first) + " " + path + " names the same file as " + outputs[j].first;
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 }  // namespace zarvo

@@ -32,6 +32,12 @@ struct RenderOptions {
 // mistake (bad usage); -h/--help sets options->help and returns true.
 bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* options, std::string* error);
 
+// False with *error when an output (-o, --planes, --write-params) names the
+// parameter file or another output: the same existing plain file, or the
+// same path once made absolute and free of ".", ".." and links. Devices
+// such as /dev/null may be named more than once.
+bool OutputsAreDistinct(const RenderOptions& options, std::string* error);
+
 // "WxH" with each side 1..largestPictureSide.
 bool ParsePictureSize(const std::string& text, int* width, int* height);
 
