@@ -35,9 +35,14 @@ TMDIChild* TMainForm::createChild(const QString& mode, const QString& caption, c
     sub->setAttribute(Qt::WA_DeleteOnClose);
     child->show();
     child->sizeClientArea(parameters().pictureWidth, parameters().pictureHeight);
-    connect(sub, &QObject::destroyed, this, [this] {
-        if (!closing_) UpdateMenuItems();
-    });
+    // Queued: while `destroyed` is emitted the window is half torn down and
+    // still in the area's list, so the menus are updated once it is gone.
+    connect(
+        sub, &QObject::destroyed, this,
+        [this] {
+            if (!closing_) UpdateMenuItems();
+        },
+        Qt::QueuedConnection);
     child->startFirstDraw(mode, path);
     return child;
 }
