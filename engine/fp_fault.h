@@ -1,19 +1,39 @@
 // Floating-point faults. The formulas and render methods run with division
 // by zero, overflow and invalid operations treated as faults that end the
 // scan in progress. They are detected through the sticky exception flags,
-// tested after each pixel, so a fault can never crash the program.
+// tested after each pixel, so a fault can never crash the program. The flags
+// belong to the thread that raised them: every thread that computes pixels
+// tests its own.
 #pragma once
 
+#include <cfenv>
 #include <string>
 
 namespace zarvo {
 
-// Clears the three fault flags.
+// Clears the three fault flags of the calling thread.
 void ClearFaults();
 
 // The description of a raised fault ("Floating point division by zero",
 // "Floating point overflow", "Invalid floating point operation"), or an
 // empty string when none is raised.
 std::string PendingFault();
+
+// The raised fault flags themselves (0 when none), and their description.
+int PendingFaultFlags();
+std::string FaultDescription(int flags);
+
+// Keeps the calling thread's fault flags as they are across work whose own
+// faults are handled separately.
+class KeepFaultFlags {
+public:
+    KeepFaultFlags() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    ~KeepFaultFlags() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    KeepFaultFlags(const KeepFaultFlags&) = delete;
+    KeepFaultFlags& operator=(const KeepFaultFlags&) = delete;
+
+private:
+    std::fexcept_t saved_;
+};
 
 }  // namespace zarvo

@@ -119,6 +119,14 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
                 *error = "bad picture size \"" + v + "\" (WxH, each side 1.." + std::to_string(renderMaxSide) + ")";
                 return false;
             }
+        } else if (name == "-j" || name == "--threads") {
+            if (!takeValue(&v)) return false;
+            uint64_t n = 0;
+            if (!ParseUnsigned(v, 1024, &n) || n < 1) {
+                *error = "bad thread count \"" + v + "\" (1..1024)";
+                return false;
+            }
+            o->threads = static_cast<int>(n);
         } else if (name == "--planes") {
             if (!takeValue(&o->planesFile)) return false;
         } else if (name == "-q" || name == "--quality") {
@@ -198,6 +206,8 @@ const char* RenderUsage() {
            "  -o, --output FILE        picture to write, .bmp or .jpg/.jpeg\n"
            "                           (default: PARAMFILE with .bmp)\n"
            "  -s, --size WxH           picture size, each side 1..16384 (default 180x120)\n"
+           "  -j, --threads N          worker threads; 1 is the one-thread scan; pictures are\n"
+           "                           identical for every N (default: all cores)\n"
            "      --planes FILE.npy    also write the two result planes (2 x H x W doubles)\n"
            "  -q, --quality N          JPEG quality 1..100 (default 85)\n"
            "      --baseline           JPEG without progressive encoding\n"
