@@ -2,13 +2,7 @@
 
 namespace zarvo {
 
-namespace {
-constexpr int kFaults = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
-}
-
-void ClearFaults() { std::feclearexcept(kFaults); }
-
-int PendingFaultFlags() { return std::fetestexcept(kFaults); }
+void ClearFaults() { std::feclearexcept(kFaultFlags); }
 
 std::string FaultDescription(int raised) {
     if (raised & FE_DIVBYZERO) return "Floating point division by zero";

@@ -139,23 +139,27 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
             lastRow = row;
             lastColumn = column;
             lastColoured = false;
+            int faults;
             if (computed) {
                 replay = true;
                 if (column == computed->faultColumn) {
-                    result.fault = FaultDescription(computed->faultFlags);
+                    faults = computed->faultFlags;
                 } else {
                     ps.resultA = computed->a[static_cast<size_t>(column)];
                     ps.resultB = computed->b[static_cast<size_t>(column)];
                     ps.iterationCount = computed->count[static_cast<size_t>(column)];
-                    result.fault = PendingFault();  // raised by the hooks since the last pixel
+                    faults = PendingFaultFlags();  // raised by the hooks since the last pixel
                 }
             } else {
                 plan.startPixel(ps, column, row);
                 DrawPixel();
-                result.fault = PendingFault();
+                faults = PendingFaultFlags();
             }
             ++result.pixelsComputed;
-            if (!result.fault.empty()) break;
+            if (faults != 0) {
+                result.fault = FaultDescription(faults);
+                break;
+            }
 
             if (storePlanes) {
                 resultPlaneA[planeIndex(column, row)] = ps.resultA;
@@ -165,8 +169,11 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
             BlendMethods(ps, colour, once);
             ApplyColor(ps, colour, column, row, once);
             lastColoured = true;
-            result.fault = PendingFault();
-            if (!result.fault.empty()) break;
+            faults = PendingFaultFlags();
+            if (faults != 0) {
+                result.fault = FaultDescription(faults);
+                break;
+            }
             hooks.afterPixel();
             if (followRecord) plan.followRecord(ps);
         }
