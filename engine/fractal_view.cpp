@@ -233,12 +233,18 @@ void FractalView::ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn
     orbit_.forget();
 }
 
-std::string FractalView::RecolourFromPlanes(ScanHooks& hooks) {
+std::string FractalView::RecolourFromPlanes(ScanHooks& hooks, int threads) {
     if (!planesHoldPicture() || scanRunning != 0) return std::string();
     const int W = ps.pictureWidth;
     const int H = ps.pictureHeight;
     if (ps.workBitmap.width != W || ps.workBitmap.height != H) ps.workBitmap.reset(W, H);
     OncePerText once(reporter);
+    if (threads > 1 && H > 1) {
+        const std::string fault = RecolourOnThreads(ps, colour, once, resultPlaneA.data(), resultPlaneB.data(),
+                                                    maxPlaneHeight, threads, [&] { hooks.showPicture(); });
+        ClearFaults();
+        return fault;
+    }
     ClearFaults();
     std::string fault;
     // Same bytes as BlendMethods and ApplyColor pixel by pixel, row by row.

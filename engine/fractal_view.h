@@ -122,7 +122,9 @@ public:
     // Redraws workBitmap from the planes without computing anything.
     // Returns a fault description if one occurred (the rest is then left).
     // Only valid when planesHoldPicture(); does nothing while a scan runs.
-    std::string RecolourFromPlanes(ScanHooks& hooks);
+    // With `threads` above 1 the rows are coloured by that many threads,
+    // with the same result.
+    std::string RecolourFromPlanes(ScanHooks& hooks, int threads = 1);
 
 private:
     void ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn, const CarriedOrbit& carried,
