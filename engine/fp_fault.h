@@ -35,13 +35,14 @@ inline int PendingFaultFlags() {
 std::string FaultDescription(int flags);
 
 // Keeps the calling thread's fault flags as they are across work whose own
-// faults are handled separately.
-class KeepFaultFlags {
+// faults are handled separately (toolkit code between two pixels, pixels
+// computed again for the workers).
+class FpStateGuard {
 public:
-    KeepFaultFlags() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-    ~KeepFaultFlags() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
-    KeepFaultFlags(const KeepFaultFlags&) = delete;
-    KeepFaultFlags& operator=(const KeepFaultFlags&) = delete;
+    FpStateGuard() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    ~FpStateGuard() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    FpStateGuard(const FpStateGuard&) = delete;
+    FpStateGuard& operator=(const FpStateGuard&) = delete;
 
 private:
     std::fexcept_t saved_;

@@ -211,7 +211,7 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
 // carried entries reach the next scan).
 void FractalView::ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn, const CarriedOrbit& carried,
                                    bool coloured) {
-    const KeepFaultFlags keep;
+    const FpStateGuard keep;
     RowWorkspace space(plan, ps.orbitStoreX.data(), ps.orbitStoreY.data());
     RowResult replayed;
     ComputeRow(plan, plugin.formulaEntry(), space, row, 0, lastColumn + 1, carried, 0, nullptr, replayed);

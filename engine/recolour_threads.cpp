@@ -67,7 +67,7 @@ std::string RecolourOnThreads(ParameterSet& ps, ColourScratch& cs, Reporter& rep
         }
     };
     {
-        const KeepFaultFlags keep;
+        const FpStateGuard keep;
         std::vector<std::thread> workers;
         for (int i = 0; i < threads; ++i) workers.emplace_back(work);
         for (std::thread& t : workers) t.join();
@@ -85,7 +85,7 @@ std::string RecolourOnThreads(ParameterSet& ps, ColourScratch& cs, Reporter& rep
     }
     // The record and the scratch as colouring row after row leaves them:
     // the last row once more, here (same bytes, messages already passed on).
-    const KeepFaultFlags keep;
+    const FpStateGuard keep;
     SilentReporter quiet;
     PlaneRecolourer recolour(ps, cs, quiet);
     recolour.colourRow(planeA, planeB, columnStride, last, width);

@@ -78,7 +78,7 @@ RowScan::Outcome RowScan::take(int row, const RowResult** result) {
 // to be computed on one thread.
 bool RowScan::settleGuesses(RowResult& row, CarriedOrbit& exit) {
     if (row.irregular) return false;
-    const KeepFaultFlags keep;  // faults found here belong to the pixels, not to the caller
+    const FpStateGuard keep;  // faults found here belong to the pixels, not to the caller
     CarriedOrbit known = after_;  // exact values of the entries that came from the guess
     RowResult again;
     for (const GuessedPixel& g : row.guessed) {
