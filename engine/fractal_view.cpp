@@ -111,6 +111,8 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
     if (threads > 1 && ps.vantrelFormulaMode == 0 && plugin.reentrant() && plugin.hasFormula() && W > 0 && H > 0)
         rows = std::make_unique<RowScan>(plan, plugin.formulaEntry(), threads,
                                          CarriedOrbitOf(ps.orbitStoreX.data(), ps.orbitStoreY.data(), plan.limit));
+    // Events handled between the pixels of a one-thread scan may change the
+    // Julia form or the zoom; the rest of the picture follows them.
     const bool followRecord = rows == nullptr;
     bool replay = false;  // the last pixel came from the workers
     int lastRow = 0, lastColumn = -1;
@@ -183,8 +185,8 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
         if (row % 32 == 31) {
             hooks.showPicture();
             hooks.processEvents();
-            if (followRecord) plan.followRecord(ps);
         }
+        if (followRecord) plan.followRecord(ps);
         if (scanRunning == 0) break;
         ++row;
     }
