@@ -53,10 +53,14 @@ void RowScan::work() {
     }
 }
 
-RowScan::Outcome RowScan::take(int row, const RowResult** result) {
+RowScan::Outcome RowScan::take(int row, const RowResult** result, std::chrono::milliseconds wait) {
     {
         std::unique_lock<std::mutex> lock(mutex_);
-        rowDone_.wait(lock, [&] { return stop_.load() || rows_[static_cast<size_t>(row)] != nullptr; });
+        const auto computed = [&] { return stop_.load() || rows_[static_cast<size_t>(row)] != nullptr; };
+        if (wait == std::chrono::milliseconds::max())
+            rowDone_.wait(lock, computed);
+        else if (!rowDone_.wait_for(lock, wait, computed))
+            return Outcome::NotYet;
         if (stop_.load()) return Outcome::Stopped;
         current_ = std::move(rows_[static_cast<size_t>(row)]);
         taken_ = row + 1;

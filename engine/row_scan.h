@@ -9,6 +9,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -30,14 +31,17 @@ public:
     RowScan& operator=(const RowScan&) = delete;
 
     enum class Outcome {
-        Ready,            // *row holds the row
-        Stopped,          // stop() was called
-        OneThreadFromHere // a formula went past the orbit entries tracked here: compute this row
-                          // and the rest on one thread, from carriedBefore()
+        Ready,             // *row holds the row
+        NotYet,            // not computed within the time given
+        Stopped,           // stop() was called
+        OneThreadFromHere  // a formula went past the orbit entries tracked here: compute this row
+                           // and the rest on one thread, from carriedBefore()
     };
-    // Row `row`, taken in order 0, 1, 2, ...; waits until it is computed.
+    // Row `row`, taken in order 0, 1, 2, ...; waits until it is computed, or
+    // at most `wait` (a caller that must stay responsive asks again later).
     // The row stays valid until the next call.
-    Outcome take(int row, const RowResult** result);
+    Outcome take(int row, const RowResult** result,
+                 std::chrono::milliseconds wait = std::chrono::milliseconds::max());
 
     // The carried orbit entries as the one-thread scan has them before the
     // row last taken.

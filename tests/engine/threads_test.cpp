@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "fractal_view.h"
+#include "row_scan.h"
+#include "scan_plan.h"
 
 using namespace zarvo;
 
@@ -269,4 +271,22 @@ TEST(ThreadedScan, PluginWithoutReentrantIsNeverCalledTwiceAtOnce) {
     reentrant.reset();
     w.scan(7);
     EXPECT_GT(reentrant.mostAtOnce(), 1);
+}
+
+// A caller that must stay responsive asks for the next row without
+// waiting; it gets it once a worker has computed it.
+TEST(ThreadedScan, RowsCanBeAskedForWithoutWaiting) {
+    Window w(THREADS_PROBE_PLUGIN);
+    w.ps.formulaIndex = 2;  // 50 microseconds a pixel: a row takes milliseconds
+    w.ps.pictureWidth = 64;
+    AdjustCoords(w.ps);
+    const ScanPlan plan = ScanPlan::Of(w.ps, w.ps.xMin, w.ps.yMin, w.ps.xMax, w.ps.yMax);
+    RowScan rows(plan, w.view.plugin.formulaEntry(), 2, CarriedOrbit());
+    const RowResult* row = nullptr;
+    EXPECT_EQ(rows.take(0, &row, std::chrono::milliseconds(0)), RowScan::Outcome::NotYet);
+    int asked = 1;
+    while (rows.take(0, &row, std::chrono::milliseconds(1)) == RowScan::Outcome::NotYet) ++asked;
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->end, 64);
+    EXPECT_GT(asked, 1);
 }
