@@ -1,21 +1,16 @@
 #include "fp_fault.h"
 
-#include <cfenv>
-
 namespace zarvo {
 
-namespace {
-constexpr int kFaults = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
-}
+void ClearFaults() { std::feclearexcept(kFaultFlags); }
 
-void ClearFaults() { std::feclearexcept(kFaults); }
-
-std::string PendingFault() {
-    const int raised = std::fetestexcept(kFaults);
+std::string FaultDescription(int raised) {
     if (raised & FE_DIVBYZERO) return "Floating point division by zero";
     if (raised & FE_OVERFLOW) return "Floating point overflow";
     if (raised & FE_INVALID) return "Invalid floating point operation";
     return std::string();
 }
+
+std::string PendingFault() { return FaultDescription(PendingFaultFlags()); }
 
 }  // namespace zarvo

@@ -1,10 +1,13 @@
 #include "fractal_view.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "fp_fault.h"
 #include "recolour.h"
 #include "render_orbit.h"
+#include "row_scan.h"
+#include "scan_plan.h"
 
 namespace zarvo {
 
@@ -32,7 +35,8 @@ FractalView::FractalView(ParameterSet& p, Reporter& r)
     : ps(p),
       reporter(r),
       resultPlaneA(static_cast<size_t>(maxPlaneWidth) * maxPlaneHeight, 0.0),
-      resultPlaneB(static_cast<size_t>(maxPlaneWidth) * maxPlaneHeight, 0.0) {}
+      resultPlaneB(static_cast<size_t>(maxPlaneWidth) * maxPlaneHeight, 0.0),
+      orbit_(ps.orbitStoreX.data(), ps.orbitStoreY.data()) {}
 
 bool FractalView::InitializeMainDLL() {
     static const std::string kDefaultName = "qorl01.zvo";
@@ -65,53 +69,19 @@ void FractalView::ReleasePlugin() {
 void FractalView::DrawDefaultImage() { ps.workBitmap.reset(ps.pictureWidth, ps.pictureHeight); }
 
 void FractalView::DrawPixel() {
-    ps.orbitX = ps.orbitStoreX.data();
-    ps.orbitY = ps.orbitStoreY.data();
-    ps.iterationCount = 0;
-    ps.resultA = ps.resultB = 0;
-    const int n = std::min(ps.maxIterations, maxIterationsLimit);
-    for (int i = 0; i < n; ++i) {
-        ps.orbitX[i] = 0.0;
-        ps.orbitY[i] = 0.0;
-    }
-    const double savedCRe = ps.cRe;
-    const double savedCIm = ps.cIm;
-
-    switch (ps.rotateMode) {
-        case 1:
-            std::swap(ps.cRe, ps.cIm);
-            std::swap(ps.zRe, ps.zIm);
-            break;
-        case 2: {
-            const double cr = ps.cRe, zr = ps.zRe;
-            ps.cRe = -ps.cIm;
-            ps.cIm = -cr;
-            ps.zRe = -ps.zIm;
-            ps.zIm = -zr;
-            break;
+    if (orbit_.x() != ps.orbitStoreX.data() || orbit_.y() != ps.orbitStoreY.data())
+        orbit_ = OrbitBuffer(ps.orbitStoreX.data(), ps.orbitStoreY.data());
+    RunFormula(ps, orbit_, [this](FormulaRecord&) {
+        if (ps.vantrelFormulaMode != 0) {
+            if (vantrelPixel) vantrelPixel->compute(ps);
+        } else {
+            draw_fractal();
         }
-        case 3:
-            ps.cRe = -ps.cRe;
-            ps.cIm = -ps.cIm;
-            ps.zRe = -ps.zRe;
-            ps.zIm = -ps.zIm;
-            break;
-        default:
-            break;
-    }
-
-    if (ps.vantrelFormulaMode != 0) {
-        if (vantrelPixel) vantrelPixel->compute(ps);
-    } else {
-        draw_fractal();
-    }
-    ps.cRe = savedCRe;
-    ps.cIm = savedCIm;
-
+    });
     RenderOrbit(ps);
 }
 
-ScanResult FractalView::UpdateFractal(ScanHooks& hooks) {
+ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
     ScanResult result;
     hooks.prepareScan();
     ClampIterations(ps);
@@ -125,36 +95,73 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks) {
     scanYMin = ps.yMin;
     scanXMax = ps.xMax;
     scanYMax = ps.yMax;
-    stepX = (scanXMax - scanXMin) / W;
-    stepY = (scanYMax - scanYMin) / H;
+    ScanPlan plan = ScanPlan::Of(ps, scanXMin, scanYMin, scanXMax, scanYMax);
+    stepX = plan.stepX;
+    stepY = plan.stepY;
 
     ps.stopFlag = 0;
     scanRunning = -1;
+    const uint32_t scanNumber = ++ps.scansStarted;
     hooks.scanStarted();
     OncePerText once(reporter);
     const bool storePlanes = planesHoldPicture();
+    orbit_.forget();  // others may have written into the orbit arrays since
+
+    std::unique_ptr<RowScan> rows;
+    if (threads > 1 && ps.vantrelFormulaMode == 0 && plugin.reentrant() && plugin.hasFormula() && W > 0 && H > 0)
+        rows = std::make_unique<RowScan>(plan, plugin.formulaEntry(), threads,
+                                         CarriedOrbitOf(ps.orbitStoreX.data(), ps.orbitStoreY.data(), plan.limit));
+    // Events handled between the pixels of a one-thread scan may change the
+    // Julia form or the zoom; the rest of the picture follows them.
+    const bool followRecord = rows == nullptr;
+    bool replay = false;  // the last pixel came from the workers
+    int lastRow = 0, lastColumn = -1;
+    bool lastColoured = false;
 
     ClearFaults();
     int row = 0;
     while (row < H && ps.stopFlag == 0) {
+        const RowResult* computed = nullptr;
+        if (rows) {
+            const RowScan::Outcome outcome = rows->take(row, &computed);
+            if (outcome == RowScan::Outcome::Stopped) {
+                ps.stopFlag = flagOn;
+                break;
+            }
+            if (outcome == RowScan::Outcome::OneThreadFromHere) {
+                // Go on here with the parameter set's own record and arrays,
+                // which hold what the one-thread scan has at this point.
+                PutCarriedOrbit(ps.orbitStoreX.data(), ps.orbitStoreY.data(), plan.limit, rows->carriedBefore());
+                orbit_.forget();
+                rows.reset();
+            }
+        }
         for (int column = 0; column < W && ps.stopFlag == 0; ++column) {
             currentRow = row;
-            ps.resultA = ps.resultB = 0;
-            ps.scratch[0] = ps.scratch[1] = 0;
-            ps.iterationCount = 0;
-            ps.zRe = AwayFromZero(column * stepX + scanXMin, ps.zoom);
-            ps.zIm = AwayFromZero(row * stepY + scanYMin, ps.zoom);
-            if (ps.juliaMode == 0) {
-                ps.cRe = ps.zRe;
-                ps.cIm = ps.zIm;
-            } else if (ps.juliaConstantSet == 0) {
-                ps.cRe = ps.juliaRe;
-                ps.cIm = ps.juliaIm;
+            lastRow = row;
+            lastColumn = column;
+            lastColoured = false;
+            int faults;
+            if (computed) {
+                replay = true;
+                if (column == computed->faultColumn) {
+                    faults = computed->faultFlags;
+                } else {
+                    ps.resultA = computed->a[static_cast<size_t>(column)];
+                    ps.resultB = computed->b[static_cast<size_t>(column)];
+                    ps.iterationCount = computed->count[static_cast<size_t>(column)];
+                    faults = PendingFaultFlags();  // raised by the hooks since the last pixel
+                }
+            } else {
+                plan.startPixel(ps, column, row);
+                DrawPixel();
+                faults = PendingFaultFlags();
             }
-            DrawPixel();
             ++result.pixelsComputed;
-            result.fault = PendingFault();
-            if (!result.fault.empty()) break;
+            if (faults != 0) {
+                result.fault = FaultDescription(faults);
+                break;
+            }
 
             if (storePlanes) {
                 resultPlaneA[planeIndex(column, row)] = ps.resultA;
@@ -163,9 +170,14 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks) {
             hooks.pixelComputed(column, row);
             BlendMethods(ps, colour, once);
             ApplyColor(ps, colour, column, row, once);
-            result.fault = PendingFault();
-            if (!result.fault.empty()) break;
+            lastColoured = true;
+            faults = PendingFaultFlags();
+            if (faults != 0) {
+                result.fault = FaultDescription(faults);
+                break;
+            }
             hooks.afterPixel();
+            if (followRecord) plan.followRecord(ps);
         }
         if (!result.fault.empty()) break;
         if (ps.stopFlag == 0) result.rowsDone = row + 1;
@@ -174,8 +186,15 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks) {
             hooks.showPicture();
             hooks.processEvents();
         }
+        if (followRecord) plan.followRecord(ps);
         if (scanRunning == 0) break;
         ++row;
+    }
+    if (rows) {
+        const CarriedOrbit carried = rows->carriedBefore();  // before lastRow
+        rows.reset();
+        // A scan started from the hooks has left the record as its own.
+        if (replay && ps.scansStarted == scanNumber) ReplayLastPixels(plan, lastRow, lastColumn, carried, lastColoured);
     }
     ClearFaults();
     result.completed = result.fault.empty() && result.rowsDone == H;
@@ -187,12 +206,47 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks) {
     return result;
 }
 
-std::string FractalView::RecolourFromPlanes(ScanHooks& hooks) {
+// The workers computed the pixels on records and orbit arrays of their own.
+// The pixels of the last row up to the last one are computed once more on
+// the parameter set's orbit arrays, so that the record's per-pixel values
+// and the orbit arrays are left as the one-thread scan leaves them (the
+// carried entries reach the next scan).
+void FractalView::ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn, const CarriedOrbit& carried,
+                                   bool coloured) {
+    const FpStateGuard keep;
+    RowWorkspace space(plan, ps.orbitStoreX.data(), ps.orbitStoreY.data());
+    RowResult replayed;
+    ComputeRow(plan, plugin.formulaEntry(), space, row, 0, lastColumn + 1, carried, 0, nullptr, replayed);
+    const FormulaRecord& r = space.record;
+    ps.cRe = r.cRe;
+    ps.cIm = r.cIm;
+    ps.zRe = r.zRe;
+    ps.zIm = r.zIm;
+    ps.iterationCount = r.iterationCount;
+    ps.scratch[0] = r.scratch[0];
+    ps.scratch[1] = r.scratch[1];
+    ps.orbitX = r.orbitX;
+    ps.orbitY = r.orbitY;
+    // A coloured pixel's results were scaled by intensity in the record.
+    if (!coloured) {
+        ps.resultA = r.resultA;
+        ps.resultB = r.resultB;
+    }
+    orbit_.forget();
+}
+
+std::string FractalView::RecolourFromPlanes(ScanHooks& hooks, int threads) {
     if (!planesHoldPicture() || scanRunning != 0) return std::string();
     const int W = ps.pictureWidth;
     const int H = ps.pictureHeight;
     if (ps.workBitmap.width != W || ps.workBitmap.height != H) ps.workBitmap.reset(W, H);
     OncePerText once(reporter);
+    if (threads > 1 && H > 1) {
+        const std::string fault = RecolourOnThreads(ps, colour, once, resultPlaneA.data(), resultPlaneB.data(),
+                                                    maxPlaneHeight, threads, [&] { hooks.showPicture(); });
+        ClearFaults();
+        return fault;
+    }
     ClearFaults();
     std::string fault;
     // Same bytes as BlendMethods and ApplyColor pixel by pixel, row by row.

@@ -9,10 +9,14 @@
 
 #include "colouring.h"
 #include "parameter_set.h"
+#include "pixel_compute.h"
 #include "plugin_library.h"
 #include "reporter.h"
 
 namespace zarvo {
+
+struct CarriedOrbit;
+struct ScanPlan;
 
 // Computes one pixel in place of the plug-in (the attractor view's
 // per-pixel formula while it is open).
@@ -105,12 +109,28 @@ public:
 
     // The whole picture, row by row. Re-entrant through the hooks: a scan
     // started from inside hooks ends the outer one.
-    ScanResult UpdateFractal(ScanHooks& hooks);
+    //
+    // With `threads` above 1, a plug-in that declares itself re-entrant and
+    // the attractor formula off, the rows are computed by that many worker
+    // threads from the parameters as the scan starts, while this thread
+    // colours them in row order and calls the hooks as a one-thread scan
+    // does; planes, picture, record and orbit arrays end up exactly as the
+    // one-thread scan leaves them. Otherwise every pixel is computed here,
+    // one after the other, following changes the hooks make to the record.
+    ScanResult UpdateFractal(ScanHooks& hooks, int threads = 1);
 
     // Redraws workBitmap from the planes without computing anything.
     // Returns a fault description if one occurred (the rest is then left).
     // Only valid when planesHoldPicture(); does nothing while a scan runs.
-    std::string RecolourFromPlanes(ScanHooks& hooks);
+    // With `threads` above 1 the rows are coloured by that many threads,
+    // with the same result.
+    std::string RecolourFromPlanes(ScanHooks& hooks, int threads = 1);
+
+private:
+    void ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn, const CarriedOrbit& carried,
+                          bool coloured);
+
+    OrbitBuffer orbit_;  // the parameter set's orbit arrays
 };
 
 }  // namespace zarvo

@@ -62,6 +62,7 @@ struct ParameterSet : FormulaRecord {
 
     // Shared by both kinds of view.
     int32_t stopFlag = flagOn;            // 0 while a scan or run is going
+    uint32_t scansStarted = 0;            // a scan that sees it change knows another ran inside it
     int32_t vantrelFormulaMode = flagOn;  // pixels come from the attractor formula
 
     // Size chosen in the image-size dialog for the attractor view.

@@ -42,6 +42,8 @@ bool PluginLibrary::load(const std::string& fileName) {
     total_ = reinterpret_cast<zarvo_total_fn>(dlsym(handle_, "_total"));
     info_ = reinterpret_cast<zarvo_info_fn>(dlsym(handle_, "_info"));
     formula_ = reinterpret_cast<zarvo_formula_fn>(dlsym(handle_, "_formula"));
+    const auto reentrant = reinterpret_cast<zarvo_reentrant_fn>(dlsym(handle_, "_reentrant"));
+    reentrant_ = reentrant != nullptr && reentrant() == 1;
     return true;
 }
 
@@ -51,6 +53,7 @@ void PluginLibrary::release() {
     total_ = nullptr;
     info_ = nullptr;
     formula_ = nullptr;
+    reentrant_ = false;
     path_.clear();
 }
 

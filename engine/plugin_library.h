@@ -1,5 +1,6 @@
 // Binding to a formula plug-in: a shared library found by file name whose
-// three exports are looked up by name. A missing export is never called.
+// three exports (and the optional _reentrant) are looked up by name. A
+// missing export is never called.
 #pragma once
 
 #include <string>
@@ -29,6 +30,11 @@ public:
     bool hasTotal() const { return total_ != nullptr; }
     bool hasInfo() const { return info_ != nullptr; }
     bool hasFormula() const { return formula_ != nullptr; }
+    // The plug-in declared (through _reentrant) that its formula may run on
+    // several threads at once, each call on its own record.
+    bool reentrant() const { return reentrant_; }
+    // The formula entry itself, for callers on other threads; null when missing.
+    zarvo_formula_fn formulaEntry() const { return formula_; }
 
     // Each returns 0 without calling anything when the export is missing.
     int32_t total() const { return total_ ? total_() : 0; }
@@ -45,6 +51,7 @@ private:
     zarvo_total_fn total_ = nullptr;
     zarvo_info_fn info_ = nullptr;
     zarvo_formula_fn formula_ = nullptr;
+    bool reentrant_ = false;
 };
 
 }  // namespace zarvo

@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "colouring.h"
@@ -83,5 +85,16 @@ private:
     std::vector<int> undecided_;  // columns of the row to compute exactly
     int bandFirstRow_ = -1, bandRows_ = 0, bandWidth_ = 0;
 };
+
+// The whole picture (width × height, the size of ps.workBitmap) coloured
+// from the planes by `threads` threads, each with its own copy of the
+// colour scratch and the record, in bands of rows. The picture, the
+// messages (in row order), the fault that ends it (after the first row with
+// a fault, the rest left as it was) and the record and scratch it leaves are
+// those of PlaneRecolourer row after row. `rowShown` is called after each
+// row is in the picture. Returns the fault's description or "".
+std::string RecolourOnThreads(ParameterSet& ps, ColourScratch& cs, Reporter& reporter, const double* planeA,
+                              const double* planeB, size_t columnStride, int threads,
+                              const std::function<void()>& rowShown);
 
 }  // namespace zarvo

@@ -7,40 +7,40 @@
 
 namespace zarvo {
 
-void RenderOrbit(ParameterSet& ps) {
-    ps.resultA = 0;
-    ps.resultB = 0;
-    if (ps.orbitX == nullptr || ps.orbitY == nullptr) return;
+void RenderOrbit(FormulaRecord& rec, int transformMode) {
+    rec.resultA = 0;
+    rec.resultB = 0;
+    if (rec.orbitX == nullptr || rec.orbitY == nullptr) return;
 
     // A plug-in that reports more iterations than the orbit arrays hold must
     // not make the methods read past their end.
-    const int n = std::clamp<int>(ps.iterationCount, 0, orbitCapacity - 1);
+    const int n = std::clamp<int>(rec.iterationCount, 0, orbitCapacity - 1);
 
     OrbitTransformParams transform;
-    transform.mode = ps.transformMode;
-    transform.intensity = ps.intensity;
-    transform.factor4 = ps.factor4;
-    transform.factor5 = ps.factor5;
-    ApplyOrbitTransform(transform, ps.orbitX, ps.orbitY, n);
+    transform.mode = transformMode;
+    transform.intensity = rec.intensity;
+    transform.factor4 = rec.factor4;
+    transform.factor5 = rec.factor5;
+    ApplyOrbitTransform(transform, rec.orbitX, rec.orbitY, n);
 
-    const RenderMethodInfo* method = FindRenderMethod(ps.renderMethod);
+    const RenderMethodInfo* method = FindRenderMethod(rec.renderMethod);
     if (method == nullptr) return;
 
     // The working values of the methods (sums, traps, running extremes)
     // are locals of each method, so they start afresh for every pixel.
     OrbitData orbit;
-    orbit.x = ps.orbitX;
-    orbit.y = ps.orbitY;
+    orbit.x = rec.orbitX;
+    orbit.y = rec.orbitY;
     orbit.n = n;
-    orbit.maxIterations = ps.maxIterations;
-    orbit.factor4 = ps.factor4;
-    orbit.strands = ps.strands;
-    orbit.power = ps.power;
-    orbit.cRe = ps.cRe;
-    orbit.cIm = ps.cIm;
+    orbit.maxIterations = rec.maxIterations;
+    orbit.factor4 = rec.factor4;
+    orbit.strands = rec.strands;
+    orbit.power = rec.power;
+    orbit.cRe = rec.cRe;
+    orbit.cIm = rec.cIm;
     const RenderResult r = method->function(orbit);
-    ps.resultA = r.a;
-    ps.resultB = r.b;
+    rec.resultA = r.a;
+    rec.resultB = r.b;
 }
 
 }  // namespace zarvo

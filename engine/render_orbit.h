@@ -6,8 +6,12 @@
 
 namespace zarvo {
 
-// Applies transformMode to the orbit, then the render method renderMethod.
-// Leaves resultA and resultB in the record (0 for methods outside 1..29).
-void RenderOrbit(ParameterSet& ps);
+// Applies the orbit transform `transformMode` to the record's orbit, then the
+// render method renderMethod. Leaves resultA and resultB in the record (0 for
+// methods outside 1..29).
+void RenderOrbit(FormulaRecord& rec, int transformMode);
+
+// The same with the parameter set's transformMode.
+inline void RenderOrbit(ParameterSet& ps) { RenderOrbit(ps, ps.transformMode); }
 
 }  // namespace zarvo

@@ -7,6 +7,16 @@
  *   int32_t _info(FormulaRecord* rec);    sets the two texts of rec->formulaIndex
  *   int32_t _formula(FormulaRecord* rec); iterates one pixel
  *
+ * and one optional export:
+ *
+ *   int32_t _reentrant(void);             1: _formula and _info keep nothing
+ *                                         between calls and may run at the same
+ *                                         time from several threads, each call
+ *                                         on its own record and orbit arrays
+ *
+ * Without _reentrant (or when it returns anything but 1) the host calls the
+ * plug-in from one thread at a time.
+ *
  * The host owns one FormulaRecord and passes its address on every call.
  * A plug-in may only touch the fields documented as plug-in fields below;
  * every other byte belongs to the host.
@@ -161,6 +171,7 @@ typedef struct FormulaRecordV1 {
 typedef int32_t (*zarvo_total_fn)(void);
 typedef int32_t (*zarvo_info_fn)(FormulaRecord*);
 typedef int32_t (*zarvo_formula_fn)(FormulaRecord*);
+typedef int32_t (*zarvo_reentrant_fn)(void);
 
 #if defined(_WIN32)
 #define ZARVO_EXPORT __declspec(dllexport)

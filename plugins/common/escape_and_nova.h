@@ -13,23 +13,38 @@
 namespace zarvo::formula {
 
 // 0: escape-time z^2 + c; continue while zRe^2 + zIm^2 < bailout.
+// The loop is the most used of all, so z, c, the count and the orbit
+// pointers stay in locals: the orbit stores cannot then force them through
+// memory on every pass. The record gets the count and z at the end, exactly
+// as the test-and-increment steps leave them.
 template <class Rec>
 void formula0(Rec* rec, WorkState& w)
 {
-    w.z = recordZ(rec);
-    w.c = recordC(rec);
+    double zRe = rec->zRe, zIm = rec->zIm;
+    const double cRe = rec->cRe, cIm = rec->cIm;
     const double bailout = rec->bailout;
+    const int32_t limit = iterationLimit(rec);
+    double* const orbitX = rec->orbitX;
+    double* const orbitY = rec->orbitY;
+    int32_t count = rec->iterationCount;
     for (;;) {
-        if (limitReached(rec))
+        const int32_t n = count;
+        count = n + 1;
+        if (n >= limit)
             break;
-        if (!(w.z.re * w.z.re + w.z.im * w.z.im < bailout))
+        if (!(zRe * zRe + zIm * zIm < bailout))
             break;
-        storeOrbit(rec, w.z);
-        const Complex z = w.z;
-        w.z.im = 2.0 * z.re * z.im + w.c.im;
-        w.z.re = z.re * z.re - z.im * z.im + w.c.re;
+        orbitX[count] = zRe;
+        orbitY[count] = zIm;
+        const double re = zRe, im = zIm;
+        zIm = 2.0 * re * im + cIm;
+        zRe = re * re - im * im + cRe;
     }
-    storeOrbit(rec, w.z);
+    orbitX[count] = zRe;
+    orbitY[count] = zIm;
+    rec->iterationCount = count;
+    w.z = Complex{zRe, zIm};
+    w.c = Complex{cRe, cIm};
     writeZ(rec, w.z);
 }
 

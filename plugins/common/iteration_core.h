@@ -20,8 +20,8 @@ namespace zarvo::formula {
 constexpr double kUpperBound = 1e25;
 constexpr double kLowerBound = 1e-25;
 
-// The plug-in's working values. One instance lives in static storage of each
-// plug-in and is overwritten by every call; nothing survives between calls.
+// The plug-in's working values. Each _formula call keeps its own on its stack
+// (see runFormula); a routine sets every value before it reads it.
 struct WorkState {
     Complex z;       // working z
     Complex c;       // working c

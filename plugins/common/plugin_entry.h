@@ -45,11 +45,13 @@ inline int32_t describeFormula(Rec* rec, const FormulaRow<Rec>* rows, int32_t ro
 // _formula's prologue and dispatch: reset the count, invert c and z when
 // asked, write them back, store z as orbit point 0 and run the routine of
 // formulaIndex (none when the index is outside the table). Returns the count
-// the routine left.
+// the routine left. The working values live on this call's stack and every
+// routine sets the ones it reads, so nothing survives from one call to the
+// next and calls on different records may run at the same time.
 template <class Rec, class Invert>
-inline int32_t runFormula(Rec* rec, WorkState& w, const FormulaRow<Rec>* rows,
-                          int32_t rowCount, Invert invert)
+inline int32_t runFormula(Rec* rec, const FormulaRow<Rec>* rows, int32_t rowCount, Invert invert)
 {
+    WorkState w;
     rec->iterationCount = 0;
     w.z = recordZ(rec);
     w.c = recordC(rec);

@@ -1,13 +1,7 @@
-// The three C exports of plug-in one. The working storage is static: one
-// WorkState for the whole plug-in, overwritten by every call, so _formula is
-// not re-entrant (the host calls it from one thread).
+// The C exports of plug-in one. _formula keeps its working values on its own
+// stack, so calls on different records may run at the same time; _reentrant
+// tells the host so.
 #include "descriptions.h"
-
-namespace {
-
-zarvo::formula::WorkState gWork;
-
-} // namespace
 
 extern "C" {
 
@@ -24,9 +18,14 @@ ZARVO_EXPORT int32_t _info(FormulaRecord* rec) noexcept
 
 ZARVO_EXPORT int32_t _formula(FormulaRecord* rec) noexcept
 {
-    return zarvo::formula::runFormula(rec, gWork, zarvo::qorl01::kFormulaRows,
+    return zarvo::formula::runFormula(rec, zarvo::qorl01::kFormulaRows,
                                       zarvo::qorl01::kFormulaCount,
                                       zarvo::formula::mirrorInUnitCircle);
+}
+
+ZARVO_EXPORT int32_t _reentrant(void) noexcept
+{
+    return 1;
 }
 
 } // extern "C"

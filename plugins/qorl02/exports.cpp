@@ -21,8 +21,6 @@ const FormulaRow<FormulaRecordV1> kFormulaRows[kFormulaCount] = {
     {zarvo::formula::formula5<FormulaRecordV1>, "test_05 ", "05 "},
 };
 
-zarvo::formula::WorkState gWork;
-
 } // namespace
 
 // The exports take the earlier record; the shared header declares the entry
@@ -41,11 +39,16 @@ ZARVO_EXPORT int32_t _info(FormulaRecordV1* rec) noexcept
 
 ZARVO_EXPORT int32_t _formula(FormulaRecordV1* rec) noexcept
 {
-    zarvo::formula::runFormula(rec, gWork, kFormulaRows, kFormulaCount,
-                               zarvo::formula::reciprocal);
+    zarvo::formula::runFormula(rec, kFormulaRows, kFormulaCount, zarvo::formula::reciprocal);
     if (rec->iterationCount > 0)
         rec->iterationCount -= 1;
     return rec->iterationCount;
+}
+
+// Like plug-in one, it keeps nothing between calls.
+ZARVO_EXPORT int32_t _reentrant(void) noexcept
+{
+    return 1;
 }
 
 } // extern "C"

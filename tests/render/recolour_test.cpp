@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 
 #include "fp_fault.h"
@@ -212,4 +213,74 @@ TEST(Recolour, AnOverflowEndsItAfterTheRow) {
     EXPECT_TRUE(after[0] == above[0] && after[1] == above[1] && after[2] == above[2]);
     EXPECT_EQ(ps.workBitmap.at(3, 2)[0], 77);  // the pixel itself keeps its colour
     for (int c = 0; c < 8; ++c) EXPECT_EQ(ps.workBitmap.at(c, 3)[0], 77);
+}
+
+// Recolouring on several threads gives what one thread gives: the picture,
+// the messages, the fault that ends it after its row, the number of rows
+// shown, and the record and scratch left for the next pixel. Blends 1 to 5
+// with a large colour set, a blend outside 1..5, a wrong channel order and
+// an overflow in the middle of the picture.
+TEST(Recolour, EveryThreadCountGivesTheOneThreadResult) {
+    struct Outcome {
+        std::string fault;
+        int shows;
+        std::vector<std::string> messages;
+        std::vector<uint8_t> picture;
+        std::vector<double> left;
+        bool operator==(const Outcome& o) const {
+            return fault == o.fault && shows == o.shows && messages == o.messages && picture == o.picture &&
+                   std::memcmp(left.data(), o.left.data(), left.size() * sizeof(double)) == 0;
+        }
+    };
+    auto recolour = [](int blend, int order, bool overflow, int threads) {
+        ParameterSet ps;
+        CollectingReporter reporter;
+        FractalView view(ps, reporter);
+        ps.pictureWidth = 61;
+        ps.pictureHeight = 37;
+        FillPlanes(view, ps.pictureWidth, ps.pictureHeight, 21);
+        std::mt19937_64 random(8);
+        SetColourSet(ps, random, 255.0);
+        if (overflow) {
+            view.resultPlaneA[FractalView::planeIndex(30, 19)] = 1e300;
+            ps.intensity = 1e10;
+        }
+        ps.workBitmap.reset(ps.pictureWidth, ps.pictureHeight);
+        std::fill(ps.workBitmap.pixels.begin(), ps.workBitmap.pixels.end(), 77);
+        ps.rgbOrder = order;
+        NoHooks hooks;
+        view.RecolourFromPlanes(hooks);  // channel values for a blend outside 1..5 to reuse
+        ps.blendMethod = blend;
+        hooks.shows = 0;
+        reporter.messages.clear();
+        Outcome o;
+        o.fault = view.RecolourFromPlanes(hooks, threads);
+        o.shows = hooks.shows;
+        o.messages = reporter.messages;
+        o.picture = ps.workBitmap.pixels;
+        const ColourScratch& cs = view.colour;
+        o.left = {ps.resultA, ps.resultB, cs.blendIn[0], cs.blendIn[1], cs.blendIn[2], cs.channelValue[0],
+                  cs.channelValue[1], cs.channelValue[2], double(cs.channelByte[0]), double(cs.channelByte[1]),
+                  double(cs.channelByte[2])};
+        EXPECT_EQ(PendingFault(), "");
+        return o;
+    };
+    const struct {
+        int blend, order;
+        bool overflow;
+    } cases[] = {{1, 1, false}, {2, 6, false}, {3, 2, false}, {4, 5, false}, {5, 3, false},
+                 {26, 4, false}, {2, 9, false}, {1, 1, true},  {4, 2, true}};
+    for (const auto& c : cases) {
+        const Outcome one = recolour(c.blend, c.order, c.overflow, 1);
+        if (c.overflow) {
+            EXPECT_EQ(one.fault, "Floating point overflow");
+        }
+        if (c.order == 9) {
+            EXPECT_EQ(one.messages, std::vector<std::string>{"Wrong coloringorder number"});
+        }
+        for (int threads : {2, 3, 7})
+            EXPECT_TRUE(recolour(c.blend, c.order, c.overflow, threads) == one)
+                << "blend " << c.blend << ", order " << c.order << ", overflow " << c.overflow << ", " << threads
+                << " threads";
+    }
 }

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "fractal_view.h"
 #include "parameter_file.h"
@@ -77,7 +79,8 @@ int RunEscapeRender(const RenderOptions& o) {
         return Fail(exitUsageOrFile, error);
     }
     RenderHooks hooks(ps, planes.isOpen() ? &planes : nullptr, isatty(STDERR_FILENO) != 0);
-    const ScanResult scan = view.UpdateFractal(hooks);
+    const int threads = o.threads > 0 ? o.threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const ScanResult scan = view.UpdateFractal(hooks, threads);
 
     int status = exitWritten;
     if (!WriteOutputPicture(o, ps.workBitmap, &error)) status = Fail(exitUsageOrFile, error);

@@ -93,6 +93,16 @@ bool SetSteps(RenderOptions* o, const std::string& v, std::string* error) {
     return true;
 }
 
+bool SetThreads(RenderOptions* o, const std::string& v, std::string* error) {
+    uint64_t n = 0;
+    if (!ParseUnsigned(v, 1024, &n) || n < 1) {
+        *error = "bad thread count \"" + v + "\" (1..1024)";
+        return false;
+    }
+    o->threads = static_cast<int>(n);
+    return true;
+}
+
 bool SetSeed(RenderOptions* o, const std::string& v, std::string* error) {
     if (!ParseUnsigned(v, UINT64_MAX, &o->seed)) {
         *error = "bad seed \"" + v + "\"";
@@ -106,6 +116,7 @@ const OptionSpec kOptions[] = {
     {"-h", "--help", false, SetFlag<&RenderOptions::help>},
     {"-o", "--output", true, SetText<&RenderOptions::output>},
     {"-s", "--size", true, SetSize},
+    {"-j", "--threads", true, SetThreads},
     {nullptr, "--planes", true, SetText<&RenderOptions::planesFile>},
     {"-q", "--quality", true, SetQuality},
     {nullptr, "--baseline", false, SetFlag<&RenderOptions::baseline>},
@@ -220,6 +231,8 @@ const char* RenderUsage() {
            "  -o, --output FILE        picture to write, .bmp or .jpg/.jpeg\n"
            "                           (default: PARAMFILE with .bmp)\n"
            "  -s, --size WxH           picture size, each side 1..16384 (default 180x120)\n"
+           "  -j, --threads N          worker threads; 1 is the one-thread scan; pictures are\n"
+           "                           identical for every N (default: all cores)\n"
            "      --planes FILE.npy    also write the two result planes (2 x H x W doubles)\n"
            "  -q, --quality N          JPEG quality 1..100 (default 85)\n"
            "      --baseline           JPEG without progressive encoding\n"

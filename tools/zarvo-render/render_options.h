@@ -20,6 +20,7 @@ struct RenderOptions {
     bool baseline = false;
     std::string plugin;       // --plugin FILE; empty: qorl01.zvo by the usual lookup
     std::string writeParams;  // --write-params FILE.zrv
+    int threads = 0;          // -j/--threads N; 0: one per core
 
     // Attractor pictures: --attractor FILE.vtl --steps N [--seed S].
     bool attractor = false;
