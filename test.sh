@@ -12,3 +12,6 @@ ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 zarvo_build_sanitized
 echo "== tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+zarvo_build_threads_sanitized
+echo "== threaded tests with ThreadSanitizer"
+ctest --test-dir build-tsan --output-on-failure --parallel "$(nproc)" -R 'ThreadedScan|EveryThreadCount'
