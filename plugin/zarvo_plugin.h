@@ -50,6 +50,8 @@ typedef uint32_t zarvo_host_slot;
 #define ZARVO_ORBIT_LAST 7000
 #define ZARVO_MAX_ITERATIONS 6999
 
+/* The records keep their offsets aligned in columns. */
+/* clang-format off */
 typedef struct FormulaRecord {
     /* 0 .. 31: plug-in fields */
     double cRe;              /* 0   constant c (read/write) */
@@ -166,6 +168,7 @@ typedef struct FormulaRecordV1 {
     int32_t hostE;
     int32_t inverseFormula;              /* 500 / 528 */
 } FormulaRecordV1;
+/* clang-format on */
 #pragma pack(pop)
 
 typedef int32_t (*zarvo_total_fn)(void);

@@ -14,6 +14,8 @@ using formula::formula3;
 using formula::formula4;
 using formula::formula5;
 
+// One formula per two lines: routine and title, then description.
+// clang-format off
 const formula::FormulaRow<FormulaRecord> kFormulaRows[kFormulaCount] = {
     {formula0<FormulaRecord>, "z*z+c ",
      "Mandelbrot Method "},
@@ -114,5 +116,6 @@ const formula::FormulaRow<FormulaRecord> kFormulaRows[kFormulaCount] = {
     {formula48, "z = z-(z3*zsin-z)/(4*z2*zcos-z*zcos*c);",
      "48 "},
 };
+// clang-format on
 
 } // namespace zarvo::qorl01
