@@ -93,8 +93,11 @@ void TMainForm::AbortClick() { parameters().stopFlag = flagOn; }
 void TMainForm::HelpContentsClick() {
     const QString page = fileDialogs_->openHelpPage(this, HelpFolder());
     if (page.isEmpty()) return;
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        reporter_.message(("No web browser could be started for " + page).toStdString());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page))) reportNoBrowser(page);
+}
+
+void TMainForm::reportNoBrowser(const QString& target) {
+    reporter_.message(("No web browser could be started for " + target).toStdString());
 }
 
 void TMainForm::WindowMinimizeAllClick() {

@@ -100,6 +100,8 @@ private:
     void showMenusOf(TMDIChild* child);
     void fillWindowList();
     void closeVantrelView();
+    // Help and the About box's link: the page could not be shown.
+    void reportNoBrowser(const QString& target);
     TMDIChild* createChild(const QString& mode, const QString& caption);
 
     ParameterSet ps_;

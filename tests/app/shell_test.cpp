@@ -1,0 +1,86 @@
+// What a new user meets around the pictures: modal boxes above the tool
+// windows, messages for what failed, the enabled state of Stop Drawing,
+// window placement and the keyboard.
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "app_fixture.h"
+#include "attractor_file_dialogs.h"
+#include "link_panel.h"
+
+namespace zarvo::test {
+namespace {
+
+// Runs `open`, which shows a modal dialog, and hands that dialog to
+// `inspect` before closing it.
+void InspectModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect) {
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        poll.stop();
+        seen = true;
+        inspect(modal);
+        if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
+    });
+    poll.start();
+    open();
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(AppTest, ModalBoxesOpenAboveTheToolWindowsOnTheFrame) {
+    form->reporter().setQuiet(false);
+    Tvtl_params1* toolDialog = form->dialogs().vantrelParams;
+    toolDialog->toggle();
+    auto onTopOfFrame = [this](QWidget* modal) {
+        EXPECT_TRUE(modal->windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(modal->windowModality(), Qt::ApplicationModal);
+        EXPECT_EQ(modal->parentWidget(), form.get());
+    };
+    // Messages are warnings, questions ask.
+    InspectModal([this] { form->reporter().message("Error reading parameter file"); },
+                 [&](QWidget* modal) {
+                     onTopOfFrame(modal);
+                     ASSERT_NE(qobject_cast<QMessageBox*>(modal), nullptr);
+                     EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::Warning);
+                 });
+    InspectModal([this] { form->reporter().ask("Replace?"); }, [&](QWidget* modal) {
+        onTopOfFrame(modal);
+        EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::Question);
+    });
+    // File dialogs asked for from a tool window belong to the frame, and
+    // are the toolkit's own, so that they can be kept on top.
+    FileDialogs frameFiles;
+    AttractorFileDialogs viewFiles;
+    const std::function<void()> asks[] = {
+        [&] { frameFiles.openParameterFile(toolDialog); },
+        [&] { frameFiles.savePicture(child, "zarvo_"); },
+        [&] { frameFiles.openHelpPage(form->dialogs().about, HelpFolder()); },
+        [&] { viewFiles.openParameterFile(form->dialogs().vantrel); },
+    };
+    for (const auto& ask : asks)
+        InspectModal(ask, [&](QWidget* modal) {
+            onTopOfFrame(modal);
+            auto* files = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(files, nullptr);
+            EXPECT_TRUE(files->testOption(QFileDialog::DontUseNativeDialog));
+        });
+}
+
+TEST_F(AppTest, ALinkThatCannotBeOpenedSaysSo) {
+    LinkPanel* link = form->dialogs().about->linkPanel();
+    link->openUrl = [](const QUrl&) { return false; };
+    form->HelpAboutItemClick();
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(form->reporter().messages.size(), 1u);
+    EXPECT_EQ(form->reporter().messages[0],
+              std::string("No web browser could be started for ") + TAboutBox::projectAddress);
+}
+
+}  // namespace
+}  // namespace zarvo::test
