@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -105,6 +108,40 @@ TEST_F(AppTest, SizePresetsSetTheClientArea) {
     EXPECT_EQ(form->parameters().pictureWidth, 320);
     EXPECT_EQ(child->pictureArea().picture().size(), QSize(320, 240));
     EXPECT_EQ(plugin.calls(), 320 * 240);
+
+    // Back from a picture that needed scroll bars, the client area is the
+    // picture again, without a margin where the scroll bars were.
+    QScrollArea* scroll = child->findChild<QScrollArea*>();
+    form->parameters().pictureWidth = 1024;
+    form->parameters().pictureHeight = 768;
+    child->TP01Click();
+    WaitFor([] { return false; }, 50);
+    EXPECT_EQ(scroll->viewport()->size(), QSize(800, 600));
+    child->SizePresetClick(640, 480);
+    WaitFor([] { return false; }, 50);
+    EXPECT_EQ(scroll->viewport()->size(), QSize(640, 480));
+}
+
+TEST_F(AppTest, LargePicturesScrollWithAVisibleHandleAndTheWheel) {
+    UseCountingPlugin(0);
+    QScrollArea* scroll = child->findChild<QScrollArea*>();
+    QScrollBar* across = scroll->horizontalScrollBar();
+    form->parameters().pictureWidth = 1024;
+    form->parameters().pictureHeight = 500;
+    child->TP01Click();
+    WaitFor([] { return false; }, 50);
+    ASSERT_GT(across->maximum(), 0);
+    ASSERT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    // At the left end the handle covers the left of the bar; it is drawn
+    // darker than the empty groove to its right.
+    const QImage bar = across->grab().toImage();
+    const int y = bar.height() / 2;
+    EXPECT_LT(bar.pixelColor(bar.width() / 4, y).lightness() + 40, bar.pixelColor(bar.width() - 3, y).lightness());
+    // A picture that is only too wide scrolls sideways with the wheel.
+    QWheelEvent down(QPointF(10, 10), scroll->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(scroll->viewport(), &down);
+    EXPECT_GT(across->value(), 0);
 }
 
 TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
