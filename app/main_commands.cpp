@@ -126,12 +126,18 @@ void TMainForm::UpdateMenuItems() {
     const bool any = !children().isEmpty();
     for (const char* name : {"menu:&Close", "menu:&Save", "menu:&Cascade", "menu:&Tile", "menu:&Arrange Icons",
                              "menu:&Minimize All", "tool:Save", "tool:Reset Coordinates", "tool:Parameters",
-                             "tool:XY Size", "tool:Show Formulas", "tool:Color parameters", "tool:Stop Drawing",
+                             "tool:XY Size", "tool:Show Formulas", "tool:Color parameters",
                              "tool:Zoom into Rectangle", "tool:Julia Mode"})
         action(QString::fromLatin1(name))->setEnabled(any);
+    updateStopDrawing();
 }
 
-void TMainForm::setAbortEnabled(bool on) { action("tool:Stop Drawing")->setEnabled(on); }
+void TMainForm::updateStopDrawing() {
+    if (closing_) return;
+    bool drawing = dialogs_.vantrel && dialogs_.vantrel->running();
+    for (TMDIChild* c : children()) drawing = drawing || c->view().scanRunning != 0;
+    action("tool:Stop Drawing")->setEnabled(drawing);
+}
 void TMainForm::setZoomEnabled(bool on) { action("tool:Zoom into Rectangle")->setEnabled(on); }
 void TMainForm::setJuliaChecked(bool on) { action("tool:Julia Mode")->setChecked(on); }
 void TMainForm::showStatus(const QString& text) { statusBar()->showMessage(text); }

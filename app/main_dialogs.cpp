@@ -24,6 +24,7 @@ void TMainForm::CreateForms() {
     });
     dialogs_.vantrel->installEventFilter(this);
     dialogs_.vantrel->setParametersDialog(dialogs_.vantrelParams);
+    connect(dialogs_.vantrel, &TVantrel::runningChanged, this, [this] { updateStopDrawing(); });
     connect(dialogs_.vantrel, &TVantrel::statusText, this, [this](const QString& text) { showStatus(text); });
     // "XY Size" of the view's pop-up menu opens the dialog (never hides it).
     connect(dialogs_.vantrel, &TVantrel::xySizeRequested, this, [this] {

@@ -74,8 +74,10 @@ public:
 
     // Enabled states of the items that need a fractal window.
     void UpdateMenuItems();
-    // Set by the active window's scan and menu state.
-    void setAbortEnabled(bool on);
+    // Stop Drawing is enabled exactly while a fractal window scans or the
+    // attractor view runs.
+    void updateStopDrawing();
+    // Set by the active window's menu state.
     void setZoomEnabled(bool on);
     void setJuliaChecked(bool on);
     void showStatus(const QString& text);

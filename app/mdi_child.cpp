@@ -33,7 +33,7 @@ class ChildScanHooks : public ScanHooks {
 public:
     explicit ChildScanHooks(TMDIChild& child) : child_(child) { clock_.start(); }
     void prepareScan() override { child_.prepareForScan(); }
-    void scanStarted() override { child_.main_.setAbortEnabled(true); }
+    void scanStarted() override { child_.main_.updateStopDrawing(); }
     void afterPixel() override {
         if (clock_.elapsed() < kEventIntervalMs) return;
         clock_.restart();
@@ -153,6 +153,7 @@ ScanResult TMDIChild::UpdateFractal() {
     ++scanDepth_;
     ScanResult result = view_.UpdateFractal(hooks);
     --scanDepth_;
+    main_.updateStopDrawing();
     main_.scanEnded();
     return result;
 }
@@ -167,7 +168,7 @@ void TMDIChild::prepareForScan() {
 }
 
 void TMDIChild::scanEnded(const std::string& fault) {
-    main_.setAbortEnabled(false);
+    main_.updateStopDrawing();
     setWindowTitle(fileNamePart(windowCaption));
     Timer2.stop();
     showWorkBitmap();

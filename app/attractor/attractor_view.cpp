@@ -37,6 +37,7 @@ TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
     connect(&Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
 
     runLoop_.ended = [this](AttractorRunLoop::EndReason reason) { runEnded(reason); };
+    runLoop_.activityChanged = [this] { emit runningChanged(); };
     runLoop_.beforeSlice = [this] { reporter_.hold(); };
     runLoop_.afterSlice = [this] { reporter_.release(); };
     // A random start shows its new values in the dialog.

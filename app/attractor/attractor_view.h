@@ -107,6 +107,8 @@ signals:
     void statusText(const QString& text);
     // "XY Size": the image-size dialog is wanted.
     void xySizeRequested();
+    // A run started or ended (running() changed).
+    void runningChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;

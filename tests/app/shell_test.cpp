@@ -82,5 +82,32 @@ TEST_F(AppTest, ALinkThatCannotBeOpenedSaysSo) {
               std::string("No web browser could be started for ") + TAboutBox::projectAddress);
 }
 
+TEST_F(AppTest, StopDrawingIsEnabledExactlyWhileSomethingDraws) {
+    QAction* stop = form->action("tool:Stop Drawing");
+    EXPECT_FALSE(stop->isEnabled());
+    // An attractor run.
+    TVantrel* view = form->dialogs().vantrel;
+    ASSERT_TRUE(view->isVisible());
+    view->UpdateGrafX();
+    ASSERT_TRUE(view->running());
+    EXPECT_TRUE(stop->isEnabled());
+    form->AbortClick();
+    ASSERT_TRUE(WaitFor([&] { return !view->running(); }));
+    EXPECT_FALSE(stop->isEnabled());
+    // A fractal scan, seen from inside it.
+    UseCountingPlugin(0);
+    bool duringScan = false;
+    QTimer::singleShot(0, form.get(), [&] { duringScan = stop->isEnabled(); });
+    form->parameters().pictureWidth = 320;
+    form->parameters().pictureHeight = 240;
+    child->TP01Click();
+    EXPECT_TRUE(duringScan);
+    EXPECT_FALSE(stop->isEnabled());
+    // A second window that only shows a picture.
+    form->FileNewItemClick();
+    ASSERT_TRUE(WaitFor([&] { return form->children().size() == 2; }));
+    EXPECT_FALSE(stop->isEnabled());
+}
+
 }  // namespace
 }  // namespace zarvo::test

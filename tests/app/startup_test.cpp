@@ -48,16 +48,17 @@ TEST_F(AppTest, WindowCommandsFollowTheOpenWindows) {
     const char* needWindow[] = {"menu:&Close", "menu:&Save", "menu:&Cascade", "menu:&Tile",
                                 "menu:&Arrange Icons", "menu:&Minimize All", "tool:Save",
                                 "tool:Reset Coordinates", "tool:Parameters", "tool:XY Size",
-                                "tool:Show Formulas", "tool:Color parameters", "tool:Stop Drawing",
-                                "tool:Julia Mode"};
+                                "tool:Show Formulas", "tool:Color parameters", "tool:Julia Mode"};
     for (const char* name : needWindow) EXPECT_TRUE(form->action(name)->isEnabled()) << name;
-    // Without a rectangle the zoom button waits for one.
+    // Without a rectangle the zoom button waits for one; nothing draws.
     EXPECT_FALSE(form->action("tool:Zoom into Rectangle")->isEnabled());
+    EXPECT_FALSE(form->action("tool:Stop Drawing")->isEnabled());
 
     child->subWindow()->close();
     ASSERT_TRUE(WaitFor([&] { return form->children().isEmpty(); }));
     for (const char* name : needWindow) EXPECT_FALSE(form->action(name)->isEnabled()) << name;
     EXPECT_FALSE(form->action("tool:Zoom into Rectangle")->isEnabled());
+    EXPECT_FALSE(form->action("tool:Stop Drawing")->isEnabled());
     // These work without a window.
     for (const char* name : {"tool:New", "tool:Parameter file", "tool:Open", "tool:Apply", "tool:Vantrel View",
                              "tool:Vantrel Parameters", "tool:About"})
