@@ -2,11 +2,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 
 #include "fp_guard.h"
 #include "main_form.h"
+#include "picture_reader.h"
 #include "vector_state.h"
 
 namespace zarvo {
@@ -126,8 +128,12 @@ void TMDIChild::startNew() {
 
 void TMDIChild::startOpen() {
     const QString path = windowTitle();
-    QImage picture;
-    if (!picture.load(path)) {
+    // JPEG files are decoded here, so that a picture that decodes only in
+    // part is told from a whole one; other files go to the toolkit.
+    RgbImage decoded;
+    const PictureRead jpeg = ReadJpeg(QFile::encodeName(path).toStdString(), decoded);
+    QImage picture = jpeg.read ? ToQImage(decoded) : QImage();
+    if (picture.isNull() && !picture.load(path)) {
         main_.reporter().message(("Cannot read the picture file " + path).toStdString());
         main_.applicationTitle = QString::fromLatin1(programTitle);
         return;
@@ -140,6 +146,11 @@ void TMDIChild::startOpen() {
     ps_.pictureHeight = picture.height();
     area_->setPicture(picture);
     sizeClientArea(picture.width(), picture.height());
+    if (jpeg.damaged || (!jpeg.isJpeg && BitmapCutShort(QFile::encodeName(path).toStdString()))) {
+        area_->repaint();
+        main_.reporter().message(
+            ("The picture file " + path + " is damaged: only part of it could be read").toStdString());
+    }
 }
 
 void TMDIChild::Timer2Timer() {

@@ -1,13 +1,13 @@
 #include "picture_writer.h"
 
-#include <csetjmp>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include <jpeglib.h>
 #include <sys/stat.h>
+
+#include "jpeg_errors.h"
 
 namespace zarvo {
 
@@ -43,22 +43,6 @@ bool Finish(std::FILE* f, bool written, const std::string& path, std::string* er
     RemoveIfPlainFile(path);
     return false;
 }
-
-// libjpeg reports errors through error_exit, which by default ends the
-// process; this one jumps back to the writer instead.
-struct JpegErrorManager {
-    jpeg_error_mgr pub;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void JpegErrorExit(j_common_ptr cinfo) {
-    auto* mgr = reinterpret_cast<JpegErrorManager*>(cinfo->err);
-    (*cinfo->err->format_message)(cinfo, mgr->message);
-    std::longjmp(mgr->jump, 1);
-}
-
-void JpegQuietOutput(j_common_ptr) {}
 
 }  // namespace
 
@@ -136,10 +120,7 @@ bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool
     // longjmp; the encoder state is plain C.
     jpeg_compress_struct cinfo;
     JpegErrorManager err;
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = JpegErrorExit;
-    err.pub.output_message = JpegQuietOutput;
-    err.message[0] = '\0';
+    cinfo.err = UseJpegErrors(err);
     if (setjmp(err.jump)) {
         jpeg_destroy_compress(&cinfo);
         std::fclose(f);

@@ -94,6 +94,26 @@ TEST_F(AppTest, OpenShowsAPictureAtItsOwnSize) {
     ASSERT_TRUE(WaitFor([&] { return !form->reporter().messages.empty(); }));
     EXPECT_TRUE(form->children().contains(broken));
     QFile::remove(path);
+
+    // A JPEG file cut short: what could be read is shown, and said to be
+    // only part of the picture.
+    QImage busy(200, 150, QImage::Format_RGB888);
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x) busy.setPixelColor(x, y, QColor((x * 37) % 256, (y * 91) % 256, (x * y) % 256));
+    const QString cut = QDir::temp().filePath("zarvo_app_test_cut.jpg");
+    ASSERT_TRUE(busy.save(cut, "JPG", 95));
+    QFile file(cut);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.resize(file.size() / 2);
+    file.close();
+    form->reporter().messages.clear();
+    answers->answer = cut;
+    TMDIChild* damaged = form->FileOpenItemClick();
+    ASSERT_TRUE(WaitFor([&] { return !form->reporter().messages.empty(); }));
+    EXPECT_EQ(form->reporter().messages[0],
+              "The picture file " + cut.toStdString() + " is damaged: only part of it could be read");
+    EXPECT_EQ(damaged->pictureArea().picture().size(), QSize(200, 150));
+    QFile::remove(cut);
 }
 
 }  // namespace
