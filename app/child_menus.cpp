@@ -130,7 +130,7 @@ void ChildMenus::buildSizeMenu(TMDIChild& c, TMainForm& m) {
 
 void ChildMenus::buildWindowMenu(TMDIChild& c, TMainForm& m) {
     QMenu* window = addMenu(c, QStringLiteral("Window"));
-    Item(window, QStringLiteral("Cascade"), [&m] { m.mdiArea()->cascadeSubWindows(); });
+    Item(window, QStringLiteral("Cascade"), [&m] { m.WindowCascadeClick(); });
     Item(window, QStringLiteral("Tile"), [&m] { m.mdiArea()->tileSubWindows(); });
     Item(window, QStringLiteral("Arrange Icons"), [&m] { m.WindowArrangeIconsClick(); });
     Item(window, QStringLiteral("Minimize All"), [&m] { m.WindowMinimizeAllClick(); });

@@ -100,6 +100,31 @@ void TMainForm::reportNoBrowser(const QString& target) {
     reporter_.message(("No web browser could be started for " + target).toStdString());
 }
 
+void TMainForm::WindowCascadeClick() {
+    // The toolkit's cascade gives every window its size hint, which for a
+    // picture window is a sliver; here each window keeps its own size.
+    const QRect room = mdi_->viewport()->rect();
+    QPoint corner(0, 0);
+    QMdiSubWindow* top = nullptr;
+    // The active window comes last, in front.
+    QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    if (QMdiSubWindow* active = mdi_->activeSubWindow(); windows.removeOne(active)) windows.append(active);
+    for (QMdiSubWindow* w : windows) {
+        if (w->isMinimized() || w->isHidden()) continue;
+        if (w->isMaximized()) w->showNormal();
+        // One title bar further down and right each time; a window that
+        // would reach past the frame starts a new cascade at the top left.
+        const int step = w->widget() ? w->widget()->geometry().top() : 24;
+        QRect placed(corner, w->size().boundedTo(room.size()));
+        if (!room.contains(placed)) placed.moveTopLeft(corner = QPoint(0, 0));
+        w->setGeometry(placed);
+        w->raise();
+        top = w;
+        corner += QPoint(step, step);
+    }
+    if (top) mdi_->setActiveSubWindow(top);
+}
+
 void TMainForm::WindowMinimizeAllClick() {
     const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
     for (int i = windows.size() - 1; i >= 0; --i) windows[i]->showMinimized();

@@ -90,7 +90,7 @@ void TMainForm::createActions() {
     make("menu:JPEG Options", "JPEG Options", "", [this] { JpegOptionsClick(); });
     make("menu:Load From Parameter File", "Load From Parameter File", "", [this] { LoadParameterFileClick(); });
     make("menu:E&xit", "E&xit", "Exit the application", [this] { close(); });
-    make("menu:&Cascade", "&Cascade", "Arrange windows to overlap", [this] { mdi_->cascadeSubWindows(); });
+    make("menu:&Cascade", "&Cascade", "Arrange windows to overlap", [this] { WindowCascadeClick(); });
     make("menu:&Tile", "&Tile", "Arrange windows without overlap", [this] { mdi_->tileSubWindows(); });
     make("menu:&Arrange Icons", "&Arrange Icons", "Arrange window icons at bottom of main window",
          [this] { WindowArrangeIconsClick(); });

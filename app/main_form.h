@@ -68,6 +68,8 @@ public:
     void AbortClick();
     void HelpAboutItemClick();
     void HelpContentsClick();
+    // Windows overlapped from the top left, each keeping its own size.
+    void WindowCascadeClick();
     void WindowMinimizeAllClick();
     void WindowArrangeIconsClick();
     void ToolbarVisibleClick();

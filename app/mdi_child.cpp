@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "fp_guard.h"
@@ -87,8 +88,20 @@ QString TMDIChild::fileNamePart(const QString& caption) const { return QFileInfo
 
 void TMDIChild::sizeClientArea(int width, int height) {
     const QSize client = clientSizeFor(width, height);
-    if (QMdiSubWindow* sub = subWindow()) sub->resize(client + frameAround(*sub));
-    else resize(client);
+    QMdiSubWindow* sub = subWindow();
+    if (!sub) {
+        resize(client);
+        return;
+    }
+    const QRect wanted(sub->pos(), client + frameAround(*sub));
+    const QMdiArea* area = sub->mdiArea();
+    if (!area || sub->isMinimized() || sub->isMaximized()) {
+        sub->resize(wanted.size());
+        return;
+    }
+    // The whole window inside the frame's visible area: moved in, and a
+    // picture larger than the area is reached by scrolling.
+    sub->setGeometry(KeptInside(wanted, area->viewport()->rect()));
 }
 
 void TMDIChild::setPictureSize(int width, int height) {

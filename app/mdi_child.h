@@ -76,7 +76,8 @@ public:
     void Image1MouseUp(PicturePoint p, int shift) override;
     const MouseNavigation& pictureNavigation() const override { return nav_; }
 
-    // Sizes the window's client area to the picture (see clientSizeFor).
+    // Sizes the window's client area to the picture (see clientSizeFor),
+    // keeping the window inside the frame's visible area.
     void sizeClientArea(int width, int height);
 
     // Shows the work picture in the client area (during a scan) or makes it

@@ -121,7 +121,9 @@ private:
     void Timer2Timer();
     void runEnded(AttractorRunLoop::EndReason reason);
     // The window's client area fits the picture (see clientSizeFor).
-    void sizeClientArea(int width, int height) { resize(clientSizeFor(width, height)); }
+    void sizeClientArea(int width, int height);
+    // The whole window within the main frame, where the user sees it.
+    void keepInsideFrame();
     void syncNavigation();
 
     ParameterSet& ps_;

@@ -79,6 +79,13 @@ QSize PictureWindow::clientSizeFor(int width, int height) const {
     return QSize(std::max(w, 1) + extraW, std::max(h, 1) + extraH);
 }
 
+QRect PictureWindow::KeptInside(const QRect& window, const QRect& room) {
+    QRect r(window.topLeft(), window.size().boundedTo(room.size()));
+    r.moveLeft(qBound(room.left(), r.left(), room.right() + 1 - r.width()));
+    r.moveTop(qBound(room.top(), r.top(), room.bottom() + 1 - r.height()));
+    return r;
+}
+
 QSize PictureWindow::frameAround(const QWidget& window) const {
     // This widget is the client area: the scroll area fills it, and scroll
     // bars shown for the last picture belong to the client area too.

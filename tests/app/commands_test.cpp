@@ -111,6 +111,7 @@ TEST_F(AppTest, SizePresetsSetTheClientArea) {
 
     // Back from a picture that needed scroll bars, the client area is the
     // picture again, without a margin where the scroll bars were.
+    form->resize(1300, 900);  // room for an 800 x 600 client area
     QScrollArea* scroll = child->findChild<QScrollArea*>();
     form->parameters().pictureWidth = 1024;
     form->parameters().pictureHeight = 768;

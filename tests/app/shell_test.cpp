@@ -2,7 +2,10 @@
 // windows, messages for what failed, the enabled state of Stop Drawing,
 // window placement and the keyboard.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QMdiArea>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -107,6 +110,45 @@ TEST_F(AppTest, StopDrawingIsEnabledExactlyWhileSomethingDraws) {
     form->FileNewItemClick();
     ASSERT_TRUE(WaitFor([&] { return form->children().size() == 2; }));
     EXPECT_FALSE(stop->isEnabled());
+}
+
+TEST_F(AppTest, WindowsOpenInsideTheFrameAndCascadeKeepsTheirSizes) {
+    form->resize(1000, 700);
+    WaitFor([] { return false; }, 50);
+    const QString path = QDir::temp().filePath("zarvo_app_test_place.bmp");
+    QImage picture(700, 500, QImage::Format_RGB888);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(path));
+    answers->answer = path;
+    for (int i = 0; i < 3; ++i) {
+        TMDIChild* viewer = form->FileOpenItemClick();
+        ASSERT_TRUE(WaitFor([&] { return viewer->windowCaption == "zarvo_app_test_place.bmp"; }));
+    }
+    QFile::remove(path);
+    const QRect room = form->mdiArea()->viewport()->rect();
+    QList<QSize> sizes;
+    for (QMdiSubWindow* w : form->mdiArea()->subWindowList()) {
+        EXPECT_TRUE(room.contains(w->geometry())) << w->windowTitle().toStdString();
+        sizes << w->size();
+    }
+
+    form->WindowCascadeClick();
+    const QList<QMdiSubWindow*> after = form->mdiArea()->subWindowList();
+    for (int i = 0; i < after.size(); ++i) {
+        EXPECT_EQ(after[i]->size(), sizes[i]);
+        EXPECT_TRUE(room.contains(after[i]->geometry()));
+    }
+    EXPECT_EQ(after[0]->pos(), QPoint(0, 0));
+    EXPECT_GT(after[1]->pos().y(), 0);
+
+    // The attractor view opens within the frame, wherever the frame went.
+    form->VantrelViewClick();
+    ASSERT_FALSE(form->dialogs().vantrel->isVisible());
+    form->move(form->pos() + QPoint(600, 50));
+    WaitFor([] { return false; }, 50);
+    form->VantrelViewClick();
+    ASSERT_TRUE(form->dialogs().vantrel->isVisible());
+    EXPECT_TRUE(form->geometry().contains(form->dialogs().vantrel->frameGeometry()));
 }
 
 }  // namespace
