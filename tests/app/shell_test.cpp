@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -149,6 +151,22 @@ TEST_F(AppTest, WindowsOpenInsideTheFrameAndCascadeKeepsTheirSizes) {
     form->VantrelViewClick();
     ASSERT_TRUE(form->dialogs().vantrel->isVisible());
     EXPECT_TRUE(form->geometry().contains(form->dialogs().vantrel->frameGeometry()));
+}
+
+TEST_F(AppTest, TheFormulaListShowsWholeTitlesAndDescriptions) {
+    form->FormulaButtomClick();  // the program's own plug-in, long texts
+    TListForm* list = form->dialogs().list;
+    QTableWidget* table = list->list();
+    ASSERT_GT(table->rowCount(), 40);
+    const QFontMetrics fm(table->font());
+    int needed = 0;
+    for (int c = 0; c < 2; ++c) {
+        int widest = 0;
+        for (int r = 0; r < table->rowCount(); ++r) widest = std::max(widest, fm.horizontalAdvance(table->item(r, c)->text()));
+        EXPECT_GT(table->columnWidth(c), widest) << c;
+        needed += table->columnWidth(c);
+    }
+    EXPECT_GE(list->width(), std::min(needed, list->screen()->availableGeometry().width() * 9 / 10));
 }
 
 }  // namespace
