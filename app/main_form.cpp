@@ -32,10 +32,13 @@ TMainForm::TMainForm() : reporter_(this), fileDialogs_(std::make_unique<FileDial
     createMenus();
     createToolBar();
     statusBar()->showMessage(QString());
-    // Most of the screen, so that an 800 x 600 picture fits with room to spare.
+    // Most of the screen, so that an 800 x 600 picture fits with room to
+    // spare, but never more than the screen (less the caption bar), also
+    // when the screen's pixels are scaled up.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
-        resize(std::max(800, room.width() * 9 / 10), std::max(600, room.height() * 9 / 10));
+        const QSize most(std::max(800, room.width() * 9 / 10), std::max(600, room.height() * 9 / 10));
+        resize(most.boundedTo(room.size() * 19 / 20));
     } else {
         resize(1000, 720);
     }

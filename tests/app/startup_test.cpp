@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "app_fixture.h"
 
@@ -16,6 +17,11 @@ TEST_F(AppTest, StartUpOpensOneNewWindowAndTheAttractorView) {
     EXPECT_EQ(child->windowTitle(), "zarvo_");
     EXPECT_EQ(form->windowTitle(), "z a r v o_ v0.1");
     EXPECT_EQ(form->applicationTitle, "z a r v o_ v0.1");
+    // The frame leaves room for its caption bar on any screen, also one
+    // whose pixels are scaled up.
+    const QSize room = form->screen()->availableGeometry().size();
+    EXPECT_LT(form->height(), room.height());
+    EXPECT_LT(form->width(), room.width());
     const ParameterSet& ps = form->parameters();
     EXPECT_EQ(ps.pictureWidth, 180);
     EXPECT_EQ(ps.pictureHeight, 120);
