@@ -3,6 +3,7 @@
 #include "main_form.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -103,6 +104,16 @@ void TMainForm::createActions() {
     make("menu:Help", "Help", "", [this] { HelpContentsClick(); });
     make("menu:&About", "&About", "", [this] { HelpAboutItemClick(); });
     action("menu:&Save")->setEnabled(false);
+    // The platform's keys. A fractal window's menu bar replaces these menus
+    // and carries the same keys itself; Close has no item there, so it is
+    // also an action of the frame as a whole.
+    action("menu:&New")->setShortcuts(QKeySequence::New);
+    action("menu:&Open")->setShortcuts(QKeySequence::Open);
+    action("menu:&Close")->setShortcuts(QKeySequence::Close);
+    action("menu:&Save")->setShortcuts(QKeySequence::Save);
+    action("menu:E&xit")->setShortcuts(QKeySequence::Quit);
+    action("menu:Help")->setShortcuts(QKeySequence::HelpContents);
+    addAction(action("menu:&Close"));
 
     QStyle* style = QApplication::style();
     auto button = [&](const QString& hint, const QIcon& icon, auto slot, const QString& text = QString()) {
@@ -126,7 +137,7 @@ void TMainForm::createActions() {
     button("Vantrel Parameters", QIcon(), [this] { VantrelParametersClick(); }, "AP");
     button("Color parameters", ColourGlyph(), [this] { ColorsClick(); });
     button("Zoom into Rectangle", ZoomGlyph(), [this] { ZoomClick(); });
-    button("Stop Drawing", StopGlyph(), [this] { AbortClick(); });
+    button("Stop Drawing", StopGlyph(), [this] { AbortClick(); })->setShortcut(Qt::Key_Escape);
     button("About", style->standardIcon(QStyle::SP_MessageBoxInformation), [this] { HelpAboutItemClick(); });
 }
 

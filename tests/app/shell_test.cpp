@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTableWidget>
@@ -167,6 +168,43 @@ TEST_F(AppTest, TheFormulaListShowsWholeTitlesAndDescriptions) {
         needed += table->columnWidth(c);
     }
     EXPECT_GE(list->width(), std::min(needed, list->screen()->availableGeometry().width() * 9 / 10));
+}
+
+TEST_F(AppTest, TheKeyboardReachesTheCommands) {
+    UseCountingPlugin(0);
+    form->activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == form.get(); }));
+    // Captions stay as they are; the keys show beside them.
+    QAction* apply = nullptr;
+    for (QMenu* m : child->menus().menuBar)
+        for (QAction* a : m->actions())
+            if (a->text().remove('&') == "Apply") apply = a;
+    ASSERT_NE(apply, nullptr);
+    EXPECT_EQ(apply->shortcut(), QKeySequence(Qt::Key_F5));
+
+    QTest::keyClick(form.get(), Qt::Key_F5);
+    EXPECT_EQ(plugin.calls(), 180 * 120);
+    form->parameters().zoom = 3.0;
+    QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(plugin.calls(), 2 * 180 * 120);
+    EXPECT_NE(form->parameters().zoom, 3.0);
+
+    // Escape stops a drawing.
+    UseCountingPlugin(1);  // slow
+    form->parameters().pictureWidth = 640;
+    form->parameters().pictureHeight = 480;
+    QTimer::singleShot(60, form.get(), [this] { QTest::keyClick(form.get(), Qt::Key_Escape); });
+    EXPECT_FALSE(child->UpdateFractal().completed);
+
+    QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(WaitFor([&] { return form->children().size() == 2; }));
+    // The new window switched the attractor view on; a window closed while
+    // something draws is only minimised, so stop that first.
+    WaitFor([&] { return form->dialogs().vantrel->running(); }, 1500);
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    ASSERT_TRUE(WaitFor([&] { return !form->dialogs().vantrel->running(); }));
+    QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(WaitFor([&] { return form->children().size() == 1; }));
 }
 
 }  // namespace
