@@ -18,10 +18,31 @@ namespace zarvo {
 
 namespace {
 constexpr int kLargestSide = 16384;
+
+// A parameter file from which not a single value can be read (random
+// bytes, a file cut short after its first line) changes nothing at all:
+// it is tried on a scratch set first, and the messages of that trial are
+// the ones the user sees.
+bool HoldsNoValue(const std::string& path, Reporter& reporter) {
+    ParameterSet scratch;
+    CollectingReporter trialMessages;
+    const ParameterFileResult trial = LoadParameters(scratch, path, trialMessages);
+    if (!trial.opened || trial.valuesRead > 0) return false;
+    std::vector<std::string>& messages = trialMessages.messages;
+    if (messages.empty()) messages.push_back("Error reading parameter file");
+    for (const std::string& m : messages) reporter.message(m);
+    return true;
 }
+
+}  // namespace
 
 void TMDIChild::startParam() {
     const QString path = windowTitle();
+    if (HoldsNoValue(path.toStdString(), main_.reporter())) {
+        setWindowTitle(fileNamePart(windowCaption));
+        main_.applicationTitle = QString::fromLatin1(programTitle);
+        return;
+    }
     setPictureSize(defaultWidth, defaultHeight);
     ps_.drawRandom = 0;
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());

@@ -109,6 +109,7 @@ ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Re
                 if (readingOn) {
                     const bool tooLong = reader.lastLineCut() && line.kind != LineKind::Flag;
                     failed = reader.failed() || tooLong || !Assign(ps, line, lineText);
+                    if (!failed) ++result.valuesRead;
                     if (!failed && line.real == &ParameterSet::AASet) ps.AA = ps.AASet;
                 } else {
                     readingOn = ApplyMissing(ps, line);

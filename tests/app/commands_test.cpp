@@ -177,6 +177,39 @@ TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
     EXPECT_EQ(form->parameters().renderMethod, 1);
 }
 
+TEST_F(AppTest, AParameterFileWithoutASingleValueChangesNothing) {
+    UseCountingPlugin(0);
+    ParameterSet& ps = form->parameters();
+    child->SizePresetClick(320, 240);
+    ps.renderMethod = 5;
+    ps.zoom = 2.5;
+    const char* const title = ps.formulaTitle;
+    const QImage before = child->pictureArea().picture();
+    QTemporaryDir dir;
+    const std::string junk("\x93\x0f\xd1\r\n\xfe\x11garbage\r\n\x80\x81\r\n", 20);
+    for (const std::string& text : {junk, std::string("z a r v o_ v0.1\r\n")}) {
+        const QString path = dir.filePath("junk.zrv");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        file.close();
+        form->reporter().messages.clear();
+        plugin.reset();
+        answers->answer = path;
+        form->LoadParameterFileClick();
+        ASSERT_TRUE(WaitFor([&] { return !form->reporter().messages.empty(); }));
+        WaitFor([] { return false; }, 50);
+        EXPECT_EQ(form->reporter().messages, std::vector<std::string>{"Error reading parameter file"});
+        EXPECT_EQ(child->windowTitle(), "zarvo_");
+        EXPECT_EQ(child->pictureArea().picture(), before);
+        EXPECT_EQ(ps.pictureWidth, 320);
+        EXPECT_EQ(ps.renderMethod, 5);
+        EXPECT_EQ(ps.zoom, 2.5);
+        EXPECT_EQ(ps.formulaTitle, title);
+        EXPECT_EQ(plugin.calls(), 0);
+    }
+}
+
 TEST_F(AppTest, FormulaListShowsThePluginAndPicksAFormula) {
     UseCountingPlugin(0);
     ParameterSet& ps = form->parameters();
