@@ -2,6 +2,7 @@
 // parameter file beside it, loading a .vtl file, and a new picture size.
 #include <QFileInfo>
 
+#include "picture_save.h"
 #include "picture_writer.h"
 #include "attractor_params_dialog.h"
 #include "attractor_view.h"
@@ -15,19 +16,23 @@ void TVantrel::SaveToFileClick() {
     const std::string name = path.toStdString();
     const std::string ext = vantrel::PictureExtension(name);
     std::string error;
-    if (ext == ".JPG") {
-        if (!WriteJpeg(engine_.vtlBitmap, name, ps_.jpegQuality, ps_.jpegProgressive != 0, &error))
-            reporter_.message(error);
+    bool written = false;
+    if (IsJpegName(name)) {
+        written = WriteJpeg(engine_.vtlBitmap, name, ps_.jpegQuality, ps_.jpegProgressive != 0, &error);
+        if (!written) reporter_.message(error);
     } else if (ext == ".BMP") {
-        if (!WriteBmp(engine_.vtlBitmap, name, &error)) reporter_.message(error);
+        written = WriteBmp(engine_.vtlBitmap, name, &error);
+        if (!written) reporter_.message(error);
     } else {
         reporter_.message("Unkown File extension: = " + ext);
     }
 
-    // The caption names the picture; a run in progress shows it again when
-    // it ends.
-    captionStore = QFileInfo(path).fileName();
-    if (!runLoop_.active()) setWindowTitle(captionStore);
+    // The caption names the picture written; a run in progress shows it
+    // again when it ends.
+    if (written) {
+        captionStore = QFileInfo(path).fileName();
+        if (!runLoop_.active()) setWindowTitle(captionStore);
+    }
 
     // The parameter file goes beside the picture, whatever the working
     // directory is, so that picture and parameters stay together. It is

@@ -168,6 +168,20 @@ TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
     child->SaveToFile();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);
 
+    // ".jpeg" is JPEG too; an unknown extension writes no picture, says so
+    // and leaves the caption alone.
+    answers->answer = dir.filePath("dawn.jpeg");
+    child->SaveToFile();
+    EXPECT_EQ(QImage(dir.filePath("dawn.jpeg")).size(), QSize(180, 120));
+    EXPECT_EQ(child->windowTitle(), "dawn.jpeg");
+    form->reporter().messages.clear();
+    answers->answer = dir.filePath("dusk.png");
+    child->SaveToFile();
+    EXPECT_EQ(form->reporter().messages, std::vector<std::string>{"Unkown File extension: = .PNG"});
+    EXPECT_FALSE(QFile::exists(dir.filePath("dusk.png")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("dusk.zrv")));
+    EXPECT_EQ(child->windowTitle(), "dawn.jpeg");
+
     // The parameter file loads back into the window and draws it again.
     form->parameters().renderMethod = 5;
     plugin.reset();
