@@ -184,6 +184,9 @@ ScanResult TMDIChild::UpdateFractal() {
 
 void TMDIChild::prepareForScan() {
     if (main_.dialogs().params && main_.dialogs().params->isVisible()) main_.dialogs().params->takeValues(ps_);
+    // The formula's texts (saved with the picture) come from the plug-in
+    // that draws it, whichever way the formula was changed.
+    if (ps_.vantrelFormulaMode == 0) view_.GetDLLDescriptions();
     if (ClampIterations(ps_))
         main_.reporter().message("Max Iterations is limited to " + std::to_string(maxIterationsLimit));
     ClearRectangle1Click();

@@ -251,6 +251,9 @@ TEST_F(AppTest, FormulaListShowsThePluginAndPicksAFormula) {
     EXPECT_EQ(table->item(0, 0)->checkState(), Qt::Checked);
     EXPECT_EQ(table->item(1, 0)->checkState(), Qt::Unchecked);
     EXPECT_EQ(plugin.calls(), 180 * 120);  // reset and redrawn
+    // The texts a saved picture carries name the formula picked.
+    EXPECT_STREQ(ps.formulaTitle, "square ");
+    EXPECT_STREQ(ps.formulaDescription, "counts calls ");
 
     form->FormulaButtomClick();
     EXPECT_FALSE(list->isVisible());
