@@ -43,6 +43,8 @@ void TMDIChild::startParam() {
         main_.applicationTitle = QString::fromLatin1(programTitle);
         return;
     }
+    // Loading parameters into the window asks for a new drawing in it.
+    showsOpenedPicture_ = false;
     setPictureSize(defaultWidth, defaultHeight);
     ps_.drawRandom = 0;
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());
@@ -144,6 +146,8 @@ void TMDIChild::RgbClick(int order) {
 }
 
 void TMDIChild::ChildApplyColors() {
+    // Recolouring paints the stored planes over the window's picture.
+    if (!mayReplacePicture()) return;
     DialogSet& d = main_.dialogs();
     if (d.colors && d.colors->isVisible()) d.colors->takeValues(ps_);
     if (view_.planesHoldPicture()) {
@@ -161,6 +165,7 @@ void TMDIChild::ChildApplyColors() {
 }
 
 void TMDIChild::SizePresetClick(int width, int height) {
+    if (!mayReplacePicture()) return;
     ps_.pictureWidth = width;
     ps_.pictureHeight = height;
     DialogSet& d = main_.dialogs();
@@ -180,6 +185,7 @@ void TMDIChild::TP01Click() {
         main_.reporter().message("A picture needs a width and height from 1 to " + std::to_string(kLargestSide));
         return;
     }
+    if (!mayReplacePicture()) return;
     setPictureSize(width, height);
     UpdateFractal();
 }

@@ -159,6 +159,7 @@ void TMDIChild::startOpen() {
     ps_.pictureHeight = picture.height();
     area_->setPicture(picture);
     sizeClientArea(picture.width(), picture.height());
+    showsOpenedPicture_ = true;
     if (jpeg.damaged || (!jpeg.isJpeg && BitmapCutShort(QFile::encodeName(path).toStdString()))) {
         area_->repaint();
         main_.reporter().message(
@@ -171,7 +172,15 @@ void TMDIChild::Timer2Timer() {
         setWindowTitle(QStringLiteral("Busy... ") + QString::number(ps_.pictureHeight - view_.currentRow));
 }
 
+bool TMDIChild::mayReplacePicture() {
+    if (!showsOpenedPicture_) return true;
+    if (!main_.reporter().ask("Replace the opened picture with a new drawing?")) return false;
+    showsOpenedPicture_ = false;
+    return true;
+}
+
 ScanResult TMDIChild::UpdateFractal() {
+    if (!mayReplacePicture()) return ScanResult();
     view_.vantrelPixel = main_.vantrelPixelFormula();
     ChildScanHooks hooks(*this);
     ++scanDepth_;

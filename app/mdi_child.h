@@ -95,6 +95,9 @@ private:
     void startOpen();
     void startParam();
     void setPictureSize(int width, int height);
+    // A picture opened from a file is drawn over only when the user agrees;
+    // false when the window keeps it.
+    bool mayReplacePicture();
     QString fileNamePart(const QString& caption) const;
 
     TMainForm& main_;
@@ -106,6 +109,7 @@ private:
     QTimer Timer2;
     QString startMode_;
     int scanDepth_ = 0;
+    bool showsOpenedPicture_ = false;
     PicturePoint lastMove_{-1000000, -1000000};
 };
 

@@ -93,6 +93,22 @@ TEST_F(AppTest, OpenShowsAPictureAtItsOwnSize) {
     EXPECT_EQ(viewer->pictureArea().picture().pixelColor(5, 5), QColor(10, 200, 30));
     EXPECT_EQ(form->parameters().pictureWidth, 64);
 
+    // Apply there draws a fractal over the picture, but asks first.
+    MessageBoxReporter& reporter = form->reporter();
+    reporter.answer = false;
+    form->ApplyClick();
+    viewer->BlendClick(2);
+    ASSERT_EQ(reporter.questions.size(), 2u);
+    EXPECT_EQ(reporter.questions[0], "Replace the opened picture with a new drawing?");
+    EXPECT_EQ(viewer->pictureArea().picture().pixelColor(5, 5), QColor(10, 200, 30));
+    EXPECT_EQ(viewer->view().scanRunning, 0);
+    reporter.answer = true;
+    form->ApplyClick();
+    EXPECT_EQ(reporter.questions.size(), 3u);
+    EXPECT_NE(viewer->pictureArea().picture().pixelColor(5, 5), QColor(10, 200, 30));
+    form->ApplyClick();  // a drawing of its own now: no more questions
+    EXPECT_EQ(reporter.questions.size(), 3u);
+
     // A file that is no picture: a message, and the window stays.
     form->reporter().messages.clear();
     answers->answer = QDir::temp().filePath("zarvo_app_test_missing.bmp");
