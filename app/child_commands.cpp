@@ -15,7 +15,32 @@
 
 namespace zarvo {
 
+namespace {
+// A parameter file from which not a single value can be read (random
+// bytes, a file cut short after its first line) changes nothing at all:
+// it is tried on a scratch set first, and the messages of that trial are
+// the ones the user sees.
+bool HoldsNoValue(const std::string& path, Reporter& reporter) {
+    ParameterSet scratch;
+    CollectingReporter trialMessages;
+    const ParameterFileResult trial = LoadParameters(scratch, path, trialMessages);
+    if (!trial.opened || trial.valuesRead > 0) return false;
+    std::vector<std::string>& messages = trialMessages.messages;
+    if (messages.empty()) messages.push_back("Error reading parameter file");
+    for (const std::string& m : messages) reporter.message(m);
+    return true;
+}
+
+}  // namespace
+
 void TMDIChild::startParam(const QString& path) {
+    if (HoldsNoValue(path.toStdString(), main_.reporter())) {
+        setWindowTitle(fileNamePart(windowCaption));
+        main_.applicationTitle = QString::fromLatin1(programTitle);
+        return;
+    }
+    // Loading parameters into the window asks for a new drawing in it.
+    showsOpenedPicture_ = false;
     setPictureSize(defaultWidth, defaultHeight);
     ps_.drawRandom = 0;
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());
@@ -117,6 +142,8 @@ void TMDIChild::RgbClick(int order) {
 }
 
 void TMDIChild::ChildApplyColors() {
+    // Recolouring paints the stored planes over the window's picture.
+    if (!mayReplacePicture()) return;
     DialogSet& d = main_.dialogs();
     if (d.colors && d.colors->isVisible()) d.colors->takeValues(ps_);
     if (view_.planesHoldPicture()) {
@@ -134,6 +161,7 @@ void TMDIChild::ChildApplyColors() {
 }
 
 void TMDIChild::SizePresetClick(int width, int height) {
+    if (!mayReplacePicture()) return;
     ps_.pictureWidth = width;
     ps_.pictureHeight = height;
     DialogSet& d = main_.dialogs();
@@ -153,6 +181,7 @@ void TMDIChild::TP01Click() {
         main_.reporter().message("A picture needs a width and height from 1 to " + std::to_string(largestPictureSide));
         return;
     }
+    if (!mayReplacePicture()) return;
     setPictureSize(width, height);
     UpdateFractal();
 }

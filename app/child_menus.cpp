@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
 
@@ -63,86 +64,86 @@ QMenu* ChildMenus::addMenu(TMDIChild& c, const QString& title) {
 }
 
 void ChildMenus::buildFileMenu(TMDIChild& c, TMainForm& m) {
-    QMenu* file = addMenu(c, QStringLiteral("File"));
-    Item(file, QStringLiteral("New"), [&m] { m.FileNewItemClick(); });
-    Item(file, QStringLiteral("Open"), [&m] { m.FileOpenItemClick(); });
+    QMenu* file = addMenu(c, QStringLiteral("&File"));
+    Item(file, QStringLiteral("&New"), [&m] { m.FileNewItemClick(); })->setShortcuts(QKeySequence::New);
+    Item(file, QStringLiteral("&Open"), [&m] { m.FileOpenItemClick(); })->setShortcuts(QKeySequence::Open);
     file->addSeparator();
-    Item(file, QStringLiteral("Save"), [&c] { c.SaveToFile(); });
-    Item(file, QStringLiteral("Load From Parameter File"), [&m] { m.LoadParameterFileClick(); });
-    Item(file, QStringLiteral("JPEG Options"), [&m] { m.JpegOptionsClick(); });
+    Item(file, QStringLiteral("&Save"), [&c] { c.SaveToFile(); })->setShortcuts(QKeySequence::Save);
+    Item(file, QStringLiteral("&Load From Parameter File"), [&m] { m.LoadParameterFileClick(); });
+    Item(file, QStringLiteral("&JPEG Options"), [&m] { m.JpegOptionsClick(); });
     file->addSeparator();
-    Item(file, QStringLiteral("Exit"), [&m] { m.close(); });
+    Item(file, QStringLiteral("E&xit"), [&m] { m.close(); })->setShortcuts(QKeySequence::Quit);
 }
 
 void ChildMenus::buildChoiceMenus(TMDIChild& c) {
-    QMenu* render01 = addMenu(c, QStringLiteral("Render01"));
-    QMenu* render02 = addMenu(c, QStringLiteral("Render02"));
+    QMenu* render01 = addMenu(c, QStringLiteral("&Render01"));
+    QMenu* render02 = addMenu(c, QStringLiteral("R&ender02"));
     for (const MenuCaption& r : RenderMethodCaptions()) {
         QMenu* target = r.menu == 1 ? render01 : render02;
         const int n = r.value;
         render[n] = Item(target, QString::fromLatin1(r.caption), [&c, n] { c.RenderClick(n); }, true);
     }
-    QMenu* trans = addMenu(c, QStringLiteral("Transform"));
+    QMenu* trans = addMenu(c, QStringLiteral("&Transform"));
     AddChoices(trans, TransformCaptions(), transform, [&c](int n) { c.TransformClick(n); });
-    QMenu* blendMenu = addMenu(c, QStringLiteral("Blend"));
+    QMenu* blendMenu = addMenu(c, QStringLiteral("&Blend"));
     AddChoices(blendMenu, BlendCaptions(), blend, [&c](int n) { c.BlendClick(n); });
-    QMenu* rgbMenu = addMenu(c, QStringLiteral("RGB"));
+    QMenu* rgbMenu = addMenu(c, QStringLiteral("R&GB"));
     AddChoices(rgbMenu, RgbOrderCaptions(), rgb, [&c](int n) { c.RgbClick(n); });
 }
 
 void ChildMenus::buildImageMenu(TMDIChild& c, TMainForm& m) {
-    QMenu* image = addMenu(c, QStringLiteral("Image"));
-    Item(image, QStringLiteral("Vantrel View"), [&m] { m.VantrelViewClick(); });
+    QMenu* image = addMenu(c, QStringLiteral("&Image"));
+    Item(image, QStringLiteral("&Vantrel View"), [&m] { m.VantrelViewClick(); });
     image->addSeparator();
-    Item(image, QStringLiteral("Zoom"), [&c] { c.Zoom1Click(); });
-    Item(image, QStringLiteral("Clear Rectangle"), [&c] { c.ClearRectangle1Click(); });
-    Item(image, QStringLiteral("Apply"), [&c] { c.Apply1Click(); });
-    Item(image, QStringLiteral("Reset"), [&c] { c.Reset1Click(); });
+    Item(image, QStringLiteral("&Zoom"), [&c] { c.Zoom1Click(); });
+    Item(image, QStringLiteral("&Clear Rectangle"), [&c] { c.ClearRectangle1Click(); });
+    Item(image, QStringLiteral("&Apply"), [&c] { c.Apply1Click(); })->setShortcut(Qt::Key_F5);
+    Item(image, QStringLiteral("&Reset"), [&c] { c.Reset1Click(); })->setShortcut(Qt::CTRL | Qt::Key_R);
     image->addSeparator();
-    inverse.append(Item(image, QStringLiteral("Inverse formula"), [&c] { c.InverseFormula1Click(); }, true));
-    julia.append(Item(image, QStringLiteral("Julia mode"), [&c] { c.JuliaMode1Click(); }, true));
+    inverse.append(Item(image, QStringLiteral("&Inverse formula"), [&c] { c.InverseFormula1Click(); }, true));
+    julia.append(Item(image, QStringLiteral("&Julia mode"), [&c] { c.JuliaMode1Click(); }, true));
     image->addSeparator();
-    const char* rotations[] = {"Normal", "Rotate 90", "Mirror and Rotate", "Mirror"};
+    const char* rotations[] = {"&Normal", "Rotate &90", "&Mirror and Rotate", "Mirr&or"};
     for (int n = 0; n < 4; ++n)
         rotate[n] = Item(image, QString::fromLatin1(rotations[n]), [&c, n] { c.RotateClick(n); }, true);
 }
 
 void ChildMenus::buildDialogsMenu(TMDIChild& c, TMainForm& m) {
-    QMenu* dialogs = addMenu(c, QStringLiteral("Dialogs"));
-    Item(dialogs, QStringLiteral("Formulas"), [&m] { m.FormulaButtomClick(); });
-    Item(dialogs, QStringLiteral("XY Size"), [&m] { m.XYSizeClick(); });
-    Item(dialogs, QStringLiteral("Parameters"), [&m] { m.ParametersClick(); });
-    Item(dialogs, QStringLiteral("Colors"), [&m] { m.ColorsClick(); });
-    Item(dialogs, QStringLiteral("Vantrel Parameters"), [&m] { m.VantrelParametersClick(); });
+    QMenu* dialogs = addMenu(c, QStringLiteral("&Dialogs"));
+    Item(dialogs, QStringLiteral("&Formulas"), [&m] { m.FormulaButtomClick(); });
+    Item(dialogs, QStringLiteral("&XY Size"), [&m] { m.XYSizeClick(); });
+    Item(dialogs, QStringLiteral("&Parameters"), [&m] { m.ParametersClick(); });
+    Item(dialogs, QStringLiteral("&Colors"), [&m] { m.ColorsClick(); });
+    Item(dialogs, QStringLiteral("&Vantrel Parameters"), [&m] { m.VantrelParametersClick(); });
 }
 
 void ChildMenus::buildSizeMenu(TMDIChild& c, TMainForm& m) {
-    QMenu* size = addMenu(c, QStringLiteral("XYSize"));
+    QMenu* size = addMenu(c, QStringLiteral("&XYSize"));
     size->addAction(QStringLiteral("z a  r v o _  View"))->setEnabled(false);
     const int presets[4][2] = {{180, 120}, {320, 240}, {640, 480}, {800, 600}};
     for (const auto& p : presets) {
         const int w = p[0], h = p[1];
-        Item(size, QStringLiteral("%1 by %2").arg(w).arg(h), [&c, w, h] { c.SizePresetClick(w, h); });
+        Item(size, QStringLiteral("&%1 by %2").arg(w).arg(h), [&c, w, h] { c.SizePresetClick(w, h); });
     }
     size->addSeparator();
-    Item(size, QStringLiteral("XY Size [For Vantrel View]"), [&m] { m.XYSizeClick(); });
+    Item(size, QStringLiteral("&XY Size [For Vantrel View]"), [&m] { m.XYSizeClick(); });
 }
 
 void ChildMenus::buildWindowMenu(TMDIChild& c, TMainForm& m) {
-    QMenu* window = addMenu(c, QStringLiteral("Window"));
-    Item(window, QStringLiteral("Cascade"), [&m] { m.mdiArea()->cascadeSubWindows(); });
-    Item(window, QStringLiteral("Tile"), [&m] { m.mdiArea()->tileSubWindows(); });
-    Item(window, QStringLiteral("Arrange Icons"), [&m] { m.WindowArrangeIconsClick(); });
-    Item(window, QStringLiteral("Minimize All"), [&m] { m.WindowMinimizeAllClick(); });
+    QMenu* window = addMenu(c, QStringLiteral("&Window"));
+    Item(window, QStringLiteral("&Cascade"), [&m] { m.WindowCascadeClick(); });
+    Item(window, QStringLiteral("&Tile"), [&m] { m.mdiArea()->tileSubWindows(); });
+    Item(window, QStringLiteral("&Arrange Icons"), [&m] { m.WindowArrangeIconsClick(); });
+    Item(window, QStringLiteral("&Minimize All"), [&m] { m.WindowMinimizeAllClick(); });
     window->addSeparator();
-    toolbarVisible = Item(window, QStringLiteral("Toolbar Visible"), [&m] { m.ToolbarVisibleClick(); }, true);
-    Item(window, QStringLiteral("Re-Size active window"), [&c] { c.ResizeActiveWindow1Click(); });
+    toolbarVisible = Item(window, QStringLiteral("Toolbar &Visible"), [&m] { m.ToolbarVisibleClick(); }, true);
+    Item(window, QStringLiteral("&Re-Size active window"), [&c] { c.ResizeActiveWindow1Click(); });
 }
 
 void ChildMenus::buildHelpMenu(TMDIChild& c, TMainForm& m) {
-    QMenu* help = addMenu(c, QStringLiteral("Help"));
-    Item(help, QStringLiteral("Help"), [&m] { m.HelpContentsClick(); });
-    Item(help, QStringLiteral("About"), [&m] { m.HelpAboutItemClick(); });
+    QMenu* help = addMenu(c, QStringLiteral("&Help"));
+    Item(help, QStringLiteral("&Help"), [&m] { m.HelpContentsClick(); })->setShortcuts(QKeySequence::HelpContents);
+    Item(help, QStringLiteral("&About"), [&m] { m.HelpAboutItemClick(); });
 }
 
 void ChildMenus::buildPopup(TMDIChild& c, TMainForm& m) {

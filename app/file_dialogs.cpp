@@ -5,21 +5,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "fp_guard.h"
+#include "modal_dialog.h"
 #include "picture_save_dialog.h"
 
 namespace zarvo {
 
 QString FileDialogs::openParameterFile(QWidget* parent) {
-    FpStateGuard guard;
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Load From Parameter File"), QString(),
-                                        QStringLiteral("z a r v o _ Parameter Files (*.zrv)"));
+    return AskOpenFile(parent, QStringLiteral("Load From Parameter File"),
+                       QStringLiteral("z a r v o _ Parameter Files (*.zrv)"));
 }
 
 QString FileDialogs::openPicture(QWidget* parent) {
-    FpStateGuard guard;
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(),
-                                        QStringLiteral("JPEG (*.jpg);;Bitmaps (*.bmp)"));
+    return AskOpenFile(parent, QStringLiteral("Open"), QStringLiteral("JPEG (*.jpg);;Bitmaps (*.bmp)"));
 }
 
 QString FileDialogs::savePicture(QWidget* parent, const QString& startName) {
@@ -27,14 +24,14 @@ QString FileDialogs::savePicture(QWidget* parent, const QString& startName) {
 }
 
 QString FileDialogs::openHelpPage(QWidget* parent, const QString& helpFolder) {
-    FpStateGuard guard;
-    QFileDialog dialog(parent, QStringLiteral("Help"));
+    QFileDialog dialog(ModalAnchor(parent), QStringLiteral("Help"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("Help Files (*.html)"));
     dialog.setDirectory(helpFolder);
     dialog.selectFile(QStringLiteral("index.html"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    PrepareFileDialog(dialog);
+    if (ExecOnTop(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().first();
 }
 

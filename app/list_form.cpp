@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -10,6 +13,9 @@
 namespace zarvo {
 
 namespace {
+
+// The columns' widths when the dialog is created, and their least widths.
+constexpr int kColumnWidths[2] = {400, 200};
 
 QString Text(const char* s) { return s ? QString::fromLocal8Bit(s) : QString(); }
 
@@ -46,8 +52,8 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowSta
 void TListForm::InitHeader() {
     ListView1->setColumnCount(2);
     ListView1->setHorizontalHeaderLabels({QStringLiteral("Title"), QStringLiteral("Description")});
-    ListView1->setColumnWidth(0, 400);
-    ListView1->setColumnWidth(1, 200);
+    ListView1->setColumnWidth(0, kColumnWidths[0]);
+    ListView1->setColumnWidth(1, kColumnWidths[1]);
     ListView1->horizontalHeader()->setStretchLastSection(true);
     ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -78,12 +84,30 @@ void TListForm::UpdateListView(FractalView& view) {
     rec.formulaIndex = remembered;
     rec.formulaTitle = savedTitle;
     rec.formulaDescription = savedDescription;
+    fitColumnsToTexts();
     if (remembered >= 0 && remembered < count) {
         ListView1->selectRow(remembered);
         ListView1->scrollToItem(ListView1->item(remembered, 0));
     } else {
         ListView1->clearSelection();
     }
+}
+
+void TListForm::fitColumnsToTexts() {
+    // Titles and descriptions are read whole, without widening a column or
+    // scrolling sideways: each column is at least as wide as its texts, and
+    // the dialog grows to show both (as far as the screen allows).
+    QHeaderView* header = ListView1->horizontalHeader();
+    int needed = 2 * ListView1->frameWidth() + ListView1->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < ListView1->columnCount(); ++c) {
+        ListView1->resizeColumnToContents(c);
+        const int width = std::max({kColumnWidths[c], ListView1->columnWidth(c), header->sectionSizeHint(c)});
+        ListView1->setColumnWidth(c, width);
+        needed += width;
+    }
+    needed += layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    if (const QScreen* s = screen()) needed = std::min(needed, s->availableGeometry().width() * 19 / 20);
+    if (needed > width()) resize(needed, height());
 }
 
 void TListForm::ListView1Click() {

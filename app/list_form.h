@@ -33,6 +33,7 @@ signals:
 
 private:
     void InitHeader();
+    void fitColumnsToTexts();
 
     QTableWidget* ListView1;
     ParameterSet* record_ = nullptr;  // the record the rows were filled from

@@ -98,8 +98,36 @@ void TMainForm::AbortClick() { parameters().stopFlag = flagOn; }
 void TMainForm::HelpContentsClick() {
     const QString page = fileDialogs_->openHelpPage(this, HelpFolder());
     if (page.isEmpty()) return;
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        reporter_.message(("No web browser could be started for " + page).toStdString());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page))) reportNoBrowser(page);
+}
+
+void TMainForm::reportNoBrowser(const QString& target) {
+    reporter_.message(("No web browser could be started for " + target).toStdString());
+}
+
+void TMainForm::WindowCascadeClick() {
+    // The toolkit's cascade gives every window its size hint, which for a
+    // picture window is a sliver; here each window keeps its own size.
+    const QRect room = mdi_->viewport()->rect();
+    QPoint corner(0, 0);
+    QMdiSubWindow* top = nullptr;
+    // The active window comes last, in front.
+    QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    if (QMdiSubWindow* active = mdi_->activeSubWindow(); windows.removeOne(active)) windows.append(active);
+    for (QMdiSubWindow* w : windows) {
+        if (w->isMinimized() || w->isHidden()) continue;
+        if (w->isMaximized()) w->showNormal();
+        // One title bar further down and right each time; a window that
+        // would reach past the frame starts a new cascade at the top left.
+        const int step = w->widget() ? w->widget()->geometry().top() : 24;
+        QRect placed(corner, w->size().boundedTo(room.size()));
+        if (!room.contains(placed)) placed.moveTopLeft(corner = QPoint(0, 0));
+        w->setGeometry(placed);
+        w->raise();
+        top = w;
+        corner += QPoint(step, step);
+    }
+    if (top) mdi_->setActiveSubWindow(top);
 }
 
 void TMainForm::WindowMinimizeAllClick() {
@@ -128,12 +156,18 @@ void TMainForm::UpdateMenuItems() {
     const bool any = !children().isEmpty();
     for (const char* name : {"menu:&Close", "menu:&Save", "menu:&Cascade", "menu:&Tile", "menu:&Arrange Icons",
                              "menu:&Minimize All", "tool:Save", "tool:Reset Coordinates", "tool:Parameters",
-                             "tool:XY Size", "tool:Show Formulas", "tool:Color parameters", "tool:Stop Drawing",
+                             "tool:XY Size", "tool:Show Formulas", "tool:Color parameters",
                              "tool:Zoom into Rectangle", "tool:Julia Mode"})
         action(QString::fromLatin1(name))->setEnabled(any);
+    updateStopDrawing();
 }
 
-void TMainForm::setAbortEnabled(bool on) { action("tool:Stop Drawing")->setEnabled(on); }
+void TMainForm::updateStopDrawing() {
+    if (closing_) return;
+    bool drawing = dialogs_.vantrel && dialogs_.vantrel->running();
+    for (TMDIChild* c : children()) drawing = drawing || c->view().scanRunning != 0;
+    action("tool:Stop Drawing")->setEnabled(drawing);
+}
 void TMainForm::setZoomEnabled(bool on) { action("tool:Zoom into Rectangle")->setEnabled(on); }
 void TMainForm::setJuliaChecked(bool on) { action("tool:Julia Mode")->setChecked(on); }
 void TMainForm::showStatus(const QString& text) { statusBar()->showMessage(text); }

@@ -1,7 +1,9 @@
 // The single-instance forms: their creation at start-up, the commands that
 // show and hide them, and what their buttons ask of the main frame.
 #include <QEvent>
+#include <QUrl>
 
+#include "link_panel.h"
 #include "main_form.h"
 #include "mdi_child.h"
 
@@ -22,6 +24,7 @@ void TMainForm::CreateForms() {
     });
     dialogs_.vantrel->installEventFilter(this);
     dialogs_.vantrel->setParametersDialog(dialogs_.vantrelParams);
+    connect(dialogs_.vantrel, &TVantrel::runningChanged, this, [this] { updateStopDrawing(); });
     connect(dialogs_.vantrel, &TVantrel::statusText, this, [this](const QString& text) { showStatus(text); });
     // "XY Size" of the view's pop-up menu opens the dialog (never hides it).
     connect(dialogs_.vantrel, &TVantrel::xySizeRequested, this, [this] {
@@ -29,6 +32,8 @@ void TMainForm::CreateForms() {
     });
 
     connect(dialogs_.about, &TAboutBox::helpRequested, this, [this] { HelpContentsClick(); });
+    connect(dialogs_.about->linkPanel(), &LinkPanel::openFailed, this,
+            [this](const QUrl& url) { reportNoBrowser(url.toString()); });
     connect(dialogs_.params, &TParams1::applyRequested, this, [this] { ApplyClick(); });
     dialogs_.xySize->vantrelVisible = [this] { return dialogs_.vantrel->isVisible(); };
     connect(dialogs_.xySize, &TXYSize1::applyToFractal, this, [this](int, int) {

@@ -3,6 +3,7 @@
 #include "main_form.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -32,10 +33,13 @@ TMainForm::TMainForm() : reporter_(this), fileDialogs_(std::make_unique<FileDial
     createMenus();
     createToolBar();
     statusBar()->showMessage(QString());
-    // Most of the screen, so that an 800 x 600 picture fits with room to spare.
+    // Most of the screen, so that an 800 x 600 picture fits with room to
+    // spare, but never more than the screen (less the caption bar), also
+    // when the screen's pixels are scaled up.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
-        resize(std::max(800, room.width() * 9 / 10), std::max(600, room.height() * 9 / 10));
+        const QSize most(std::max(800, room.width() * 9 / 10), std::max(600, room.height() * 9 / 10));
+        resize(most.boundedTo(room.size() * 19 / 20));
     } else {
         resize(1000, 720);
     }
@@ -90,7 +94,7 @@ void TMainForm::createActions() {
     make("menu:JPEG Options", "JPEG Options", "", [this] { JpegOptionsClick(); });
     make("menu:Load From Parameter File", "Load From Parameter File", "", [this] { LoadParameterFileClick(); });
     make("menu:E&xit", "E&xit", "Exit the application", [this] { close(); });
-    make("menu:&Cascade", "&Cascade", "Arrange windows to overlap", [this] { mdi_->cascadeSubWindows(); });
+    make("menu:&Cascade", "&Cascade", "Arrange windows to overlap", [this] { WindowCascadeClick(); });
     make("menu:&Tile", "&Tile", "Arrange windows without overlap", [this] { mdi_->tileSubWindows(); });
     make("menu:&Arrange Icons", "&Arrange Icons", "Arrange window icons at bottom of main window",
          [this] { WindowArrangeIconsClick(); });
@@ -100,6 +104,16 @@ void TMainForm::createActions() {
     make("menu:Help", "Help", "", [this] { HelpContentsClick(); });
     make("menu:&About", "&About", "", [this] { HelpAboutItemClick(); });
     action("menu:&Save")->setEnabled(false);
+    // The platform's keys. A fractal window's menu bar replaces these menus
+    // and carries the same keys itself; Close has no item there, so it is
+    // also an action of the frame as a whole.
+    action("menu:&New")->setShortcuts(QKeySequence::New);
+    action("menu:&Open")->setShortcuts(QKeySequence::Open);
+    action("menu:&Close")->setShortcuts(QKeySequence::Close);
+    action("menu:&Save")->setShortcuts(QKeySequence::Save);
+    action("menu:E&xit")->setShortcuts(QKeySequence::Quit);
+    action("menu:Help")->setShortcuts(QKeySequence::HelpContents);
+    addAction(action("menu:&Close"));
 
     QStyle* style = QApplication::style();
     auto button = [&](const QString& hint, const QIcon& icon, auto slot, const QString& text = QString()) {
@@ -123,7 +137,7 @@ void TMainForm::createActions() {
     button("Vantrel Parameters", QIcon(), [this] { VantrelParametersClick(); }, "AP");
     button("Color parameters", ColourGlyph(), [this] { ColorsClick(); });
     button("Zoom into Rectangle", ZoomGlyph(), [this] { ZoomClick(); });
-    button("Stop Drawing", StopGlyph(), [this] { AbortClick(); });
+    button("Stop Drawing", StopGlyph(), [this] { AbortClick(); })->setShortcut(Qt::Key_Escape);
     button("About", style->standardIcon(QStyle::SP_MessageBoxInformation), [this] { HelpAboutItemClick(); });
 }
 

@@ -68,14 +68,18 @@ public:
     void AbortClick();
     void HelpAboutItemClick();
     void HelpContentsClick();
+    // Windows overlapped from the top left, each keeping its own size.
+    void WindowCascadeClick();
     void WindowMinimizeAllClick();
     void WindowArrangeIconsClick();
     void ToolbarVisibleClick();
 
     // Enabled states of the items that need a fractal window.
     void UpdateMenuItems();
-    // Set by the active window's scan and menu state.
-    void setAbortEnabled(bool on);
+    // Stop Drawing is enabled exactly while a fractal window scans or the
+    // attractor view runs.
+    void updateStopDrawing();
+    // Set by the active window's menu state.
     void setZoomEnabled(bool on);
     void setJuliaChecked(bool on);
     void showStatus(const QString& text);
@@ -100,6 +104,8 @@ private:
     void showMenusOf(TMDIChild* child);
     void fillWindowList();
     void closeVantrelView();
+    // Help and the About box's link: the page could not be shown.
+    void reportNoBrowser(const QString& target);
     TMDIChild* createChild(const QString& mode, const QString& caption, const QString& path = QString());
 
     ParameterSet ps_;

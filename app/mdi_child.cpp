@@ -2,12 +2,16 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "file_names.h"
 #include "fp_guard.h"
 #include "main_form.h"
+#include "picture_reader.h"
 #include "rgb_image.h"
 #include "vector_state.h"
 
@@ -35,7 +39,7 @@ class ChildScanHooks : public ScanHooks {
 public:
     explicit ChildScanHooks(TMDIChild& child) : child_(child) { clock_.start(); }
     void prepareScan() override { child_.prepareForScan(); }
-    void scanStarted() override { child_.main_.setAbortEnabled(true); }
+    void scanStarted() override { child_.main_.updateStopDrawing(); }
     void afterPixel() override {
         if (clock_.elapsed() < kEventIntervalMs) return;
         clock_.restart();
@@ -90,8 +94,20 @@ QString TMDIChild::fileNamePart(const QString& caption) const {
 
 void TMDIChild::sizeClientArea(int width, int height) {
     const QSize client = clientSizeFor(width, height);
-    if (QMdiSubWindow* sub = subWindow()) sub->resize(client + frameAround(*sub));
-    else resize(client);
+    QMdiSubWindow* sub = subWindow();
+    if (!sub) {
+        resize(client);
+        return;
+    }
+    const QRect wanted(sub->pos(), client + frameAround(*sub));
+    const QMdiArea* area = sub->mdiArea();
+    if (!area || sub->isMinimized() || sub->isMaximized()) {
+        sub->resize(wanted.size());
+        return;
+    }
+    // The whole window inside the frame's visible area: moved in, and a
+    // picture larger than the area is reached by scrolling.
+    sub->setGeometry(KeptInside(wanted, area->viewport()->rect()));
 }
 
 void TMDIChild::setPictureSize(int width, int height) {
@@ -146,14 +162,22 @@ void TMDIChild::startOpen(const QString& path) {
     };
     QImageReader reader(path);
     const QSize header = reader.size();
+    PictureRead jpeg;
     QImage picture;
     std::string refused;
     if (header.isValid() && !IsPictureSize(header.width(), header.height())) {
         refused = tooLarge(header);
-    } else if (!reader.read(&picture)) {
-        refused = "Cannot read the picture file " + path.toStdString();
-    } else if (!IsPictureSize(picture.width(), picture.height())) {
-        refused = tooLarge(picture.size());
+    } else {
+        // JPEG files are decoded here, so that a picture that decodes only in
+        // part is told from a whole one; other files go to the toolkit.
+        RgbImage decoded;
+        jpeg = ReadJpeg(QFile::encodeName(path).toStdString(), decoded);
+        if (jpeg.read) {
+            picture = ToQImage(decoded);
+        } else if (!reader.read(&picture)) {
+            refused = "Cannot read the picture file " + path.toStdString();
+        }
+        if (refused.empty() && !IsPictureSize(picture.width(), picture.height())) refused = tooLarge(picture.size());
     }
     if (!refused.empty()) {
         main_.reporter().message(refused);
@@ -170,6 +194,12 @@ void TMDIChild::startOpen(const QString& path) {
     ps_.pictureHeight = picture.height();
     area_->setPicture(picture);
     sizeClientArea(picture.width(), picture.height());
+    showsOpenedPicture_ = true;
+    if (jpeg.damaged || (!jpeg.isJpeg && BitmapCutShort(QFile::encodeName(path).toStdString()))) {
+        area_->repaint();
+        main_.reporter().message(
+            ("The picture file " + path + " is damaged: only part of it could be read").toStdString());
+    }
 }
 
 void TMDIChild::Timer2Timer() {
@@ -177,18 +207,30 @@ void TMDIChild::Timer2Timer() {
         setWindowTitle(QStringLiteral("Busy... ") + QString::number(ps_.pictureHeight - view_.currentRow));
 }
 
+bool TMDIChild::mayReplacePicture() {
+    if (!showsOpenedPicture_) return true;
+    if (!main_.reporter().ask("Replace the opened picture with a new drawing?")) return false;
+    showsOpenedPicture_ = false;
+    return true;
+}
+
 ScanResult TMDIChild::UpdateFractal() {
+    if (!mayReplacePicture()) return ScanResult();
     view_.vantrelPixel = main_.vantrelPixelFormula();
     ChildScanHooks hooks(*this);
     ++scanDepth_;
     ScanResult result = view_.UpdateFractal(hooks);
     --scanDepth_;
+    main_.updateStopDrawing();
     main_.scanEnded();
     return result;
 }
 
 void TMDIChild::prepareForScan() {
     if (main_.dialogs().params && main_.dialogs().params->isVisible()) main_.dialogs().params->takeValues(ps_);
+    // The formula's texts (saved with the picture) come from the plug-in
+    // that draws it, whichever way the formula was changed.
+    if (ps_.vantrelFormulaMode == 0) view_.GetDLLDescriptions();
     if (ClampIterations(ps_))
         main_.reporter().message("Max Iterations is limited to " + std::to_string(maxIterationsLimit));
     ClearRectangle1Click();
@@ -197,7 +239,7 @@ void TMDIChild::prepareForScan() {
 }
 
 void TMDIChild::scanEnded(const std::string& fault) {
-    main_.setAbortEnabled(false);
+    main_.updateStopDrawing();
     setWindowTitle(fileNamePart(windowCaption));
     Timer2.stop();
     showWorkBitmap();

@@ -79,7 +79,8 @@ public:
     void Image1MouseUp(PicturePoint p, int shift) override;
     const MouseNavigation& pictureNavigation() const override { return nav_; }
 
-    // Sizes the window's client area to the picture (see clientSizeFor).
+    // Sizes the window's client area to the picture (see clientSizeFor),
+    // keeping the window inside the frame's visible area.
     void sizeClientArea(int width, int height);
 
     // Shows the work picture in the client area (during a scan) or makes it
@@ -97,6 +98,9 @@ private:
     void startOpen(const QString& path);
     void startParam(const QString& path);
     void setPictureSize(int width, int height);
+    // A picture opened from a file is drawn over only when the user agrees;
+    // false when the window keeps it.
+    bool mayReplacePicture();
     QString fileNamePart(const QString& caption) const;
 
     TMainForm& main_;
@@ -109,6 +113,7 @@ private:
     QString startMode_;
     QString startPath_;
     int scanDepth_ = 0;
+    bool showsOpenedPicture_ = false;
     PicturePoint lastMove_{-1000000, -1000000};
 };
 

@@ -3,17 +3,27 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "fp_guard.h"
+#include "modal_dialog.h"
 
 namespace zarvo {
 
 void MessageBoxReporter::message(const std::string& text) {
     messages.push_back(text);
     if (quiet_) return;
-    // A message box runs its own event loop: keep the floating-point state
-    // of a scan that may be in progress out of its reach.
-    FpStateGuard guard;
-    QMessageBox::information(parent_, QStringLiteral("zarvo"), QString::fromStdString(text));
+    // Everything the program reports is something that went wrong or was
+    // corrected: a warning, never a mere information.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("zarvo"), QString::fromStdString(text), QMessageBox::Ok,
+                    ModalAnchor(parent_));
+    ExecOnTop(box);
+}
+
+bool MessageBoxReporter::ask(const std::string& question) {
+    questions.push_back(question);
+    if (quiet_) return answer;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("zarvo"), QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No, ModalAnchor(parent_));
+    box.setDefaultButton(QMessageBox::No);
+    return ExecOnTop(box) == QMessageBox::Yes;
 }
 
 }  // namespace zarvo

@@ -41,7 +41,9 @@ std::string SaveExtension(const std::string& path) {
 
 PictureFormat SaveFormat(const std::string& path) {
     const std::string ext = SaveExtension(path);
-    if (ext == ".JPG") return PictureFormat::Jpeg;
+    const size_t dot = ExtensionDot(path);
+    if (ext == ".JPG" || (dot != std::string::npos && Cased(path.substr(dot), std::toupper) == ".JPEG"))
+        return PictureFormat::Jpeg;
     if (ext == ".BMP") return PictureFormat::Bmp;
     return PictureFormat::Unknown;
 }

@@ -17,8 +17,8 @@ std::string FileNameStem(const std::string& path);
 // ".JPG", ".BMP", ... : the text from the last dot after the last '/', '\'
 // or ':', upper-cased and cut to four characters; empty without a dot.
 std::string SaveExtension(const std::string& path);
-// The windows' "Save": ".JPG" is a JPEG, ".BMP" a bitmap ("a.jpeg" gives
-// ".JPE", which is neither).
+// The windows' "Save": ".JPG" (cut extension) or a whole ".jpeg" in any case
+// is a JPEG, ".BMP" a bitmap; anything else is unknown.
 PictureFormat SaveFormat(const std::string& path);
 // zarvo-render's pictures: .bmp, or .jpg/.jpeg, in any case.
 PictureFormat PictureFormatOf(const std::string& path);

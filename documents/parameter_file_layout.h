@@ -105,6 +105,7 @@ struct ParameterFileResult {
     bool complete = false;    // every line was handled without a conversion error
     int errorLine = 0;        // 1-based line of the file that did not convert, 0 if none
     int errorEntry = 0;       // the table line it was read for, 0 if none
+    int valuesRead = 0;       // value lines whose text was converted and assigned
     bool iterationsClamped = false;  // .zrv: maxIterations was outside 0..6999 and was limited
     std::string error;        // what went wrong, empty when nothing did
     std::string caption;      // the file name without folder and extension

@@ -109,6 +109,7 @@ ParameterFileResult ReadParameterLines(const std::string& path, const std::vecto
                     const bool tooLong = reader.lastLineCut() && line.kind != LineKind::Flag;
                     failed = reader.failed() || tooLong || !Assign(ps, line, lineText);
                     valueRead = true;
+                    if (!failed) ++result.valuesRead;
                 } else {
                     readingOn = ApplyMissing(ps, line);
                 }

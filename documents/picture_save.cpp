@@ -22,7 +22,7 @@ SaveResult SaveToFile(const ParameterSet& ps, const std::string& path, Reporter&
     if (saved == PictureSaved::Failed) return result;
     result.pictureWritten = saved == PictureSaved::Written;
 
-    result.caption = FileNamePart(path);
+    if (result.pictureWritten) result.caption = FileNamePart(path);
     result.parameterFilePath = ParameterFilePathFor(path);
     result.parameterFileWritten = WriteParameterFile(ps, result.parameterFilePath, &result.error);
     return result;

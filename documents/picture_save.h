@@ -15,7 +15,7 @@ struct SaveResult {
     bool pictureWritten = false;
     bool parameterFileWritten = false;
     std::string parameterFilePath;  // beside the picture, extension ".zrv"
-    std::string caption;            // new window caption; empty when it must not change
+    std::string caption;            // new window caption; empty when no picture was written
     std::string error;              // a file that could not be written, else empty
 };
 

@@ -1,6 +1,5 @@
 #include "picture_writer.h"
 
-#include <csetjmp>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +8,9 @@
 #include <jpeglib.h>
 
 #include "safe_file.h"
+#include <sys/stat.h>
+
+#include "jpeg_errors.h"
 
 namespace zarvo {
 
@@ -36,22 +38,6 @@ bool Finish(SafeFileWriter& out, const std::string& path, std::string* error) {
     SetError(error, "Cannot write " + path + ": " + std::strerror(errno));
     return false;
 }
-
-// libjpeg reports errors through error_exit, which by default ends the
-// process; this one jumps back to the writer instead.
-struct JpegErrorManager {
-    jpeg_error_mgr pub;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void JpegErrorExit(j_common_ptr cinfo) {
-    auto* mgr = reinterpret_cast<JpegErrorManager*>(cinfo->err);
-    (*cinfo->err->format_message)(cinfo, mgr->message);
-    std::longjmp(mgr->jump, 1);
-}
-
-void JpegQuietOutput(j_common_ptr) {}
 
 }  // namespace
 
@@ -131,10 +117,7 @@ bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool
     // longjmp (out lives before it); the encoder state is plain C.
     jpeg_compress_struct cinfo;
     JpegErrorManager err;
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = JpegErrorExit;
-    err.pub.output_message = JpegQuietOutput;
-    err.message[0] = '\0';
+    cinfo.err = UseJpegErrors(err);
     if (setjmp(err.jump)) {
         jpeg_destroy_compress(&cinfo);
         out.discard();

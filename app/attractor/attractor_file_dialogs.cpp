@@ -1,8 +1,6 @@
 #include "attractor_file_dialogs.h"
 
-#include <QFileDialog>
-
-#include "fp_guard.h"
+#include "modal_dialog.h"
 #include "picture_save_dialog.h"
 
 namespace zarvo {
@@ -12,9 +10,8 @@ QString AttractorFileDialogs::savePicture(QWidget* parent) {
 }
 
 QString AttractorFileDialogs::openParameterFile(QWidget* parent) {
-    FpStateGuard guard;
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Load from parameter file"), QString(),
-                                        QStringLiteral("Vantrl parameter files (*.vtl)"));
+    return AskOpenFile(parent, QStringLiteral("Load from parameter file"),
+                       QStringLiteral("Vantrl parameter files (*.vtl)"));
 }
 
 }  // namespace zarvo

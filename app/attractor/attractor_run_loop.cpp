@@ -15,14 +15,21 @@ std::string AttractorRunLoop::start() {
     stepsDone = 0;
     const std::string fault = engine_.StartRun();
     if (!fault.empty()) {
-        timer_.stop();
+        setActive(false);
         return fault;
     }
-    timer_.start();
+    setActive(true);
     return std::string();
 }
 
-void AttractorRunLoop::halt() { timer_.stop(); }
+void AttractorRunLoop::halt() { setActive(false); }
+
+void AttractorRunLoop::setActive(bool on) {
+    const bool was = timer_.isActive();
+    if (on) timer_.start();
+    else timer_.stop();
+    if (was != on && activityChanged) activityChanged();
+}
 
 void AttractorRunLoop::runSlice() {
     // A message box opened from a slice runs a nested event loop that may
@@ -51,7 +58,7 @@ void AttractorRunLoop::runSlice() {
 }
 
 void AttractorRunLoop::finish(EndReason reason) {
-    timer_.stop();
+    setActive(false);
     if (ended) ended(reason);
 }
 

@@ -36,6 +36,8 @@ public:
 
     // Called when the run ends by itself (not after halt()).
     std::function<void(EndReason)> ended;
+    // Called whenever slices start or stop being run.
+    std::function<void()> activityChanged;
     // Called around each slice (the view holds its messages meanwhile).
     std::function<void()> beforeSlice;
     std::function<void()> afterSlice;
@@ -49,6 +51,8 @@ public:
 private:
     void runSlice();
     void finish(EndReason reason);
+    // Starts or stops the slice timer, telling activityChanged.
+    void setActive(bool on);
 
     attractor::AttractorEngine& engine_;
     QTimer timer_;

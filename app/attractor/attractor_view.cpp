@@ -37,6 +37,7 @@ TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
     connect(&Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
 
     runLoop_.ended = [this](AttractorRunLoop::EndReason reason) { runEnded(reason); };
+    runLoop_.activityChanged = [this] { emit runningChanged(); };
     runLoop_.beforeSlice = [this] { reporter_.hold(); };
     runLoop_.afterSlice = [this] { reporter_.release(); };
     // A random start shows its new values in the dialog.
@@ -165,16 +166,32 @@ void TVantrel::ParameterFileLoaded() {
 
 void TVantrel::showPicture() { area_->setPicture(ToQImage(engine_.vtlBitmap)); }
 
+void TVantrel::sizeClientArea(int width, int height) {
+    resize(clientSizeFor(width, height));
+    keepInsideFrame();
+}
+
+void TVantrel::keepInsideFrame() {
+    if (!isVisible() || !parentWidget()) return;
+    const QRect room = parentWidget()->window()->geometry();
+    const QRect outer = frameGeometry();
+    const QRect inside = KeptInside(outer, room);
+    if (inside.size() != outer.size()) resize(size() - (outer.size() - inside.size()));
+    if (inside.topLeft() != outer.topLeft()) move(inside.topLeft());
+}
+
 void TVantrel::showEvent(QShowEvent* event) {
     // First shown at the left of the main frame, below where the first
     // fractal window opens and clear of the tool dialogs along the right
-    // edge; later shows keep wherever the user moved it.
+    // edge; later shows keep wherever the user moved it, as long as that
+    // lies within the frame.
     if (!placed_ && parentWidget()) {
         placed_ = true;
-        const QRect frame = parentWidget()->window()->frameGeometry();
+        const QRect frame = parentWidget()->window()->geometry();
         move(frame.left() + 16, frame.top() + 250);
     }
     QWidget::showEvent(event);
+    keepInsideFrame();
 }
 
 void TVantrel::closeEvent(QCloseEvent* event) {

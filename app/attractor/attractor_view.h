@@ -107,6 +107,8 @@ signals:
     void statusText(const QString& text);
     // "XY Size": the image-size dialog is wanted.
     void xySizeRequested();
+    // A run started or ended (running() changed).
+    void runningChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -119,7 +121,9 @@ private:
     void Timer2Timer();
     void runEnded(AttractorRunLoop::EndReason reason);
     // The window's client area fits the picture (see clientSizeFor).
-    void sizeClientArea(int width, int height) { resize(clientSizeFor(width, height)); }
+    void sizeClientArea(int width, int height);
+    // The whole window within the main frame, where the user sees it.
+    void keepInsideFrame();
     void syncNavigation();
 
     ParameterSet& ps_;

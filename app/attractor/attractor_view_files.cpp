@@ -13,12 +13,15 @@ void TVantrel::SaveToFileClick() {
     if (path.isEmpty()) return;
     const std::string name = path.toStdString();
     std::string error;
-    if (SavePicture(engine_.vtlBitmap, name, ps_, reporter_, &error) == PictureSaved::Failed) reporter_.message(error);
+    const PictureSaved saved = SavePicture(engine_.vtlBitmap, name, ps_, reporter_, &error);
+    if (saved == PictureSaved::Failed) reporter_.message(error);
 
-    // The caption names the picture; a run in progress shows it again when
-    // it ends.
-    captionStore = QString::fromStdString(FileNamePart(name));
-    if (!runLoop_.active()) setWindowTitle(captionStore);
+    // The caption names the picture written; a run in progress shows it
+    // again when it ends.
+    if (saved == PictureSaved::Written) {
+        captionStore = QString::fromStdString(FileNamePart(name));
+        if (!runLoop_.active()) setWindowTitle(captionStore);
+    }
 
     // The parameter file goes beside the picture, whatever the working
     // directory is, so that picture and parameters stay together. It is

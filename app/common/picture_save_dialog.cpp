@@ -2,13 +2,12 @@
 
 #include <QFileDialog>
 
-#include "fp_guard.h"
+#include "modal_dialog.h"
 
 namespace zarvo {
 
 QString AskPictureSavePath(QWidget* parent, const QString& title, const QString& startName) {
-    FpStateGuard guard;
-    QFileDialog dialog(parent, title);
+    QFileDialog dialog(ModalAnchor(parent), title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("JPEG (*.jpg)"), QStringLiteral("Bitmaps (*.bmp)")});
@@ -19,7 +18,8 @@ QString AskPictureSavePath(QWidget* parent, const QString& title, const QString&
         dialog.setDefaultSuffix(filter.contains(QStringLiteral("bmp")) ? QStringLiteral("bmp")
                                                                        : QStringLiteral("jpg"));
     });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    PrepareFileDialog(dialog);
+    if (ExecOnTop(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().first();
 }
 

@@ -34,6 +34,9 @@ protected:
     QSize clientSizeFor(int width, int height) const;
     // What `window` (this widget or a frame around it) adds to the client area.
     QSize frameAround(const QWidget& window) const;
+    // `window` moved (and, when it is larger, shrunk) so that it lies wholly
+    // inside `room`.
+    static QRect KeptInside(const QRect& window, const QRect& room);
 
     QScrollArea* scroll_;
     PictureArea* area_;

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "checked_spin_box.h"
 #include "parameter_set.h"
 #include "reporter.h"
 
@@ -25,7 +26,7 @@ constexpr SizePreset sizePresets[] = {{80, 60},   {180, 120}, {320, 240},
 constexpr int fieldLimit = 999999;
 
 QSpinBox* sizeField(QWidget* parent, const char* name) {
-    auto* box = new QSpinBox(parent);
+    auto* box = new CheckedSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(-fieldLimit, fieldLimit);
     box->setAccelerated(true);

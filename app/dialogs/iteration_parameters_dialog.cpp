@@ -31,7 +31,7 @@ TParams1::TParams1(ParameterSet& ps, QWidget* parent)
     : ToolDialog(QStringLiteral("Parameters"), parent), ps_(ps) {
     setObjectName(QStringLiteral("Params1"));
 
-    SpinMaxIteration = new QSpinBox(this);
+    SpinMaxIteration = new CheckedSpinBox(this);
     SpinMaxIteration->setObjectName(QStringLiteral("SpinMaxIteration"));
     SpinMaxIteration->setRange(0, maxIterationsLimit);
     SpinMaxIteration->setSingleStep(1);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "checked_spin_box.h"
 #include "parameter_set.h"
 
 namespace zarvo {
@@ -21,7 +22,7 @@ TJPGUnit::TJPGUnit(ParameterSet& ps, QWidget* parent)
     setObjectName(QStringLiteral("JPGUnit"));
 
     auto* qualityLabel = new QLabel(QStringLiteral("JPEG Compression Quality"), this);
-    JpegQuality = new QSpinBox(this);
+    JpegQuality = new CheckedSpinBox(this);
     JpegQuality->setObjectName(QStringLiteral("JpegQuality"));
     JpegQuality->setRange(lowestQuality, highestQuality);
     JpegQuality->setSingleStep(1);
@@ -63,7 +64,10 @@ void TJPGUnit::loadFields() {
 }
 
 void TJPGUnit::OKClick() {
-    JpegQuality->interpretText();  // a value still being typed counts
+    JpegQuality->finishInput();  // a value still being typed counts
+    // A typed quality that had to be limited: the dialog stays open once,
+    // with the note, so that the user sees what will be taken.
+    if (JpegQuality->take()) return;
     ps_.jpegQuality = JpegQuality->value();
     ps_.jpegProgressive = ProgressiveBox->isChecked() ? flagOn : 0;
     hide();

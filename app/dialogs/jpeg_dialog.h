@@ -6,9 +6,10 @@
 
 class QCheckBox;
 class QPushButton;
-class QSpinBox;
 
 namespace zarvo {
+
+class CheckedSpinBox;
 
 struct ParameterSet;
 
@@ -31,7 +32,7 @@ protected:
 private:
     ParameterSet& ps_;
     QCheckBox* ProgressiveBox;
-    QSpinBox* JpegQuality;
+    CheckedSpinBox* JpegQuality;
     QPushButton* OK;
 };
 

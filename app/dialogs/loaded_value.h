@@ -5,7 +5,7 @@
 // the field still shows what loading put there.
 #pragma once
 
-#include <QDoubleSpinBox>
+#include "checked_spin_box.h"
 
 namespace zarvo {
 
@@ -27,10 +27,11 @@ private:
     double shown_ = 0.0;
 };
 
-// A real spin field with the given range, step and decimals.
+// A real spin field with the given range, step and decimals; typed values
+// outside them are shown limited, with a note.
 inline QDoubleSpinBox* makeRealField(QWidget* parent, const char* name, double min, double max,
                                      double step, int decimals) {
-    auto* box = new QDoubleSpinBox(parent);
+    auto* box = new CheckedDoubleSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setDecimals(decimals);
     box->setRange(min, max);

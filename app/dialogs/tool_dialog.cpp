@@ -41,11 +41,13 @@ void ToolDialog::placeFirstTime() {
     adjustSize();
     QPoint spot = homeSpot(main->frameGeometry(), size());
     if (spot.isNull()) return;
-    // Keep the whole dialog on the screen.
+    // Keep the whole dialog on the screen, with its caption bar and
+    // border, which are taken to be as large as the main window's.
     if (const QScreen* s = main->screen()) {
         const QRect avail = s->availableGeometry();
-        spot.setX(qBound(avail.left(), spot.x(), qMax(avail.left(), avail.right() - width())));
-        spot.setY(qBound(avail.top(), spot.y(), qMax(avail.top(), avail.bottom() - height())));
+        const QSize outer = size() + (main->frameGeometry().size() - main->size());
+        spot.setX(qBound(avail.left(), spot.x(), qMax(avail.left(), avail.right() + 1 - outer.width())));
+        spot.setY(qBound(avail.top(), spot.y(), qMax(avail.top(), avail.bottom() + 1 - outer.height())));
     }
     move(spot);
 }

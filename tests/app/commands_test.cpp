@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -105,6 +108,41 @@ TEST_F(AppTest, SizePresetsSetTheClientArea) {
     EXPECT_EQ(form->parameters().pictureWidth, 320);
     EXPECT_EQ(child->pictureArea().picture().size(), QSize(320, 240));
     EXPECT_EQ(plugin.calls(), 320 * 240);
+
+    // Back from a picture that needed scroll bars, the client area is the
+    // picture again, without a margin where the scroll bars were.
+    form->resize(1300, 900);  // room for an 800 x 600 client area
+    QScrollArea* scroll = child->findChild<QScrollArea*>();
+    form->parameters().pictureWidth = 1024;
+    form->parameters().pictureHeight = 768;
+    child->TP01Click();
+    WaitFor([] { return false; }, 50);
+    EXPECT_EQ(scroll->viewport()->size(), QSize(800, 600));
+    child->SizePresetClick(640, 480);
+    WaitFor([] { return false; }, 50);
+    EXPECT_EQ(scroll->viewport()->size(), QSize(640, 480));
+}
+
+TEST_F(AppTest, LargePicturesScrollWithAVisibleHandleAndTheWheel) {
+    UseCountingPlugin(0);
+    QScrollArea* scroll = child->findChild<QScrollArea*>();
+    QScrollBar* across = scroll->horizontalScrollBar();
+    form->parameters().pictureWidth = 1024;
+    form->parameters().pictureHeight = 500;
+    child->TP01Click();
+    WaitFor([] { return false; }, 50);
+    ASSERT_GT(across->maximum(), 0);
+    ASSERT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    // At the left end the handle covers the left of the bar; it is drawn
+    // darker than the empty groove to its right.
+    const QImage bar = across->grab().toImage();
+    const int y = bar.height() / 2;
+    EXPECT_LT(bar.pixelColor(bar.width() / 4, y).lightness() + 40, bar.pixelColor(bar.width() - 3, y).lightness());
+    // A picture that is only too wide scrolls sideways with the wheel.
+    QWheelEvent down(QPointF(10, 10), scroll->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(scroll->viewport(), &down);
+    EXPECT_GT(across->value(), 0);
 }
 
 TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
@@ -130,6 +168,20 @@ TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
     child->SaveToFile();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);
 
+    // ".jpeg" is JPEG too; an unknown extension writes no picture, says so
+    // and leaves the caption alone.
+    answers->answer = dir.filePath("dawn.jpeg");
+    child->SaveToFile();
+    EXPECT_EQ(QImage(dir.filePath("dawn.jpeg")).size(), QSize(180, 120));
+    EXPECT_EQ(child->windowTitle(), "dawn.jpeg");
+    form->reporter().messages.clear();
+    answers->answer = dir.filePath("dusk.png");
+    child->SaveToFile();
+    EXPECT_EQ(form->reporter().messages, std::vector<std::string>{"Unkown File extension: = .PNG"});
+    EXPECT_FALSE(QFile::exists(dir.filePath("dusk.png")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("dusk.zrv")));
+    EXPECT_EQ(child->windowTitle(), "dawn.jpeg");
+
     // The parameter file loads back into the window and draws it again.
     form->parameters().renderMethod = 5;
     plugin.reset();
@@ -137,6 +189,39 @@ TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
     form->LoadParameterFileClick();
     ASSERT_TRUE(WaitFor([&] { return child->windowTitle() == "sea"; }));
     EXPECT_EQ(form->parameters().renderMethod, 1);
+}
+
+TEST_F(AppTest, AParameterFileWithoutASingleValueChangesNothing) {
+    UseCountingPlugin(0);
+    ParameterSet& ps = form->parameters();
+    child->SizePresetClick(320, 240);
+    ps.renderMethod = 5;
+    ps.zoom = 2.5;
+    const char* const title = ps.formulaTitle;
+    const QImage before = child->pictureArea().picture();
+    QTemporaryDir dir;
+    const std::string junk("\x93\x0f\xd1\r\n\xfe\x11garbage\r\n\x80\x81\r\n", 20);
+    for (const std::string& text : {junk, std::string("z a r v o_ v0.1\r\n")}) {
+        const QString path = dir.filePath("junk.zrv");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        file.close();
+        form->reporter().messages.clear();
+        plugin.reset();
+        answers->answer = path;
+        form->LoadParameterFileClick();
+        ASSERT_TRUE(WaitFor([&] { return !form->reporter().messages.empty(); }));
+        WaitFor([] { return false; }, 50);
+        EXPECT_EQ(form->reporter().messages, std::vector<std::string>{"Error reading parameter file"});
+        EXPECT_EQ(child->windowTitle(), "zarvo_");
+        EXPECT_EQ(child->pictureArea().picture(), before);
+        EXPECT_EQ(ps.pictureWidth, 320);
+        EXPECT_EQ(ps.renderMethod, 5);
+        EXPECT_EQ(ps.zoom, 2.5);
+        EXPECT_EQ(ps.formulaTitle, title);
+        EXPECT_EQ(plugin.calls(), 0);
+    }
 }
 
 TEST_F(AppTest, FormulaListShowsThePluginAndPicksAFormula) {
@@ -166,6 +251,9 @@ TEST_F(AppTest, FormulaListShowsThePluginAndPicksAFormula) {
     EXPECT_EQ(table->item(0, 0)->checkState(), Qt::Checked);
     EXPECT_EQ(table->item(1, 0)->checkState(), Qt::Unchecked);
     EXPECT_EQ(plugin.calls(), 180 * 120);  // reset and redrawn
+    // The texts a saved picture carries name the formula picked.
+    EXPECT_STREQ(ps.formulaTitle, "square ");
+    EXPECT_STREQ(ps.formulaDescription, "counts calls ");
 
     form->FormulaButtomClick();
     EXPECT_FALSE(list->isVisible());

@@ -50,12 +50,21 @@ TEST_F(ViewFilesTest, SaveAsBitmap) {
 }
 
 TEST_F(ViewFilesTest, AnUnknownExtensionWritesOnlyTheParameterFile) {
-    files->savePath = dir.filePath(QStringLiteral("a.jpeg"));
+    files->savePath = dir.filePath(QStringLiteral("a.jpegs"));
     view->SaveToFileClick();
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0], "Unkown File extension: = .JPE");
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("a.jpeg"))));
-    EXPECT_EQ(lineCount(dir.filePath(QStringLiteral("a.jvtl"))), 150);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("a.jpegs"))));
+    EXPECT_EQ(lineCount(dir.filePath(QStringLiteral("a.jpvtl"))), 150);
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Vantrel"));  // no picture, no new caption
+
+    // ".jpeg" is a JPEG picture like ".jpg".
+    reporter.messages.clear();
+    files->savePath = dir.filePath(QStringLiteral("b.jpeg"));
+    view->SaveToFileClick();
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(head(dir.filePath(QStringLiteral("b.jpeg")), 2), QByteArray("\xFF\xD8"));
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("b.jpeg"));
 }
 
 TEST_F(ViewFilesTest, CancellingTheSaveDialogWritesNothing) {

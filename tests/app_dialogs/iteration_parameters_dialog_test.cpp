@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "checked_spin_box.h"
 #include "iteration_parameters_dialog.h"
 #include "parameter_set.h"
 
@@ -92,10 +93,25 @@ TEST_F(Params1Test, MaxIterationsStaysWithinOrbitArrays) {
     dialog.takeValues(ps);
     EXPECT_EQ(ps.maxIterations, 6999);
 
-    QTest::keyClick(maxIterations(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(maxIterations(), "9000");
-    maxIterations()->interpretText();
-    EXPECT_LE(maxIterations()->value(), 6999);
+    // Typing is never cut short: a number outside the field, or with more
+    // decimals than it shows, is shown limited, with a note saying why.
+    auto type = [](QAbstractSpinBox* box, const char* text) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+        return dynamic_cast<InputCorrection*>(box)->note().toStdString();
+    };
+    EXPECT_EQ(type(maxIterations(), "10000"), "10000 lies outside 0 to 6999: 6999 is used");
+    EXPECT_EQ(maxIterations()->text(), "6999");
+    EXPECT_EQ(type(maxIterations(), "-5"), "-5 lies outside 0 to 6999: 0 is used");
+    EXPECT_EQ(maxIterations()->value(), 0);
+    EXPECT_EQ(type(maxIterations(), "7500"), "7500 lies outside 0 to 6999: 6999 is used");
+    EXPECT_EQ(type(maxIterations(), "250"), "");
+    EXPECT_EQ(maxIterations()->value(), 250);
+    EXPECT_EQ(type(real("SpinPower"), "12345"), "12345 lies outside 1.00 to 10000.00: 10000.00 is used");
+    EXPECT_EQ(real("SpinPower")->value(), 10000.0);
+    EXPECT_EQ(type(real("dFactor4"), "0.12345"), "0.12345 has more than 3 decimals: 0.123 is used");
+    EXPECT_EQ(real("dFactor4")->value(), 0.123);
     maxIterations()->setValue(-5);
     dialog.takeValues(ps);
     EXPECT_EQ(ps.maxIterations, 0);

@@ -52,8 +52,14 @@ TEST_F(JpegDialogTest, OnlyOKChangesTheSettings) {
     dialog.toggle();
     progressive()->setChecked(true);
     QTest::keyClick(quality(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(quality(), "100");
+    QTest::keyClicks(quality(), "150");
+    // The quality had to be limited: OK shows it first, with the note.
     clickOK();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(quality()->text(), "100");
+    EXPECT_EQ(ps.jpegQuality, 1);
+    clickOK();
+    EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(ps.jpegQuality, 100);
     EXPECT_EQ(ps.jpegProgressive, -1);
 }

@@ -34,8 +34,8 @@ protected:
     TempFolder tmp;
 };
 
-TEST_F(PictureSave, JpgInAnyCaseIsWrittenAsJpeg) {
-    for (const char* name : {"picture.JPG", "picture.jpg", "picture.Jpg"}) {
+TEST_F(PictureSave, JpgAndJpegInAnyCaseAreWrittenAsJpeg) {
+    for (const char* name : {"picture.JPG", "picture.jpg", "picture.Jpg", "picture.jpeg", "picture.JPEG"}) {
         const Saved s = Save(ps, tmp.file(name));
         EXPECT_TRUE(s.result.pictureWritten) << name;
         EXPECT_TRUE(s.messages.empty()) << name;
@@ -55,12 +55,13 @@ TEST_F(PictureSave, BmpIsWrittenAsBitmap) {
 }
 
 TEST_F(PictureSave, OtherExtensionsGiveTheMessageButStillTheParameterFile) {
-    Saved s = Save(ps, tmp.file("picture.jpeg"));
+    Saved s = Save(ps, tmp.file("picture.jpegs"));
     EXPECT_FALSE(s.result.pictureWritten);
     EXPECT_EQ(s.messages, std::vector<std::string>{"Unkown File extension: = .JPE"});
-    EXPECT_FALSE(FileExists(tmp.file("picture.jpeg")));
+    EXPECT_FALSE(FileExists(tmp.file("picture.jpegs")));
     EXPECT_TRUE(FileExists(tmp.file("picture.zrv")));
-    EXPECT_EQ(s.result.caption, "picture.jpeg");
+    // No picture was written: the window keeps its caption.
+    EXPECT_TRUE(s.result.caption.empty());
     EXPECT_TRUE(s.result.error.empty());
 
     s = Save(ps, tmp.file("plain"));
