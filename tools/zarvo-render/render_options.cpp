@@ -128,8 +128,8 @@ const OptionSpec kOptions[] = {
 };
 
 const OptionSpec* FindOption(const std::string& name) {
-    for (const OptionSpec& spec : kOptions) {
-        if ((spec.shortName && name == spec.shortName) || name == spec.longName) return &spec;
+    for (const OptionSpec& option : kOptions) {
+        if ((option.shortName && name == option.shortName) || name == option.longName) return &option;
     }
     return nullptr;
 }
@@ -153,23 +153,23 @@ bool TakeOption(int argc, const char* const* argv, int* i, RenderOptions* o, std
         value = arg.substr(2);
         hasValue = true;
     }
-    const OptionSpec* spec = FindOption(name);
-    if (!spec) {
+    const OptionSpec* option = FindOption(name);
+    if (!option) {
         *error = "unknown option " + name;
         return false;
     }
-    if (!spec->takesValue && hasValue) {
+    if (!option->takesValue && hasValue) {
         *error = "option " + name + " takes no value";
         return false;
     }
-    if (spec->takesValue && !hasValue) {
+    if (option->takesValue && !hasValue) {
         if (*i + 1 >= argc) {
             *error = "option " + name + " needs a value";
             return false;
         }
         value = argv[++*i];
     }
-    return spec->apply(o, value, error);
+    return option->apply(o, value, error);
 }
 
 // The file arguments and the combinations the two kinds of picture allow;
