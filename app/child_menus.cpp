@@ -35,7 +35,8 @@ template <typename Click>
 void AddChoices(QMenu* menu, const std::vector<MenuCaption>& captions, QMap<int, QAction*>& items, Click click) {
     for (const MenuCaption& choice : captions) {
         const int n = choice.value;
-        items[n] = Item(menu, QString::fromLatin1(choice.caption), [click, n] { click(n); }, true);
+        items[n] = Item(
+            menu, QString::fromLatin1(choice.caption), [click, n] { click(n); }, true);
     }
 }
 
@@ -81,7 +82,8 @@ void ChildMenus::buildChoiceMenus(TMDIChild& c) {
     for (const MenuCaption& r : RenderMethodCaptions()) {
         QMenu* target = r.menu == 1 ? render01 : render02;
         const int n = r.value;
-        render[n] = Item(target, QString::fromLatin1(r.caption), [&c, n] { c.RenderClick(n); }, true);
+        render[n] = Item(
+            target, QString::fromLatin1(r.caption), [&c, n] { c.RenderClick(n); }, true);
     }
     QMenu* trans = addMenu(c, QStringLiteral("&Transform"));
     AddChoices(trans, TransformCaptions(), transform, [&c](int n) { c.TransformClick(n); });
@@ -100,12 +102,15 @@ void ChildMenus::buildImageMenu(TMDIChild& c, TMainForm& m) {
     Item(image, QStringLiteral("&Apply"), [&c] { c.Apply1Click(); })->setShortcut(Qt::Key_F5);
     Item(image, QStringLiteral("&Reset"), [&c] { c.Reset1Click(); })->setShortcut(Qt::CTRL | Qt::Key_R);
     image->addSeparator();
-    inverse.append(Item(image, QStringLiteral("&Inverse formula"), [&c] { c.InverseFormula1Click(); }, true));
-    julia.append(Item(image, QStringLiteral("&Julia mode"), [&c] { c.JuliaMode1Click(); }, true));
+    inverse.append(Item(
+        image, QStringLiteral("&Inverse formula"), [&c] { c.InverseFormula1Click(); }, true));
+    julia.append(Item(
+        image, QStringLiteral("&Julia mode"), [&c] { c.JuliaMode1Click(); }, true));
     image->addSeparator();
     const char* rotations[] = {"&Normal", "Rotate &90", "&Mirror and Rotate", "Mirr&or"};
     for (int n = 0; n < 4; ++n)
-        rotate[n] = Item(image, QString::fromLatin1(rotations[n]), [&c, n] { c.RotateClick(n); }, true);
+        rotate[n] = Item(
+            image, QString::fromLatin1(rotations[n]), [&c, n] { c.RotateClick(n); }, true);
 }
 
 void ChildMenus::buildDialogsMenu(TMDIChild& c, TMainForm& m) {
@@ -136,7 +141,8 @@ void ChildMenus::buildWindowMenu(TMDIChild& c, TMainForm& m) {
     Item(window, QStringLiteral("&Arrange Icons"), [&m] { m.WindowArrangeIconsClick(); });
     Item(window, QStringLiteral("&Minimize All"), [&m] { m.WindowMinimizeAllClick(); });
     window->addSeparator();
-    toolbarVisible = Item(window, QStringLiteral("Toolbar &Visible"), [&m] { m.ToolbarVisibleClick(); }, true);
+    toolbarVisible = Item(
+        window, QStringLiteral("Toolbar &Visible"), [&m] { m.ToolbarVisibleClick(); }, true);
     Item(window, QStringLiteral("&Re-Size active window"), [&c] { c.ResizeActiveWindow1Click(); });
 }
 
@@ -150,8 +156,10 @@ void ChildMenus::buildPopup(TMDIChild& c, TMainForm& m) {
     popup = new QMenu(&c);
     zoomIn = Item(popup, QStringLiteral("Zoom In"), [&c] { c.Zoom1Click(); });
     Item(popup, QStringLiteral("Clear Rectangle"), [&c] { c.ClearRectangle1Click(); });
-    inverse.append(Item(popup, QStringLiteral("Inverse formula"), [&c] { c.InverseFormula1Click(); }, true));
-    julia.append(Item(popup, QStringLiteral("Julia mode"), [&c] { c.JuliaMode1Click(); }, true));
+    inverse.append(Item(
+        popup, QStringLiteral("Inverse formula"), [&c] { c.InverseFormula1Click(); }, true));
+    julia.append(Item(
+        popup, QStringLiteral("Julia mode"), [&c] { c.JuliaMode1Click(); }, true));
     Item(popup, QStringLiteral("Parameters"), [&m] { m.ParametersClick(); });
     Item(popup, QStringLiteral("Save"), [&c] { c.SaveToFile(); });
     Item(popup, QStringLiteral("Load from parameter file"), [&m] { m.LoadParameterFileClick(); });

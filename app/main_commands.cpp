@@ -154,10 +154,10 @@ void TMainForm::ToolbarVisibleClick() {
 
 void TMainForm::UpdateMenuItems() {
     const bool any = !children().isEmpty();
-    for (const char* name : {"menu:&Close", "menu:&Save", "menu:&Cascade", "menu:&Tile", "menu:&Arrange Icons",
-                             "menu:&Minimize All", "tool:Save", "tool:Reset Coordinates", "tool:Parameters",
-                             "tool:XY Size", "tool:Show Formulas", "tool:Color parameters",
-                             "tool:Zoom into Rectangle", "tool:Julia Mode"})
+    for (const char* name :
+         {"menu:&Close", "menu:&Save", "menu:&Cascade", "menu:&Tile", "menu:&Arrange Icons", "menu:&Minimize All",
+          "tool:Save", "tool:Reset Coordinates", "tool:Parameters", "tool:XY Size", "tool:Show Formulas",
+          "tool:Color parameters", "tool:Zoom into Rectangle", "tool:Julia Mode"})
         action(QString::fromLatin1(name))->setEnabled(any);
     updateStopDrawing();
 }

@@ -45,9 +45,7 @@ void TMainForm::CreateForms() {
     });
 }
 
-PixelFormula* TMainForm::vantrelPixelFormula() {
-    return dialogs_.vantrel ? dialogs_.vantrel->pixelFormula() : nullptr;
-}
+PixelFormula* TMainForm::vantrelPixelFormula() { return dialogs_.vantrel ? dialogs_.vantrel->pixelFormula() : nullptr; }
 
 void TMainForm::VantrelViewClick() {
     TVantrel* view = dialogs_.vantrel;

@@ -69,9 +69,9 @@ TMainForm::~TMainForm() {
 
 QList<QWidget*> TMainForm::allDialogs() const {
     QList<QWidget*> list;
-    for (QWidget* w : std::initializer_list<QWidget*>{dialogs_.about, dialogs_.xySize, dialogs_.params, dialogs_.list,
-                                                      dialogs_.colors, dialogs_.vantrelParams, dialogs_.vantrel,
-                                                      dialogs_.jpeg})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{dialogs_.about, dialogs_.xySize, dialogs_.params, dialogs_.list,
+                                         dialogs_.colors, dialogs_.vantrelParams, dialogs_.vantrel, dialogs_.jpeg})
         if (w) list.append(w);
     return list;
 }
@@ -124,17 +124,22 @@ void TMainForm::createActions() {
     };
     button("New", style->standardIcon(QStyle::SP_FileIcon), [this] { FileNewItemClick(); });
     button("Parameter file", ParameterFileGlyph(), [this] { LoadParameterFileClick(); });
-    button("Save", style->standardIcon(QStyle::SP_DialogSaveButton), [this] { FileSaveItemClick(); })
-        ->setEnabled(false);
+    button("Save", style->standardIcon(QStyle::SP_DialogSaveButton), [this] {
+        FileSaveItemClick();
+    })->setEnabled(false);
     button("Open", style->standardIcon(QStyle::SP_DialogOpenButton), [this] { FileOpenItemClick(); });
     button("Reset Coordinates", ResetGlyph(), [this] { ResetClick(); });
     button("Apply", ApplyGlyph(), [this] { ApplyClick(); });
-    button("Julia Mode", QIcon(), [this] { JuliaClick(); }, "J")->setCheckable(true);
+    button(
+        "Julia Mode", QIcon(), [this] { JuliaClick(); }, "J")
+        ->setCheckable(true);
     button("Parameters", ParametersGlyph(), [this] { ParametersClick(); });
     button("XY Size", SizeGlyph(), [this] { XYSizeClick(); });
     button("Show Formulas", FormulaListGlyph(), [this] { FormulaButtomClick(); });
-    button("Vantrel View", QIcon(), [this] { VantrelViewClick(); }, "AV");
-    button("Vantrel Parameters", QIcon(), [this] { VantrelParametersClick(); }, "AP");
+    button(
+        "Vantrel View", QIcon(), [this] { VantrelViewClick(); }, "AV");
+    button(
+        "Vantrel Parameters", QIcon(), [this] { VantrelParametersClick(); }, "AP");
     button("Color parameters", ColourGlyph(), [this] { ColorsClick(); });
     button("Zoom into Rectangle", ZoomGlyph(), [this] { ZoomClick(); });
     button("Stop Drawing", StopGlyph(), [this] { AbortClick(); })->setShortcut(Qt::Key_Escape);
@@ -167,11 +172,26 @@ void TMainForm::createToolBar() {
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(24, 24));
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QStringList order = {"New", "Parameter file", "Save", "Open", "",
-                               "Reset Coordinates", "Apply", "Julia Mode", "",
-                               "Parameters", "XY Size", "Show Formulas", "Vantrel View", "Vantrel Parameters",
-                               "Color parameters", "Zoom into Rectangle", "",
-                               "Stop Drawing", "", "About"};
+    const QStringList order = {"New",
+                               "Parameter file",
+                               "Save",
+                               "Open",
+                               "",
+                               "Reset Coordinates",
+                               "Apply",
+                               "Julia Mode",
+                               "",
+                               "Parameters",
+                               "XY Size",
+                               "Show Formulas",
+                               "Vantrel View",
+                               "Vantrel Parameters",
+                               "Color parameters",
+                               "Zoom into Rectangle",
+                               "",
+                               "Stop Drawing",
+                               "",
+                               "About"};
     for (const QString& hint : order) {
         if (hint.isEmpty()) toolBar_->addSeparator();
         else toolBar_->addAction(action("tool:" + hint));

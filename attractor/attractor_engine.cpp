@@ -63,9 +63,7 @@ bool AttractorEngine::SetPictureSize(int width, int height) {
     return true;
 }
 
-void AttractorEngine::FillSquare(uint8_t value) {
-    std::fill(vtlBitmap.pixels.begin(), vtlBitmap.pixels.end(), value);
-}
+void AttractorEngine::FillSquare(uint8_t value) { std::fill(vtlBitmap.pixels.begin(), vtlBitmap.pixels.end(), value); }
 
 void AttractorEngine::ResetOrbit() {
     ps.tickCount = 0;

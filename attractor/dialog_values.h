@@ -16,10 +16,10 @@ namespace zarvo::attractor {
 struct TrackRange {
     int min, max, tick;
 };
-inline constexpr TrackRange intensityRange{0, 64, 4};      // "Intensity"
-inline constexpr TrackRange tintRange{-200, 200, 20};      // "Red", "Green", "Blue"
-inline constexpr TrackRange scalingRange{0, 50, 2};        // "Scaling"
-inline constexpr TrackRange randomizerRange{0, 50, 4};     // "Random Factor"
+inline constexpr TrackRange intensityRange{0, 64, 4};   // "Intensity"
+inline constexpr TrackRange tintRange{-200, 200, 20};   // "Red", "Green", "Blue"
+inline constexpr TrackRange scalingRange{0, 50, 2};     // "Scaling"
+inline constexpr TrackRange randomizerRange{0, 50, 4};  // "Random Factor"
 // Spin-edit steps (all show 9 decimals).
 inline constexpr double constAAStep = 0.001, constBBStep = 0.0001, parameterXYStep = 0.001;
 

@@ -15,12 +15,12 @@ namespace zarvo::attractor {
 enum class FormulaFamily { None, W, Xn, Shift, RotatedW, Ifs, Other };
 
 struct AttractorFormula {
-    int number;             // 1..75; choosing the item sets formulaIndex to it
-    int menu;               // index into FormulaMenuTitles(), -1 when there is no item
-    const char* caption;    // the menu item's caption; "" when there is no item
-    bool enabled;           // false for 73..75 (shown greyed) and for the absent 56..59
+    int number;           // 1..75; choosing the item sets formulaIndex to it
+    int menu;             // index into FormulaMenuTitles(), -1 when there is no item
+    const char* caption;  // the menu item's caption; "" when there is no item
+    bool enabled;         // false for 73..75 (shown greyed) and for the absent 56..59
     FormulaFamily family;
-    FormulaStep step;       // what the formula computes (may differ from the caption)
+    FormulaStep step;  // what the formula computes (may differ from the caption)
 };
 
 constexpr int formulaCountVantrel = 75;

@@ -36,9 +36,8 @@ void F28(MapState& s, const MapInputs&) {
 
 void F29(MapState& s, const MapInputs& in) {
     const LD A = in.A;
-    ShiftFamily(s, [A](LD x, LD y) {
-        return -x / 2 + y + (LD(constPI) - Sin(x)) * 100 * (x - y) * A / (Sq(x) + Sq(y));
-    });
+    ShiftFamily(s,
+                [A](LD x, LD y) { return -x / 2 + y + (LD(constPI) - Sin(x)) * 100 * (x - y) * A / (Sq(x) + Sq(y)); });
 }
 
 void F30(MapState& s, const MapInputs&) {
@@ -71,9 +70,8 @@ void F36(MapState& s, const MapInputs&) {
 
 void F37(MapState& s, const MapInputs& in) {
     const LD A = in.A;
-    ShiftFamily(s, [A](LD x, LD y) {
-        return x / 2 + y + 10 * A * Abs(x - y) / (Abs(Sq(x) + Sq(y)) / 10 + 0.001L + x);
-    });
+    ShiftFamily(s,
+                [A](LD x, LD y) { return x / 2 + y + 10 * A * Abs(x - y) / (Abs(Sq(x) + Sq(y)) / 10 + 0.001L + x); });
 }
 
 void F38(MapState& s, const MapInputs&) {

@@ -16,16 +16,12 @@ void F01(MapState& s, const MapInputs& in) {
 
 void F02(MapState& s, const MapInputs& in) {
     const LD A = in.A;
-    WFamily(s, in, [A](LD xp) {
-        return Sin(Sin(LD(constPI) + xp) + constPI) + (LD(const2PI) * A + constPI);
-    });
+    WFamily(s, in, [A](LD xp) { return Sin(Sin(LD(constPI) + xp) + constPI) + (LD(const2PI) * A + constPI); });
 }
 
 void F04(MapState& s, const MapInputs& in) {
     const LD A = in.A;
-    WFamily(s, in, [A](LD xp) {
-        return -0.05L * A * xp + (LD(constPI) - A * xp) * A * Sq(xp) / (Sq(xp) + 1);
-    });
+    WFamily(s, in, [A](LD xp) { return -0.05L * A * xp + (LD(constPI) - A * xp) * A * Sq(xp) / (Sq(xp) + 1); });
 }
 
 void F08(MapState& s, const MapInputs& in) {
@@ -35,9 +31,7 @@ void F08(MapState& s, const MapInputs& in) {
 
 void F09(MapState& s, const MapInputs& in) {
     const LD A = in.A;
-    WFamily(s, in, [A](LD xp) {
-        return Sin(LD(constPI) + xp) + 2 * A + (1 - A) * (2 * Sq(xp) / (Sq(xp) + constPI));
-    });
+    WFamily(s, in, [A](LD xp) { return Sin(LD(constPI) + xp) + 2 * A + (1 - A) * (2 * Sq(xp) / (Sq(xp) + constPI)); });
 }
 
 void F10(MapState& s, const MapInputs& in) {
@@ -55,9 +49,7 @@ void F22(MapState& s, const MapInputs& in) {
     const LD x = s.x, y = s.y;
     s.x = D(x - x / (20000 * Sqrt(Sq(x) + Sq(y))));
     const LD A = in.A;
-    WFamily(s, in, [A](LD xp) {
-        return A * xp - 20 * A * Sq(xp) * (1 - A) / (Sin(1 + xp) + Sq(xp) + 1);
-    });
+    WFamily(s, in, [A](LD xp) { return A * xp - 20 * A * Sq(xp) * (1 - A) / (Sin(1 + xp) + Sq(xp) + 1); });
 }
 
 void F60(MapState& s, const MapInputs& in) {
@@ -79,9 +71,7 @@ void F62(MapState& s, const MapInputs& in) {
 
 void F63(MapState& s, const MapInputs& in) {
     const LD A = in.A, a1 = in.af[1], a2 = in.af[2], a3 = in.af[3], a4 = in.af[4];
-    WFamily(s, in, [=](LD xp) {
-        return A * Sin(Sin(a2 * xp) + a1 * xp) + A * Sin(Sin(a4 * xp) + a3 * xp);
-    });
+    WFamily(s, in, [=](LD xp) { return A * Sin(Sin(a2 * xp) + a1 * xp) + A * Sin(Sin(a4 * xp) + a3 * xp); });
 }
 
 void F64(MapState& s, const MapInputs& in) {

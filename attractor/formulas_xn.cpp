@@ -76,7 +76,8 @@ void F17(MapState& s, const MapInputs& in) {
 
 void F18(MapState& s, const MapInputs& in) {
     const LD A = in.A;
-    XnFamily(s, in, [](LD x, LD y) { return 2 * Sq(x) / (Sq(x) + 1 + Sq(y)); }, QSquare{A});
+    XnFamily(
+        s, in, [](LD x, LD y) { return 2 * Sq(x) / (Sq(x) + 1 + Sq(y)); }, QSquare{A});
 }
 
 void F19(MapState& s, const MapInputs& in) {
@@ -134,7 +135,8 @@ void F50(MapState& s, const MapInputs& in) {
 // p is xn as the previous xn-family step left it.
 void F51(MapState& s, const MapInputs& in) {
     const LD A = in.A, p = s.xn;
-    XnFamily(s, in, [p](LD x, LD y) { return 2 * Sq(x) / (Sq(p) + 1 + Sq(y)); }, QPlusA{A});
+    XnFamily(
+        s, in, [p](LD x, LD y) { return 2 * Sq(x) / (Sq(p) + 1 + Sq(y)); }, QPlusA{A});
 }
 
 void F52(MapState& s, const MapInputs& in) {
@@ -144,12 +146,14 @@ void F52(MapState& s, const MapInputs& in) {
 
 void F53(MapState& s, const MapInputs& in) {
     const LD A = in.A;
-    XnFamily(s, in, [A](LD x, LD) { return 2 * Sq(A) * (1 - x) / (Sq(x) + 1); }, QSquare{A});
+    XnFamily(
+        s, in, [A](LD x, LD) { return 2 * Sq(A) * (1 - x) / (Sq(x) + 1); }, QSquare{A});
 }
 
 void F54(MapState& s, const MapInputs& in) {
     const LD A = in.A;
-    XnFamily(s, in, [A](LD x, LD) { return 2 * Sq(A) * (1 - x) / (Sq(x) + 1); }, QPlusA{A});
+    XnFamily(
+        s, in, [A](LD x, LD) { return 2 * Sq(A) * (1 - x) / (Sq(x) + 1); }, QPlusA{A});
 }
 
 void F55(MapState& s, const MapInputs& in) {

@@ -19,9 +19,9 @@ void JpegNoteWarning(j_common_ptr cinfo, int level) {
     auto* mgr = reinterpret_cast<JpegErrorManager*>(cinfo->err);
     ++mgr->pub.num_warnings;
     switch (mgr->pub.msg_code) {
-        case JWRN_JPEG_EOF:      // the file ended early: the rest is made up
-        case JWRN_HIT_MARKER:    // a data segment ended early
-        case JWRN_MUST_RESYNC:   // data lost before a restart marker
+        case JWRN_JPEG_EOF:     // the file ended early: the rest is made up
+        case JWRN_HIT_MARKER:   // a data segment ended early
+        case JWRN_MUST_RESYNC:  // data lost before a restart marker
         case JWRN_NOT_SEQUENTIAL:
             mgr->dataDamaged = true;
             break;

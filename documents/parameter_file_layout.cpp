@@ -88,10 +88,14 @@ void LayoutBuilder::attractorMaps() {
 }
 
 void LayoutBuilder::attractorVariations() {
-    for (auto [field, name] : {std::pair{&PS::varNone, "varNone"}, {&PS::varLinear, "varLinear"},
-                               {&PS::varSinusoidal, "varSinusoidal"}, {&PS::varSpherical, "varSpherical"},
-                               {&PS::varSwirl, "varSwirl"}, {&PS::varHorseshoe, "varHorseshoe"},
-                               {&PS::varPolar, "varPolar"}, {&PS::varBent, "varBent"},
+    for (auto [field, name] : {std::pair{&PS::varNone, "varNone"},
+                               {&PS::varLinear, "varLinear"},
+                               {&PS::varSinusoidal, "varSinusoidal"},
+                               {&PS::varSpherical, "varSpherical"},
+                               {&PS::varSwirl, "varSwirl"},
+                               {&PS::varHorseshoe, "varHorseshoe"},
+                               {&PS::varPolar, "varPolar"},
+                               {&PS::varBent, "varBent"},
                                {&PS::varInversion, "varInversion"}}) {
         flag(field, name);
     }
@@ -122,26 +126,26 @@ void JuliaConstantIsC(ParameterSet& ps, Reporter&, bool) {
 
 std::vector<ParameterLine> BuildLayout() {
     LayoutBuilder b;
-    b.heading("title", programTitle);                                     // 1
-    b.integer(&PS::formulaIndex, "formulaIndex");                         // 2
-    b.integer(&PS::renderMethod, "renderMethod");                         // 3
-    b.ignored("always 0");                                                // 4
-    b.formulaText(LineKind::Title, "formulaTitle");                       // 5
-    b.formulaText(LineKind::Description, "formulaDescription");           // 6
-    b.heading("reservedtitle", reservedTitleLine);                        // 7
-    b.real(&PS::zoom, "zoom");                                            // 8
+    b.heading("title", programTitle);                            // 1
+    b.integer(&PS::formulaIndex, "formulaIndex");                // 2
+    b.integer(&PS::renderMethod, "renderMethod");                // 3
+    b.ignored("always 0");                                       // 4
+    b.formulaText(LineKind::Title, "formulaTitle");              // 5
+    b.formulaText(LineKind::Description, "formulaDescription");  // 6
+    b.heading("reservedtitle", reservedTitleLine);               // 7
+    b.real(&PS::zoom, "zoom");                                   // 8
     b.real(&PS::xCentre, "xCentre");
     b.real(&PS::xMax, "xMax");
     b.real(&PS::yCentre, "yCentre");
-    b.real(&PS::yMax, "yMax");                                            // 12
+    b.real(&PS::yMax, "yMax");  // 12
     b.real(&PS::redStart, "redStart");
     b.real(&PS::greenStart, "greenStart");
     b.real(&PS::blueStart, "blueStart");
     b.real(&PS::redStep, "redStep");
     b.real(&PS::greenStep, "greenStep");
-    b.real(&PS::blueStep, "blueStep");                                    // 18
+    b.real(&PS::blueStep, "blueStep");  // 18
     b.integer(&PS::spareSetting1, "spareSetting1");
-    b.integer(&PS::maxIterations, "maxIterations");                       // 20
+    b.integer(&PS::maxIterations, "maxIterations");                                               // 20
     b.integer(&PS::blendMethod, "blendMethod", W::DefaultAndResume, 1).after = LimitBlendMethod;  // 21
     b.integer(&PS::rgbOrder, "rgbOrder", W::DefaultAndResume, 1);
     b.real(&PS::intensity, "intensity", W::DefaultAndResume, 2.0);
@@ -160,18 +164,18 @@ std::vector<ParameterLine> BuildLayout() {
     b.real(&PS::blueSaturate, "blueSaturate", W::DefaultAndResume, 127.0);
     b.real(&PS::redOffset, "redOffset", W::DefaultAndResume, 127.0);
     b.real(&PS::greenOffset, "greenOffset", W::DefaultAndResume, 127.0);
-    b.real(&PS::blueOffset, "blueOffset", W::DefaultAndResume, 127.0);   // 39
+    b.real(&PS::blueOffset, "blueOffset", W::DefaultAndResume, 127.0);  // 39
     b.integer(&PS::spareSetting2, "spareSetting2", W::DefaultAndResume, 1);
     b.integer(&PS::spareSetting3, "spareSetting3", W::DefaultAndResume, 1);
     b.integer(&PS::transformMode, "transformMode", W::DefaultAndResume, 0);
-    b.real(&PS::power, "power", W::DefaultAndResume, 2.0);               // 43
-    b.attractorView();                                                    // 44..48
-    b.attractorMaps();                                                    // 49..177
-    b.attractorVariations();                                              // 178..186
+    b.real(&PS::power, "power", W::DefaultAndResume, 2.0);                                 // 43
+    b.attractorView();                                                                     // 44..48
+    b.attractorMaps();                                                                     // 49..177
+    b.attractorVariations();                                                               // 178..186
     b.flag(&PS::vantrelFormulaMode, "vantrelFormulaMode", W::DefaultStayStopped, flagOn);  // 187
     b.real(&PS::vtlRed, "vtlRed");
     b.real(&PS::vtlGreen, "vtlGreen");
-    b.real(&PS::vtlBlue, "vtlBlue");                                      // 190
+    b.real(&PS::vtlBlue, "vtlBlue");  // 190
     return b.finish(parameterFileLineCount);
 }
 

@@ -16,7 +16,7 @@
 namespace zarvo {
 
 constexpr int parameterFileLineCount = 190;
-constexpr size_t formulaTextLimit = 99;  // lines 5 and 6 keep at most this many characters
+constexpr size_t formulaTextLimit = 99;      // lines 5 and 6 keep at most this many characters
 extern const char* const reservedTitleLine;  // line 7, "reservedtitle"
 
 enum class LineKind {
@@ -26,7 +26,7 @@ enum class LineKind {
     Description,  // formulaDescription (.zrv line 6)
     Integer,
     Real,
-    Flag,         // written "1"/"0"; read true only for "1"
+    Flag,  // written "1"/"0"; read true only for "1"
 };
 
 // What the reader does with a value line when reading has stopped (an empty
@@ -48,8 +48,8 @@ struct ParameterLine {
     double missingValue = 0;
 
     // Where the value lives: one of these is set for value lines.
-    int32_t ParameterSet::*integer = nullptr;                     // Integer and Flag lines
-    double ParameterSet::*real = nullptr;                         // Real lines
+    int32_t ParameterSet::*integer = nullptr;                         // Integer and Flag lines
+    double ParameterSet::*real = nullptr;                             // Real lines
     double (ParameterSet::*table)[attractorTableSize + 1] = nullptr;  // af / bf entries
     int tableIndex = 0;
 
@@ -101,14 +101,14 @@ const std::vector<ParameterLine>& ParameterFileLayout();
 
 // What the reading of a file found.
 struct ParameterFileResult {
-    bool opened = false;      // the file could be opened; nothing was changed otherwise
-    bool complete = false;    // every line was handled without a conversion error
-    int errorLine = 0;        // 1-based line of the file that did not convert, 0 if none
-    int errorEntry = 0;       // the table line it was read for, 0 if none
-    int valuesRead = 0;       // value lines whose text was converted and assigned
+    bool opened = false;             // the file could be opened; nothing was changed otherwise
+    bool complete = false;           // every line was handled without a conversion error
+    int errorLine = 0;               // 1-based line of the file that did not convert, 0 if none
+    int errorEntry = 0;              // the table line it was read for, 0 if none
+    int valuesRead = 0;              // value lines whose text was converted and assigned
     bool iterationsClamped = false;  // .zrv: maxIterations was outside 0..6999 and was limited
-    std::string error;        // what went wrong, empty when nothing did
-    std::string caption;      // the file name without folder and extension
+    std::string error;               // what went wrong, empty when nothing did
+    std::string caption;             // the file name without folder and extension
     bool ok() const { return opened && errorLine == 0; }
 };
 

@@ -85,8 +85,8 @@ PictureRead ReadJpeg(const std::string& path, RgbImage& image) {
     jpeg_start_decompress(&cinfo);
     if (cinfo.output_components != 3 ||
         static_cast<unsigned long>(cinfo.output_width) * cinfo.output_height > kLargestPixelCount) {
-        std::snprintf(err.message, sizeof err.message, "%ux%u pictures of %d channels are not read",
-                      cinfo.output_width, cinfo.output_height, cinfo.output_components);
+        std::snprintf(err.message, sizeof err.message, "%ux%u pictures of %d channels are not read", cinfo.output_width,
+                      cinfo.output_height, cinfo.output_components);
         std::longjmp(err.jump, 1);
     }
     image.reset(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));

@@ -5,15 +5,15 @@
 
 namespace zarvo {
 
-PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps,
-                         Reporter& reporter, std::string* error) {
+PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps, Reporter& reporter,
+                         std::string* error) {
     const PictureFormat format = SaveFormat(path);
     if (format == PictureFormat::Unknown) {
         reporter.message("Unkown File extension: = " + SaveExtension(path));
         return PictureSaved::UnknownExtension;
     }
     return WritePicture(image, path, format, ps.jpegQuality, ps.jpegProgressive != 0, error) ? PictureSaved::Written
-                                                                                              : PictureSaved::Failed;
+                                                                                             : PictureSaved::Failed;
 }
 
 SaveResult SaveToFile(const ParameterSet& ps, const std::string& path, Reporter& reporter) {

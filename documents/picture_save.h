@@ -25,8 +25,8 @@ enum class PictureSaved { Written, UnknownExtension, Failed };
 // ps.jpegQuality and ps.jpegProgressive) or BMP (".BMP"); any other
 // extension reports "Unkown File extension: = " and the cut extension and
 // writes no picture. Failed sets *error.
-PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps,
-                         Reporter& reporter, std::string* error);
+PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps, Reporter& reporter,
+                         std::string* error);
 
 // A fractal window's Save: ps.workBitmap by SavePicture; then, unless the
 // picture could not be written, the parameter file and the new caption.

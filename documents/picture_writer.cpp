@@ -62,15 +62,15 @@ bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error
     PutLe32(header, 54);                                     // offset of the pixels
     PutLe32(header, 40);                                     // info header size
     PutLe32(header, static_cast<uint32_t>(image.width));
-    PutLe32(header, static_cast<uint32_t>(image.height));    // positive: bottom-up
-    PutLe16(header, 1);                                      // planes
-    PutLe16(header, 24);                                     // bits per pixel
-    PutLe32(header, 0);                                      // no compression
+    PutLe32(header, static_cast<uint32_t>(image.height));  // positive: bottom-up
+    PutLe16(header, 1);                                    // planes
+    PutLe16(header, 24);                                   // bits per pixel
+    PutLe32(header, 0);                                    // no compression
     PutLe32(header, static_cast<uint32_t>(dataBytes));
-    PutLe32(header, 2835);                                   // 72 dots per inch
+    PutLe32(header, 2835);  // 72 dots per inch
     PutLe32(header, 2835);
-    PutLe32(header, 0);                                      // colours used
-    PutLe32(header, 0);                                      // important colours
+    PutLe32(header, 0);  // colours used
+    PutLe32(header, 0);  // important colours
 
     SafeFileWriter out;
     if (!out.open(path)) {
@@ -92,8 +92,7 @@ bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error
     return Finish(out, path, error);
 }
 
-bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool progressive,
-               std::string* error) {
+bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool progressive, std::string* error) {
     if (image.width <= 0 || image.height <= 0) {
         SetError(error, "Cannot write " + path + ": the picture is empty");
         return false;
@@ -143,8 +142,8 @@ bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool
     return Finish(out, path, error);
 }
 
-bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality,
-                  bool progressive, std::string* error) {
+bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality, bool progressive,
+                  std::string* error) {
     switch (format) {
         case PictureFormat::Jpeg:
             return WriteJpeg(image, path, quality, progressive, error);

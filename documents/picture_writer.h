@@ -18,11 +18,10 @@ bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error
 
 // Baseline or progressive JPEG. Only the low byte of quality is used, then
 // limited to 1..100. Encoder errors are returned, never fatal.
-bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool progressive,
-               std::string* error);
+bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool progressive, std::string* error);
 
 // WriteJpeg or WriteBmp by format; false (*error set) for Unknown.
-bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality,
-                  bool progressive, std::string* error);
+bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality, bool progressive,
+                  std::string* error);
 
 }  // namespace zarvo

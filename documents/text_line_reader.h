@@ -16,8 +16,8 @@ namespace zarvo {
 constexpr long long parameterFileByteLimit = 1 << 20;
 
 enum class LineEnds {
-    Cr,       // CR or CR LF; a lone LF is text
-    CrOrLf,   // CR, CR LF or a lone LF
+    Cr,      // CR or CR LF; a lone LF is text
+    CrOrLf,  // CR, CR LF or a lone LF
 };
 
 class TextLineReader {

@@ -17,16 +17,16 @@ void StartPointIsJuliaConstant(ParameterSet& ps, Reporter&, bool) {
 
 std::vector<ParameterLine> BuildLayout() {
     LayoutBuilder b;
-    b.heading("title", programTitle);                                     // 1
-    b.integer(&PS::formulaIndex, "formulaIndex");                         // 2
-    b.attractorView();                                                    // 3..7
-    b.real(&PS::vtlRed, "vtlRed");                                        // 8
+    b.heading("title", programTitle);              // 1
+    b.integer(&PS::formulaIndex, "formulaIndex");  // 2
+    b.attractorView();                             // 3..7
+    b.real(&PS::vtlRed, "vtlRed");                 // 8
     b.real(&PS::vtlGreen, "vtlGreen");
-    b.real(&PS::vtlBlue, "vtlBlue");                                      // 10
-    b.attractorMaps();                                                    // 11..139
-    b.real(&PS::cRe, "cRe", W::DefaultStayStopped, 5.0);                  // 140
+    b.real(&PS::vtlBlue, "vtlBlue");                      // 10
+    b.attractorMaps();                                    // 11..139
+    b.real(&PS::cRe, "cRe", W::DefaultStayStopped, 5.0);  // 140
     b.real(&PS::cIm, "cIm", W::DefaultStayStopped, 5.0).after = StartPointIsJuliaConstant;
-    b.attractorVariations();                                              // 142..150
+    b.attractorVariations();  // 142..150
     return b.finish(vtlLineCount);
 }
 

@@ -69,10 +69,18 @@ ZARVO_INLINE bool BlendChannelsWith(int blendMethod, T a, T b, const Palette& pa
         const T t = kTwoPi * in[k];
         switch (blendMethod) {
             case 1:
-            case 3: h[k] = trig.sin(t); break;
-            case 2: h[k] = -trig.cos(t); break;
-            case 4: h[k] = trig.cos(t); break;
-            default: h[k] = -trig.sin(t); break;
+            case 3:
+                h[k] = trig.sin(t);
+                break;
+            case 2:
+                h[k] = -trig.cos(t);
+                break;
+            case 4:
+                h[k] = trig.cos(t);
+                break;
+            default:
+                h[k] = -trig.sin(t);
+                break;
         }
     }
     if (blendMethod == 1) return true;

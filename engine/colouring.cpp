@@ -60,8 +60,7 @@ void ApplyColor(ParameterSet& ps, const ColourScratch& cs, int x, int y, Reporte
     }
     if (cs.pixelFaulted || !ps.workBitmap.contains(x, y)) return;
     ps.workBitmap.set(x, y, static_cast<uint8_t>(cs.channelByte[order[0]]),
-                      static_cast<uint8_t>(cs.channelByte[order[1]]),
-                      static_cast<uint8_t>(cs.channelByte[order[2]]));
+                      static_cast<uint8_t>(cs.channelByte[order[1]]), static_cast<uint8_t>(cs.channelByte[order[2]]));
 }
 
 }  // namespace zarvo

@@ -54,7 +54,7 @@ struct ScanResult {
     bool completed = false;  // every pixel was computed
     int rowsDone = 0;        // rows finished before the scan ended
     long pixelsComputed = 0;
-    std::string fault;       // floating-point fault that ended it, if any
+    std::string fault;  // floating-point fault that ended it, if any
 };
 
 class FractalView {
@@ -85,9 +85,7 @@ public:
     static size_t planeIndex(int column, int row) {
         return static_cast<size_t>(column) * maxPlaneHeight + static_cast<size_t>(row);
     }
-    bool planesHoldPicture() const {
-        return ps.pictureWidth <= maxPlaneWidth && ps.pictureHeight <= maxPlaneHeight;
-    }
+    bool planesHoldPicture() const { return ps.pictureWidth <= maxPlaneWidth && ps.pictureHeight <= maxPlaneHeight; }
 
     ColourScratch colour;
 
@@ -127,8 +125,7 @@ public:
     std::string RecolourFromPlanes(ScanHooks& hooks, int threads = 1);
 
 private:
-    void ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn, const CarriedOrbit& carried,
-                          bool coloured);
+    void ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn, const CarriedOrbit& carried, bool coloured);
 
     OrbitBuffer orbit_;  // the parameter set's orbit arrays
 };

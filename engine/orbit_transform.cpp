@@ -7,8 +7,7 @@ namespace zarvo {
 namespace {
 
 const MenuChoice kTransforms[] = {
-    {0, "00.) None"},      {1, "01.) Swirly"}, {2, "02.) Sinusoidal"},
-    {3, "03.) Inversion"}, {4, "04.) Inversion + pixel"},
+    {0, "00.) None"}, {1, "01.) Swirly"}, {2, "02.) Sinusoidal"}, {3, "03.) Inversion"}, {4, "04.) Inversion + pixel"},
 };
 
 // 1: each point is turned by the sine of its squared distance (one sine for
@@ -18,10 +17,8 @@ void Swirl(const OrbitTransformParams& t, double* xs, double* ys, int n) {
         const double x = xs[i] * t.intensity;
         const double y = ys[i] * t.intensity;
         double r;
-        if (std::fabs(x) >= 100 || std::fabs(y) >= 100)
-            r = 1e24;
-        else
-            r = x * x + 1e-12 + y * y;
+        if (std::fabs(x) >= 100 || std::fabs(y) >= 100) r = 1e24;
+        else r = x * x + 1e-12 + y * y;
         const double s = std::sin(r);
         xs[i] = (s * x - s * y) * t.factor5 + x;
         ys[i] = (s * x + s * y) * t.factor5 + y;
@@ -62,11 +59,20 @@ MenuChoiceList OrbitTransforms() { return MenuChoiceList{kTransforms, 5}; }
 
 void ApplyOrbitTransform(const OrbitTransformParams& t, double* x, double* y, int n) {
     switch (t.mode) {
-        case 1: Swirl(t, x, y, n); break;
-        case 2: Sinusoidal(t, x, y, n); break;
-        case 3: Inversion(t, x, y, n, false); break;
-        case 4: Inversion(t, x, y, n, true); break;
-        default: break;
+        case 1:
+            Swirl(t, x, y, n);
+            break;
+        case 2:
+            Sinusoidal(t, x, y, n);
+            break;
+        case 3:
+            Inversion(t, x, y, n, false);
+            break;
+        case 4:
+            Inversion(t, x, y, n, true);
+            break;
+        default:
+            break;
     }
 }
 

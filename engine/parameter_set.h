@@ -19,10 +19,10 @@ constexpr int maxPlaneHeight = 480;
 constexpr int defaultWidth = 180;
 constexpr int defaultHeight = 120;
 constexpr double minCoordinate = 1e-20;
-constexpr int orbitCapacity = ZARVO_ORBIT_SIZE;          // 7001 entries, 0..7000
+constexpr int orbitCapacity = ZARVO_ORBIT_SIZE;           // 7001 entries, 0..7000
 constexpr int maxIterationsLimit = ZARVO_MAX_ITERATIONS;  // 6999
-constexpr int32_t flagOn = -1;                           // "true" as the program writes it
-constexpr int attractorTableSize = 60;                   // af[1..60], bf[1..60]
+constexpr int32_t flagOn = -1;                            // "true" as the program writes it
+constexpr int attractorTableSize = 60;                    // af[1..60], bf[1..60]
 
 extern const char* const programTitle;  // "z a r v o_ v0.1"
 
@@ -40,8 +40,8 @@ struct ParameterSet : FormulaRecord {
 
     // Attractor view state (the rest lives in the record: AA, BB, AASet,
     // AAStart, randomFactor, tints, view edges, zoom, picture size, counters).
-    double vtlFactor1 = 10.0;  // hit weight
-    double vtlFactor2 = 0.1;   // variation weight
+    double vtlFactor1 = 10.0;                // hit weight
+    double vtlFactor2 = 0.1;                 // variation weight
     double af[attractorTableSize + 1] = {};  // used from index 1
     double bf[attractorTableSize + 1] = {};  // used from index 1
     int32_t squareRoot = 0;

@@ -191,8 +191,7 @@ void PlaneRecolourer::exactPixel(double a, double b, int column, int row) {
     ApplyColor(ps_, cs_, column, row, reporter_);
 }
 
-void PlaneRecolourer::colourRow(const double* planeA, const double* planeB, size_t columnStride, int row,
-                                int width) {
+void PlaneRecolourer::colourRow(const double* planeA, const double* planeB, size_t columnStride, int row, int width) {
     if (width > ps_.workBitmap.width) width = ps_.workBitmap.width;
     if (width <= 0) return;
     const bool inside = row >= 0 && row < ps_.workBitmap.height;
@@ -212,7 +211,9 @@ void PlaneRecolourer::colourRow(const double* planeA, const double* planeB, size
                 exactPixel(planeA[at], planeB[at], column, row);
             }
             break;
-        case Mode::Constant: constantRow(planeA, planeB, columnStride, row, width, inside); break;
+        case Mode::Constant:
+            constantRow(planeA, planeB, columnStride, row, width, inside);
+            break;
     }
     const size_t last = static_cast<size_t>(width - 1) * columnStride + static_cast<size_t>(row);
     anyPixel_ = true;
@@ -220,8 +221,8 @@ void PlaneRecolourer::colourRow(const double* planeA, const double* planeB, size
     lastB_ = planeB[last];
 }
 
-void PlaneRecolourer::constantRow(const double* planeA, const double* planeB, size_t columnStride, int row,
-                                  int width, bool inside) {
+void PlaneRecolourer::constantRow(const double* planeA, const double* planeB, size_t columnStride, int row, int width,
+                                  bool inside) {
     for (int column = 0; column < width; ++column) {
         const size_t at = static_cast<size_t>(column) * columnStride + static_cast<size_t>(row);
         // The scaling still runs for every pixel, so an overflow is flagged
@@ -236,8 +237,7 @@ void PlaneRecolourer::constantRow(const double* planeA, const double* planeB, si
     }
 }
 
-void PlaneRecolourer::loadBand(const double* planeA, const double* planeB, size_t columnStride, int row,
-                               int width) {
+void PlaneRecolourer::loadBand(const double* planeA, const double* planeB, size_t columnStride, int row, int width) {
     bandFirstRow_ = row;
     bandRows_ = static_cast<int>(std::min<size_t>(kBandRows, columnStride - static_cast<size_t>(row)));
     bandWidth_ = width;
@@ -258,10 +258,8 @@ void PlaneRecolourer::loadBand(const double* planeA, const double* planeB, size_
 void PlaneRecolourer::fastRow(const double* rowA, const double* rowB, int row, int width) {
     undecided_.resize(static_cast<size_t>(width));
     FastRowJob job{&fast_, rowA, rowB, width, ps_.intensity, order_, ps_.workBitmap.at(0, row), undecided_.data(), 0};
-    if (wideLanes_)
-        FastRowFourLanes(job);
-    else
-        FastRowTwoLanes(job);
+    if (wideLanes_) FastRowFourLanes(job);
+    else FastRowTwoLanes(job);
     for (int i = 0; i < job.undecidedCount; ++i) {
         const int column = job.undecided[i];
         exactPixel(rowA[column], rowB[column], column, row);

@@ -62,8 +62,7 @@ public:
 private:
     enum class Mode { Exact, Fast, Constant };
     void exactPixel(double a, double b, int column, int row);
-    void constantRow(const double* planeA, const double* planeB, size_t columnStride, int row, int width,
-                     bool inside);
+    void constantRow(const double* planeA, const double* planeB, size_t columnStride, int row, int width, bool inside);
     void fastRow(const double* a, const double* b, int row, int width);
     void loadBand(const double* planeA, const double* planeB, size_t columnStride, int row, int width);
 

@@ -13,10 +13,10 @@ struct OrbitData {
     double* y = nullptr;  // imaginary parts Y[0..n]
     int n = 0;            // iterations done (iterationCount)
     int maxIterations = 0;
-    double factor4 = 1.0;  // scale of orbit points ("Filtering")
-    double strands = 0.15; // trap width
-    double power = 2.0;    // bound of the triangle-inequality average
-    double cRe = 0.0;      // constant c of the pixel
+    double factor4 = 1.0;   // scale of orbit points ("Filtering")
+    double strands = 0.15;  // trap width
+    double power = 2.0;     // bound of the triangle-inequality average
+    double cRe = 0.0;       // constant c of the pixel
     double cIm = 0.0;
 };
 
@@ -59,14 +59,14 @@ RenderResult Stalks(OrbitData& o);                   // 18
 RenderResult TransformDimension(OrbitData& o);       // 21
 
 // Distances to Gaussian integers (render_gaussian.cpp).
-RenderResult GaussianSquares(OrbitData& o);       // 10
-RenderResult GaussianSineSquares(OrbitData& o);   // 11
-RenderResult GaussianSineSum(OrbitData& o);       // 12
-RenderResult GaussianSineProduct(OrbitData& o);   // 13
-RenderResult Gaussian2Max(OrbitData& o);          // 19
-RenderResult Gaussian3Max(OrbitData& o);          // 20
-RenderResult Gaussian5Max(OrbitData& o);          // 22
-RenderResult Gaussian6Max(OrbitData& o);          // 23
+RenderResult GaussianSquares(OrbitData& o);      // 10
+RenderResult GaussianSineSquares(OrbitData& o);  // 11
+RenderResult GaussianSineSum(OrbitData& o);      // 12
+RenderResult GaussianSineProduct(OrbitData& o);  // 13
+RenderResult Gaussian2Max(OrbitData& o);         // 19
+RenderResult Gaussian3Max(OrbitData& o);         // 20
+RenderResult Gaussian5Max(OrbitData& o);         // 22
+RenderResult Gaussian6Max(OrbitData& o);         // 23
 
 // Sine traps (render_sine_trap.cpp).
 RenderResult SineTrap01(OrbitData& o);  // 14

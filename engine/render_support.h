@@ -14,7 +14,7 @@ namespace render {
 constexpr double kEpsilon = 1e-24;  // smallest value a floored quantity may take
 constexpr double kKappa = 1e-15;    // offset in logarithms and divisions by an index
 constexpr double kTwoPi = 6.283185307179586;
-constexpr double kHuge = 1e24;      // start of running minima, bound of magnitudes
+constexpr double kHuge = 1e24;  // start of running minima, bound of magnitudes
 constexpr double kCapValue = 100.0;
 
 // A value above 100 becomes 100.

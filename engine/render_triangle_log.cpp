@@ -22,9 +22,7 @@ constexpr double kJustAboveOne = 1.0000000000000011;
 
 double NearOneRaised(double v) { return std::fabs(v - 1) <= kKappa ? kJustAboveOne : v; }
 
-double LogCountingTerm(double r) {
-    return 1 / (1 + std::fabs(std::log(std::fabs(std::log(std::fabs(std::log(r)))))));
-}
+double LogCountingTerm(double r) { return 1 / (1 + std::fabs(std::log(std::fabs(std::log(std::fabs(std::log(r))))))); }
 
 }  // namespace
 

@@ -91,10 +91,8 @@ void ComputeRow(const ScanPlan& plan, zarvo_formula_fn formula, RowWorkspace& ws
 
         unsigned written = 0;
         for (int k = 0; k < kCarriedEntries; ++k) {
-            if (Bits(*slots.at[k]) != kUnwrittenBits)
-                written |= 1u << k;
-            else
-                *slots.at[k] = before.value[k];
+            if (Bits(*slots.at[k]) != kUnwrittenBits) written |= 1u << k;
+            else *slots.at[k] = before.value[k];
         }
         // The transform and the render method read and may rewrite points
         // 0 .. n; a count beyond limit + 1 reaches entries nothing tracks.

@@ -42,12 +42,12 @@ struct GuessedPixel {
 
 struct RowResult {
     int row = 0;
-    int end = 0;             // columns before this one were computed (a faulted pixel included)
-    int faultColumn = -1;    // the pixel that raised a fault, or -1
+    int end = 0;           // columns before this one were computed (a faulted pixel included)
+    int faultColumn = -1;  // the pixel that raised a fault, or -1
     int faultFlags = 0;
-    bool irregular = false;  // a formula reported more than limit + 1 iterations
-    std::vector<double> a, b;         // resultA and resultB of every computed pixel
-    std::vector<int32_t> count;       // iterationCount of every computed pixel
+    bool irregular = false;      // a formula reported more than limit + 1 iterations
+    std::vector<double> a, b;    // resultA and resultB of every computed pixel
+    std::vector<int32_t> count;  // iterationCount of every computed pixel
     std::vector<GuessedPixel> guessed;
     unsigned fromGuessAtEnd = 0;
     CarriedOrbit carriedAtEnd;

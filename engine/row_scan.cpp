@@ -39,7 +39,8 @@ void RowScan::work() {
         int row;
         {
             std::unique_lock<std::mutex> lock(mutex_);
-            rowTaken_.wait(lock, [this] { return stop_.load() || nextRow_ >= plan_.height || nextRow_ < taken_ + ahead_; });
+            rowTaken_.wait(lock,
+                           [this] { return stop_.load() || nextRow_ >= plan_.height || nextRow_ < taken_ + ahead_; });
             if (stop_.load() || nextRow_ >= plan_.height) return;
             row = nextRow_++;
         }
@@ -57,10 +58,8 @@ RowScan::Outcome RowScan::take(int row, const RowResult** result, std::chrono::m
     {
         std::unique_lock<std::mutex> lock(mutex_);
         const auto computed = [&] { return stop_.load() || rows_[static_cast<size_t>(row)] != nullptr; };
-        if (wait == std::chrono::milliseconds::max())
-            rowDone_.wait(lock, computed);
-        else if (!rowDone_.wait_for(lock, wait, computed))
-            return Outcome::NotYet;
+        if (wait == std::chrono::milliseconds::max()) rowDone_.wait(lock, computed);
+        else if (!rowDone_.wait_for(lock, wait, computed)) return Outcome::NotYet;
         if (stop_.load()) return Outcome::Stopped;
         current_ = std::move(rows_[static_cast<size_t>(row)]);
         taken_ = row + 1;
@@ -82,7 +81,7 @@ RowScan::Outcome RowScan::take(int row, const RowResult** result, std::chrono::m
 // to be computed on one thread.
 bool RowScan::settleGuesses(RowResult& row, CarriedOrbit& exit) {
     if (row.irregular) return false;
-    const FpStateGuard keep;  // faults found here belong to the pixels, not to the caller
+    const FpStateGuard keep;      // faults found here belong to the pixels, not to the caller
     CarriedOrbit known = after_;  // exact values of the entries that came from the guess
     RowResult again;
     for (const GuessedPixel& g : row.guessed) {
@@ -106,8 +105,7 @@ bool RowScan::settleGuesses(RowResult& row, CarriedOrbit& exit) {
                 row.end = g.column + 1;
                 exit = again.carriedAtEnd;
                 if (again.faultColumn >= 0) return true;
-                ComputeRow(plan_, formula_, callerSpace_, row.row, g.column + 1, plan_.width, after, 0, &stop_,
-                           again);
+                ComputeRow(plan_, formula_, callerSpace_, row.row, g.column + 1, plan_.width, after, 0, &stop_, again);
                 std::copy(again.a.begin() + g.column + 1, again.a.begin() + again.end, row.a.begin() + g.column + 1);
                 std::copy(again.b.begin() + g.column + 1, again.b.begin() + again.end, row.b.begin() + g.column + 1);
                 std::copy(again.count.begin() + g.column + 1, again.count.begin() + again.end,

@@ -40,8 +40,7 @@ public:
     // Row `row`, taken in order 0, 1, 2, ...; waits until it is computed, or
     // at most `wait` (a caller that must stay responsive asks again later).
     // The row stays valid until the next call.
-    Outcome take(int row, const RowResult** result,
-                 std::chrono::milliseconds wait = std::chrono::milliseconds::max());
+    Outcome take(int row, const RowResult** result, std::chrono::milliseconds wait = std::chrono::milliseconds::max());
 
     // The carried orbit entries as the one-thread scan has them before the
     // row last taken.

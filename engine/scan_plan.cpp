@@ -21,12 +21,9 @@ void ScanPlan::followRecord(const ParameterSet& ps) {
     zoom = ps.zoom;
     juliaRe = ps.juliaRe;
     juliaIm = ps.juliaIm;
-    if (ps.juliaMode == 0)
-        form = JuliaForm::ParameterPlane;
-    else if (ps.juliaConstantSet == 0)
-        form = JuliaForm::JuliaConstant;
-    else
-        form = JuliaForm::KeptConstant;
+    if (ps.juliaMode == 0) form = JuliaForm::ParameterPlane;
+    else if (ps.juliaConstantSet == 0) form = JuliaForm::JuliaConstant;
+    else form = JuliaForm::KeptConstant;
 }
 
 }  // namespace zarvo

@@ -20,7 +20,7 @@ struct ScanPlan {
     int height = 0;
     double xMin = 0, yMin = 0;  // the view edges the pixels start from
     double stepX = 0, stepY = 0;
-    double zoom = 1.0;          // decides how close to zero a coordinate may come
+    double zoom = 1.0;  // decides how close to zero a coordinate may come
     JuliaForm form = JuliaForm::ParameterPlane;
     double juliaRe = 0, juliaIm = 0;
     int32_t limit = 0;      // maxIterations, already kept within the orbit arrays

@@ -193,8 +193,7 @@ typedef int32_t (*zarvo_reentrant_fn)(void);
 #define ZARVO_STATIC_ASSERT _Static_assert
 #endif
 
-#define ZARVO_AT(type, field, off) \
-    ZARVO_STATIC_ASSERT(offsetof(type, field) == (off), #type "." #field " offset")
+#define ZARVO_AT(type, field, off) ZARVO_STATIC_ASSERT(offsetof(type, field) == (off), #type "." #field " offset")
 
 ZARVO_AT(FormulaRecord, cRe, 0);
 ZARVO_AT(FormulaRecord, cIm, 8);

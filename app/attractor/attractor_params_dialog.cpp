@@ -28,9 +28,8 @@ struct VariationBox {
     const char* name;  // the control's name and caption
 };
 // The order the dialog shows them in.
-constexpr VariationBox kVariations[9] = {{"None"},      {"Linear"},    {"Sinusoidal"},
-                                         {"Swirl"},     {"Bent"},      {"Horseshoe"},
-                                         {"Spherical"}, {"Polar"},     {"Inversion"}};
+constexpr VariationBox kVariations[9] = {{"None"},      {"Linear"},    {"Sinusoidal"}, {"Swirl"},    {"Bent"},
+                                         {"Horseshoe"}, {"Spherical"}, {"Polar"},      {"Inversion"}};
 
 }  // namespace
 
@@ -80,8 +79,8 @@ Tvtl_params1::Tvtl_params1(ParameterSet& ps, QWidget* parent)
     GrnBar1 = addBar(bars, 2, "GrnBar1", "Green", "GrnLabel1", attractor::tintRange, GrnLabel1);
     BluBar1 = addBar(bars, 3, "BluBar1", "Blue", "BluLabel1", attractor::tintRange, BluLabel1);
     Factor2_bar = addBar(bars, 4, "Factor2_bar", "Scaling", "Factor2", attractor::scalingRange, Factor2);
-    Randomizer = addBar(bars, 5, "Randomizer", "Random Factor", "RandomFactor", attractor::randomizerRange,
-                        RandomFactor);
+    Randomizer =
+        addBar(bars, 5, "Randomizer", "Random Factor", "RandomFactor", attractor::randomizerRange, RandomFactor);
     layout->addLayout(bars);
 
     ColorTimer.setObjectName(QStringLiteral("ColorTimer"));
@@ -96,12 +95,9 @@ Tvtl_params1::Tvtl_params1(ParameterSet& ps, QWidget* parent)
     UpdateMenuItems();
 }
 
-Tvtl_params1::~Tvtl_params1() {
-    ColorTimer.stop();
-}
+Tvtl_params1::~Tvtl_params1() { ColorTimer.stop(); }
 
-QDoubleSpinBox* Tvtl_params1::addSpin(QGridLayout* grid, int row, const char* name, const char* caption,
-                                      double step) {
+QDoubleSpinBox* Tvtl_params1::addSpin(QGridLayout* grid, int row, const char* name, const char* caption, double step) {
     QDoubleSpinBox* box = makeRealField(this, name, -kSpinLimit, kSpinLimit, step, kSpinDecimals);
     box->setMinimumWidth(170);
     auto* label = new QLabel(QString::fromLatin1(caption), this);
@@ -120,8 +116,8 @@ QCheckBox* Tvtl_params1::addCheck(const char* name, const char* caption) {
     return box;
 }
 
-QSlider* Tvtl_params1::addBar(QGridLayout* grid, int row, const char* name, const char* caption,
-                              const char* labelName, const attractor::TrackRange& range, QLabel*& label) {
+QSlider* Tvtl_params1::addBar(QGridLayout* grid, int row, const char* name, const char* caption, const char* labelName,
+                              const attractor::TrackRange& range, QLabel*& label) {
     auto* bar = new QSlider(Qt::Horizontal, this);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setRange(range.min, range.max);

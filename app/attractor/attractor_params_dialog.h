@@ -51,13 +51,13 @@ public:
     void UpdateMenuItems();
 
     // ---- commands ----
-    void ApplyClick();       // "Apply (Start Over)"
-    void DrawRandomClick();  // "Draw Random"
-    void ResetClick();       // "Reset"
-    void StopClick();        // "Stop"
-    void CloseClick();       // "Close"
-    void DrawClick(int number);  // formula item NN
-    void EffectClick(int index); // "Modulas ", "Expansion", "Color Mix"
+    void ApplyClick();            // "Apply (Start Over)"
+    void DrawRandomClick();       // "Draw Random"
+    void ResetClick();            // "Reset"
+    void StopClick();             // "Stop"
+    void CloseClick();            // "Close"
+    void DrawClick(int number);   // formula item NN
+    void EffectClick(int index);  // "Modulas ", "Expansion", "Color Mix"
 
     // A control changed (by the user or by the program).
     void ControlChanged();

@@ -14,10 +14,10 @@ namespace {
 
 // The variation check boxes in the dialog's order, as fields of the values.
 constexpr bool attractor::AttractorDialogValues::*kVariationFields[9] = {
-    &attractor::AttractorDialogValues::none,      &attractor::AttractorDialogValues::linear,
+    &attractor::AttractorDialogValues::none,       &attractor::AttractorDialogValues::linear,
     &attractor::AttractorDialogValues::sinusoidal, &attractor::AttractorDialogValues::swirl,
-    &attractor::AttractorDialogValues::bent,      &attractor::AttractorDialogValues::horseshoe,
-    &attractor::AttractorDialogValues::spherical, &attractor::AttractorDialogValues::polar,
+    &attractor::AttractorDialogValues::bent,       &attractor::AttractorDialogValues::horseshoe,
+    &attractor::AttractorDialogValues::spherical,  &attractor::AttractorDialogValues::polar,
     &attractor::AttractorDialogValues::inversion};
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }

@@ -19,7 +19,7 @@ namespace zarvo {
 class AttractorRunLoop : public QObject {
 public:
     enum class EndReason {
-        Stopped,  // stopFlag was set (Stop, a restart command, closing the view)
+        Stopped,    // stopFlag was set (Stop, a restart command, closing the view)
         TakenOver,  // a fractal window's scan is using the attractor formula
         Fault,      // a floating-point fault ended the run
     };

@@ -82,7 +82,8 @@ void PictureArea::mouseMoveEvent(QMouseEvent* event) { owner_.Image1MouseMove(to
 
 void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    owner_.Image1MouseUp(toPicture(event->position().toPoint()), ShiftBitsOf(event->modifiers(), event->button(), false));
+    owner_.Image1MouseUp(toPicture(event->position().toPoint()),
+                         ShiftBitsOf(event->modifiers(), event->button(), false));
 }
 
 void PictureArea::contextMenuEvent(QContextMenuEvent* event) { owner_.PopupMenu(event->globalPos()); }

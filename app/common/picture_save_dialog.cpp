@@ -15,8 +15,7 @@ QString AskPictureSavePath(QWidget* parent, const QString& title, const QString&
     dialog.selectFile(startName);
     // The bitmap filter proposes its own extension.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.contains(QStringLiteral("bmp")) ? QStringLiteral("bmp")
-                                                                       : QStringLiteral("jpg"));
+        dialog.setDefaultSuffix(filter.contains(QStringLiteral("bmp")) ? QStringLiteral("bmp") : QStringLiteral("jpg"));
     });
     PrepareFileDialog(dialog);
     if (ExecOnTop(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();

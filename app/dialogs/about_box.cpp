@@ -16,8 +16,7 @@ namespace {
 
 const QColor teal(0x00, 0x80, 0x80);
 
-QLabel* panelText(QWidget* parent, const QString& text, int pointSizeDelta, bool bold,
-                  const QColor& colour) {
+QLabel* panelText(QWidget* parent, const QString& text, int pointSizeDelta, bool bold, const QColor& colour) {
     auto* label = new QLabel(text, parent);
     QFont f = label->font();
     f.setPointSize(f.pointSize() + pointSizeDelta);
@@ -50,13 +49,11 @@ TAboutBox::TAboutBox(QWidget* parent) : ToolDialog(QStringLiteral("About"), pare
 
     QLabel* title = panelText(panel, QStringLiteral("z a r v o _ v0.1"), 8, true, Qt::white);
     title->setObjectName(QStringLiteral("ProductName"));
-    QLabel* kind = panelText(panel, QStringLiteral("Fractal explorer"), 0, false,
-                             QColor(0xd8, 0xf0, 0xf0));
+    QLabel* kind = panelText(panel, QStringLiteral("Fractal explorer"), 0, false, QColor(0xd8, 0xf0, 0xf0));
     QLabel* author = panelText(panel, QStringLiteral("zarvo developers"), 0, false, Qt::white);
     author->setObjectName(QStringLiteral("Copyright"));
 
-    link_ = new LinkPanel(QUrl(QString::fromLatin1(projectAddress)),
-                          QStringLiteral("www.example.org/zarvo"), panel);
+    link_ = new LinkPanel(QUrl(QString::fromLatin1(projectAddress)), QStringLiteral("www.example.org/zarvo"), panel);
     link_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     link_->setMargin(6);
     fill(link_, teal);  // silver, white and maroon all read on it

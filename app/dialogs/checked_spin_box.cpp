@@ -88,8 +88,9 @@ int CheckedSpinBox::valueFromText(const QString& text) const {
     bool ok = false;
     qlonglong v = digits.toLongLong(&ok);
     // More digits than any count holds: as far out as the sign says.
-    if (!ok) v = digits.startsWith(QLatin1Char('-')) ? std::numeric_limits<qlonglong>::min()
-                                                      : std::numeric_limits<qlonglong>::max();
+    if (!ok)
+        v = digits.startsWith(QLatin1Char('-')) ? std::numeric_limits<qlonglong>::min()
+                                                : std::numeric_limits<qlonglong>::max();
     typed_ = v;
     typedText_ = digits;
     haveTyped_ = true;
@@ -100,8 +101,8 @@ void CheckedSpinBox::finished() {
     if (!haveTyped_) return;
     haveTyped_ = false;
     if (typed_ == value()) return;
-    report(this, OutsideNote(typedText_, QString::number(minimum()), QString::number(maximum()),
-                             QString::number(value())));
+    report(this,
+           OutsideNote(typedText_, QString::number(minimum()), QString::number(maximum()), QString::number(value())));
 }
 
 CheckedDoubleSpinBox::CheckedDoubleSpinBox(QWidget* parent) : QDoubleSpinBox(parent) {
@@ -134,7 +135,8 @@ void CheckedDoubleSpinBox::finished() {
     haveTyped_ = false;
     if (typed_ == value()) return;
     if (typed_ < minimum() || typed_ > maximum()) {
-        report(this, OutsideNote(typedText_, textFromValue(minimum()), textFromValue(maximum()), textFromValue(value())));
+        report(this,
+               OutsideNote(typedText_, textFromValue(minimum()), textFromValue(maximum()), textFromValue(value())));
     } else {
         report(this, QStringLiteral("%1 has more than %2 decimals: %3 is used")
                          .arg(typedText_)

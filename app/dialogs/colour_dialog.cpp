@@ -25,10 +25,10 @@ struct ChannelInfo {
 };
 
 const ChannelInfo channelInfo[3] = {
-    {"Red", QColor(0xa0, 0x10, 0x10), &FormulaRecord::redStep, &FormulaRecord::redStart,
-     &FormulaRecord::redSaturate, &FormulaRecord::redOffset},
-    {"Blu", QColor(0x10, 0x30, 0xb0), &FormulaRecord::blueStep, &FormulaRecord::blueStart,
-     &FormulaRecord::blueSaturate, &FormulaRecord::blueOffset},
+    {"Red", QColor(0xa0, 0x10, 0x10), &FormulaRecord::redStep, &FormulaRecord::redStart, &FormulaRecord::redSaturate,
+     &FormulaRecord::redOffset},
+    {"Blu", QColor(0x10, 0x30, 0xb0), &FormulaRecord::blueStep, &FormulaRecord::blueStart, &FormulaRecord::blueSaturate,
+     &FormulaRecord::blueOffset},
     {"Grn", QColor(0x10, 0x80, 0x10), &FormulaRecord::greenStep, &FormulaRecord::greenStart,
      &FormulaRecord::greenSaturate, &FormulaRecord::greenOffset},
 };
@@ -97,14 +97,13 @@ TColorForm::TColorForm(ParameterSet& ps, QWidget* parent)
     connect(ColorTimer, &QTimer::timeout, this, &TColorForm::ColorTimerTimer);
 }
 
-QDoubleSpinBox* TColorForm::addField(QGridLayout* grid, int row, const QString& name,
-                                     double step, int decimals, const QColor& tint) {
+QDoubleSpinBox* TColorForm::addField(QGridLayout* grid, int row, const QString& name, double step, int decimals,
+                                     const QColor& tint) {
     auto* label = new QLabel(name, this);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, tint);
     label->setPalette(pal);
-    QDoubleSpinBox* field =
-        makeRealField(this, name.toLatin1().constData(), 0.0, channelMax, step, decimals);
+    QDoubleSpinBox* field = makeRealField(this, name.toLatin1().constData(), 0.0, channelMax, step, decimals);
     field->setMinimumWidth(90);
     label->setBuddy(field);
     grid->addWidget(label, row, 0);

@@ -59,8 +59,8 @@ private:
         LoadedValue stepValue, startValue, saturateValue, offsetValue;
     };
 
-    QDoubleSpinBox* addField(QGridLayout* grid, int row, const QString& name, double step,
-                             int decimals, const QColor& tint);
+    QDoubleSpinBox* addField(QGridLayout* grid, int row, const QString& name, double step, int decimals,
+                             const QColor& tint);
     QSlider* addBar(QGridLayout* grid, int row, QDoubleSpinBox* field);
     void fieldChanged();
     bool blockFieldSignals(bool block);  // returns the previous state

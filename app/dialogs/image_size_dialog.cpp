@@ -19,8 +19,7 @@ struct SizePreset {
     int width;
     int height;
 };
-constexpr SizePreset sizePresets[] = {{80, 60},   {180, 120}, {320, 240},
-                                      {640, 480}, {800, 600}, {1024, 768}};
+constexpr SizePreset sizePresets[] = {{80, 60}, {180, 120}, {320, 240}, {640, 480}, {800, 600}, {1024, 768}};
 
 // Wide enough to type any size; what can really be applied is checked on Apply.
 constexpr int fieldLimit = 999999;
@@ -127,8 +126,6 @@ void TXYSize1::applyToZarvoView() {
     emit applyToFractal(fieldWidth(), fieldHeight());
 }
 
-QPoint TXYSize1::homeSpot(const QRect& frame, const QSize& size) const {
-    return alongRightEdge(frame, size, 330);
-}
+QPoint TXYSize1::homeSpot(const QRect& frame, const QSize& size) const { return alongRightEdge(frame, size, 330); }
 
 }  // namespace zarvo

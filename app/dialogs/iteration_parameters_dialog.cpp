@@ -27,8 +27,7 @@ QWidget* twoLineLabel(QWidget* parent, const QString& first, const QString& seco
 
 }  // namespace
 
-TParams1::TParams1(ParameterSet& ps, QWidget* parent)
-    : ToolDialog(QStringLiteral("Parameters"), parent), ps_(ps) {
+TParams1::TParams1(ParameterSet& ps, QWidget* parent) : ToolDialog(QStringLiteral("Parameters"), parent), ps_(ps) {
     setObjectName(QStringLiteral("Params1"));
 
     SpinMaxIteration = new CheckedSpinBox(this);
@@ -50,17 +49,13 @@ TParams1::TParams1(ParameterSet& ps, QWidget* parent)
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form->addRow(QStringLiteral("Max Iterations"), SpinMaxIteration);
-    form->addRow(twoLineLabel(this, QStringLiteral("Triangle Inequality"),
-                              QStringLiteral("Power Factor")),
-                 SpinPower);
+    form->addRow(twoLineLabel(this, QStringLiteral("Triangle Inequality"), QStringLiteral("Power Factor")), SpinPower);
     form->addRow(QStringLiteral("Filtering (Factor4)"), dFactor4);
     form->addRow(QStringLiteral("Transform [Factor 5]"), dFactor5);
     form->addRow(QStringLiteral("Strands"), dStrands);
     for (QAbstractSpinBox* box : {static_cast<QAbstractSpinBox*>(SpinMaxIteration),
-                                  static_cast<QAbstractSpinBox*>(SpinPower),
-                                  static_cast<QAbstractSpinBox*>(dFactor4),
-                                  static_cast<QAbstractSpinBox*>(dFactor5),
-                                  static_cast<QAbstractSpinBox*>(dStrands)})
+                                  static_cast<QAbstractSpinBox*>(SpinPower), static_cast<QAbstractSpinBox*>(dFactor4),
+                                  static_cast<QAbstractSpinBox*>(dFactor5), static_cast<QAbstractSpinBox*>(dStrands)})
         box->setMinimumWidth(110);
 
     SpeedButton1 = new QPushButton(QStringLiteral("Apply"), this);
@@ -96,8 +91,6 @@ void TParams1::takeValues(ParameterSet& ps) const {
     ps.strands = strands_.take(dStrands);
 }
 
-QPoint TParams1::homeSpot(const QRect& frame, const QSize& size) const {
-    return alongRightEdge(frame, size, 100);
-}
+QPoint TParams1::homeSpot(const QRect& frame, const QSize& size) const { return alongRightEdge(frame, size, 100); }
 
 }  // namespace zarvo

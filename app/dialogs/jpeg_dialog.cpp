@@ -17,8 +17,7 @@ constexpr int lowestQuality = 1;
 constexpr int highestQuality = 100;
 }  // namespace
 
-TJPGUnit::TJPGUnit(ParameterSet& ps, QWidget* parent)
-    : ToolDialog(QStringLiteral("JPEG Parameters"), parent), ps_(ps) {
+TJPGUnit::TJPGUnit(ParameterSet& ps, QWidget* parent) : ToolDialog(QStringLiteral("JPEG Parameters"), parent), ps_(ps) {
     setObjectName(QStringLiteral("JPGUnit"));
 
     auto* qualityLabel = new QLabel(QStringLiteral("JPEG Compression Quality"), this);
@@ -73,8 +72,6 @@ void TJPGUnit::OKClick() {
     hide();
 }
 
-QPoint TJPGUnit::homeSpot(const QRect& frame, const QSize& size) const {
-    return alongRightEdge(frame, size, 500);
-}
+QPoint TJPGUnit::homeSpot(const QRect& frame, const QSize& size) const { return alongRightEdge(frame, size, 500); }
 
 }  // namespace zarvo

@@ -5,8 +5,7 @@
 
 namespace zarvo {
 
-LinkPanel::LinkPanel(const QUrl& url, const QString& text, QWidget* parent)
-    : QLabel(text, parent), url_(url) {
+LinkPanel::LinkPanel(const QUrl& url, const QString& text, QWidget* parent) : QLabel(text, parent), url_(url) {
     setObjectName(QStringLiteral("LinkPanel"));
     openUrl = [](const QUrl& u) { return QDesktopServices::openUrl(u); };
     setCursor(Qt::PointingHandCursor);
@@ -24,9 +23,15 @@ void LinkPanel::setLook(Look look) {
     setFont(f);
     QColor colour;
     switch (look) {
-    case Look::Idle: colour = QColor(0xc0, 0xc0, 0xc0); break;     // silver
-    case Look::Hover: colour = Qt::white; break;
-    case Look::Visited: colour = QColor(0x80, 0x00, 0x00); break;  // maroon
+        case Look::Idle:
+            colour = QColor(0xc0, 0xc0, 0xc0);
+            break;  // silver
+        case Look::Hover:
+            colour = Qt::white;
+            break;
+        case Look::Visited:
+            colour = QColor(0x80, 0x00, 0x00);
+            break;  // maroon
     }
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, colour);

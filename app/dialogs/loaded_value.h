@@ -29,8 +29,8 @@ private:
 
 // A real spin field with the given range, step and decimals; typed values
 // outside them are shown limited, with a note.
-inline QDoubleSpinBox* makeRealField(QWidget* parent, const char* name, double min, double max,
-                                     double step, int decimals) {
+inline QDoubleSpinBox* makeRealField(QWidget* parent, const char* name, double min, double max, double step,
+                                     int decimals) {
     auto* box = new CheckedDoubleSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setDecimals(decimals);

@@ -5,8 +5,7 @@
 namespace zarvo {
 
 ToolDialog::ToolDialog(const QString& caption, QWidget* parent) : QDialog(parent) {
-    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
     setModal(false);
     setSizeGripEnabled(false);

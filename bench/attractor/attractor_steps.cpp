@@ -13,8 +13,8 @@ using namespace zarvo::attractor;
 
 void AllVariations(ParameterSet& ps, bool all) {
     ps.varNone = flagOn;
-    for (int32_t* f : {&ps.varLinear, &ps.varSinusoidal, &ps.varSpherical, &ps.varSwirl, &ps.varHorseshoe,
-                       &ps.varPolar, &ps.varBent, &ps.varInversion}) {
+    for (int32_t* f : {&ps.varLinear, &ps.varSinusoidal, &ps.varSpherical, &ps.varSwirl, &ps.varHorseshoe, &ps.varPolar,
+                       &ps.varBent, &ps.varInversion}) {
         *f = all ? flagOn : 0;
     }
 }

@@ -62,7 +62,8 @@ void RunScans(benchmark::State& state, Window& w, int threads) {
     }
     state.counters["threads"] = threads;
     state.counters["orbit_points"] = points / static_cast<double>(state.iterations());
-    state.counters["time_per_point"] = benchmark::Counter(points, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["time_per_point"] =
+        benchmark::Counter(points, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_ScanFormula13Method2(benchmark::State& state) {

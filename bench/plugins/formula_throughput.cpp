@@ -18,17 +18,13 @@ constexpr int kMaxIterations = 256;
 
 struct Plugin {
     void* handle = dlopen(ZARVO_QORL01_PATH, RTLD_NOW | RTLD_LOCAL);
-    zarvo_formula_fn formula =
-        handle ? reinterpret_cast<zarvo_formula_fn>(dlsym(handle, "_formula")) : nullptr;
-    ~Plugin()
-    {
-        if (handle)
-            dlclose(handle);
+    zarvo_formula_fn formula = handle ? reinterpret_cast<zarvo_formula_fn>(dlsym(handle, "_formula")) : nullptr;
+    ~Plugin() {
+        if (handle) dlclose(handle);
     }
 };
 
-void BM_FormulaPicture(benchmark::State& state)
-{
+void BM_FormulaPicture(benchmark::State& state) {
     static Plugin plugin;
     if (plugin.formula == nullptr) {
         state.SkipWithError("qorl01.zvo could not be loaded");
@@ -69,6 +65,6 @@ void BM_FormulaPicture(benchmark::State& state)
 
 BENCHMARK(BM_FormulaPicture)->Arg(0)->Arg(13)->Arg(48)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

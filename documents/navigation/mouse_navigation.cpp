@@ -181,9 +181,9 @@ void MouseNavigation::FitSelectionToPicture(const ParameterSet& ps, SelectionCen
         selectionTop = RoundHalfEven(centre.y - H / m * s / 2);
     }
 
-    outlines_ = RectangleWithHandles(PicturePoint{selectionLeft, selectionTop},
-                                     PicturePoint{selectionLeft + selectionWidth + 1,
-                                                  selectionTop + selectionHeight + 1});
+    outlines_ =
+        RectangleWithHandles(PicturePoint{selectionLeft, selectionTop},
+                             PicturePoint{selectionLeft + selectionWidth + 1, selectionTop + selectionHeight + 1});
 
     cornerA = {selectionLeft, selectionTop};
     cornerB = {selectionLeft + selectionWidth, selectionTop + selectionHeight};

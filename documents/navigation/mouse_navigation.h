@@ -65,9 +65,9 @@ public:
     static bool JuliaPickState(const ParameterSet& ps) { return ps.juliaMode == 1 && ps.juliaConstantSet == 0; }
 
     struct PressResult {
-        bool handled = false;     // a left press was taken
-        bool juliaPicked = false; // the constant was set and the view reset:
-                                  // the window clears its rectangle drawing
+        bool handled = false;      // a left press was taken
+        bool juliaPicked = false;  // the constant was set and the view reset:
+                                   // the window clears its rectangle drawing
     };
     PressResult MouseDown(ParameterSet& ps, PicturePoint p, int shift);
 

@@ -24,13 +24,9 @@ struct Complex {
 inline Complex operator+(Complex a, Complex b) { return {a.re + b.re, a.im + b.im}; }
 inline Complex operator-(Complex a, Complex b) { return {a.re - b.re, a.im - b.im}; }
 
-inline Complex operator*(Complex a, Complex b)
-{
-    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
-}
+inline Complex operator*(Complex a, Complex b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
 
-inline Complex operator/(Complex a, Complex b)
-{
+inline Complex operator/(Complex a, Complex b) {
     const double den = b.re * b.re + b.im * b.im;
     return {(a.re * b.re + a.im * b.im) / den, (a.im * b.re - a.re * b.im) / den};
 }
@@ -46,8 +42,7 @@ inline Complex operator-(Complex a, double k) { return {a.re - k, a.im}; }
 inline Complex negate(Complex a) { return {-a.re, -a.im}; }
 
 // Squared modulus of the difference of two points.
-inline double distanceSquared(Complex a, Complex b)
-{
+inline double distanceSquared(Complex a, Complex b) {
     const double dx = a.re - b.re;
     const double dy = a.im - b.im;
     return dx * dx + dy * dy;
@@ -58,18 +53,14 @@ constexpr double kClampLimit = 50.0;
 constexpr double kTinyLimit = 1e-25;
 
 // |v| > 50 becomes 50 with the sign of v; anything else (NaN too) is kept.
-inline double clampLarge(double v)
-{
-    if (std::fabs(v) > kClampLimit)
-        return v > 0 ? kClampLimit : -kClampLimit;
+inline double clampLarge(double v) {
+    if (std::fabs(v) > kClampLimit) return v > 0 ? kClampLimit : -kClampLimit;
     return v;
 }
 
 // |v| < 1e-25 becomes +1e-25 when v > 0, otherwise -1e-25 (so 0 gives -1e-25).
-inline double avoidTiny(double v)
-{
-    if (std::fabs(v) < kTinyLimit)
-        return v > 0 ? kTinyLimit : -kTinyLimit;
+inline double avoidTiny(double v) {
+    if (std::fabs(v) < kTinyLimit) return v > 0 ? kTinyLimit : -kTinyLimit;
     return v;
 }
 
@@ -78,16 +69,14 @@ struct HyperbolicPair {
     double sh;
 };
 
-inline HyperbolicPair hyperbolic(double y)
-{
+inline HyperbolicPair hyperbolic(double y) {
     const double e = std::exp(y);
     const double inv = 1.0 / e;
     return {(e + inv) / 2.0, (e - inv) / 2.0};
 }
 
 // Sine and cosine of x + iy, after the caller's clamping of x and y.
-inline void sineCosineOf(double x, double y, Complex& zsin, Complex& zcos)
-{
+inline void sineCosineOf(double x, double y, Complex& zsin, Complex& zcos) {
     const HyperbolicPair h = hyperbolic(y);
     const double sx = std::sin(x);
     const double cx = std::cos(x);
@@ -96,15 +85,13 @@ inline void sineCosineOf(double x, double y, Complex& zsin, Complex& zcos)
 }
 
 // Sine-cosine pair of the Newton family: clamps a copy of y only.
-inline void sineCosinePair(Complex z, Complex& zsin, Complex& zcos)
-{
+inline void sineCosinePair(Complex z, Complex& zsin, Complex& zcos) {
     sineCosineOf(z.re, avoidTiny(clampLarge(z.im)), zsin, zcos);
 }
 
 // Complex tangent: both clamping rules on copies of x and y, then sin / cos
 // as a complex quotient.
-inline Complex tangent(Complex z)
-{
+inline Complex tangent(Complex z) {
     Complex s{};
     Complex c{};
     sineCosineOf(avoidTiny(clampLarge(z.re)), avoidTiny(clampLarge(z.im)), s, c);
@@ -113,8 +100,7 @@ inline Complex tangent(Complex z)
 
 // Complex cosine with clamping in place: both parts of z are limited to
 // [-50, 50] and z keeps the clamped value.
-inline Complex cosineClamped(Complex& z)
-{
+inline Complex cosineClamped(Complex& z) {
     z.re = clampLarge(z.re);
     z.im = clampLarge(z.im);
     const HyperbolicPair h = hyperbolic(z.im);
@@ -122,14 +108,13 @@ inline Complex cosineClamped(Complex& z)
 }
 
 // Complex exponential with the same in-place clamping as cosineClamped.
-inline Complex exponentialClamped(Complex& z)
-{
+inline Complex exponentialClamped(Complex& z) {
     z.re = clampLarge(z.re);
     z.im = clampLarge(z.im);
     const double ex = std::exp(z.re);
     return {ex * std::cos(z.im), ex * std::sin(z.im)};
 }
 
-} // namespace zarvo::formula
+}  // namespace zarvo::formula
 
 #endif

@@ -18,8 +18,7 @@ namespace zarvo::formula {
 // memory on every pass. The record gets the count and z at the end, exactly
 // as the test-and-increment steps leave them.
 template <class Rec>
-void formula0(Rec* rec, WorkState& w)
-{
+void formula0(Rec* rec, WorkState& w) {
     double zRe = rec->zRe, zIm = rec->zIm;
     const double cRe = rec->cRe, cIm = rec->cIm;
     const double bailout = rec->bailout;
@@ -30,10 +29,8 @@ void formula0(Rec* rec, WorkState& w)
     for (;;) {
         const int32_t n = count;
         count = n + 1;
-        if (n >= limit)
-            break;
-        if (!(zRe * zRe + zIm * zIm < bailout))
-            break;
+        if (n >= limit) break;
+        if (!(zRe * zRe + zIm * zIm < bailout)) break;
         orbitX[count] = zRe;
         orbitY[count] = zIm;
         const double re = zRe, im = zIm;
@@ -51,8 +48,7 @@ void formula0(Rec* rec, WorkState& w)
 // 1: z^2 + c under the convergence rule. Plug-in two leaves out the final
 // orbit store (FinalStore = false).
 template <class Rec, bool FinalStore = true>
-void formula1(Rec* rec, WorkState& w)
-{
+void formula1(Rec* rec, WorkState& w) {
     w.z = recordZ(rec);
     w.c = recordC(rec);
     convergeStoreBefore(
@@ -62,12 +58,10 @@ void formula1(Rec* rec, WorkState& w)
 
 // 2: "4th Order Nova", start z + 1 in the parameter plane.
 template <class Rec>
-void formula2(Rec* rec, WorkState& w)
-{
+void formula2(Rec* rec, WorkState& w) {
     w.z = recordZ(rec);
     w.c = recordC(rec);
-    if (parameterPlane(rec))
-        w.z = w.z + 1.0;
+    if (parameterPlane(rec)) w.z = w.z + 1.0;
     convergeStoreAfter(rec, w, [](WorkState& s) {
         formPowers(s, 4);
         s.z = s.z - ((s.p[4] - 1.0) / (4.0 * s.p[3])) + s.c;
@@ -78,12 +72,10 @@ void formula2(Rec* rec, WorkState& w)
 
 // 3: "3rd Order Nova", start z + 1 in the parameter plane.
 template <class Rec>
-void formula3(Rec* rec, WorkState& w)
-{
+void formula3(Rec* rec, WorkState& w) {
     w.z = recordZ(rec);
     w.c = recordC(rec);
-    if (parameterPlane(rec))
-        w.z = w.z + 1.0;
+    if (parameterPlane(rec)) w.z = w.z + 1.0;
     convergeStoreAfter(rec, w, [](WorkState& s) {
         formPowers(s, 3);
         s.z = s.z - (s.p[3] - 1.0) / (3.0 * s.p[2]) + s.c;
@@ -95,28 +87,24 @@ void formula3(Rec* rec, WorkState& w)
 // start 1 in the parameter plane. Plug-in two stores the final z once more
 // after the loop (ExtraFinalStore = true).
 template <class Rec, bool ExtraFinalStore = false>
-void formula4(Rec* rec, WorkState& w)
-{
+void formula4(Rec* rec, WorkState& w) {
     w.z = recordZ(rec);
     w.c = recordC(rec);
-    if (parameterPlane(rec))
-        w.z = Complex{1.0, 0.0};
+    if (parameterPlane(rec)) w.z = Complex{1.0, 0.0};
     convergeStoreAfter(rec, w, [](WorkState& s) {
         formPowers(s, 4);
         const Complex half = s.z - (s.p[4] - 1.0) / (4.0 * s.p[3]) + s.c;
         s.z = half * half + s.c;
         return s.z;
     });
-    if (ExtraFinalStore)
-        storeOrbit(rec, w.z);
+    if (ExtraFinalStore) storeOrbit(rec, w.z);
     writeZ(rec, w.z);
 }
 
 // 5: "Twister Weed": z is clamped to [-50, 50] per part and c2 = exp(z) is
 // taken once; each pass z = z - c2*((z*z2 - 1)/(3*z2)) + c.
 template <class Rec>
-void formula5(Rec* rec, WorkState& w)
-{
+void formula5(Rec* rec, WorkState& w) {
     w.z = recordZ(rec);
     w.c = recordC(rec);
     w.c2 = exponentialClamped(w.z);
@@ -127,6 +115,6 @@ void formula5(Rec* rec, WorkState& w)
     });
 }
 
-} // namespace zarvo::formula
+}  // namespace zarvo::formula
 
 #endif

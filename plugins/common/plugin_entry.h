@@ -19,8 +19,7 @@ struct FormulaRow {
 };
 
 // Inversion in the unit circle (plug-in one): (x, y) / (x^2 + y^2).
-inline Complex mirrorInUnitCircle(Complex w)
-{
+inline Complex mirrorInUnitCircle(Complex w) {
     const double den = w.re * w.re + w.im * w.im;
     return {w.re / den, w.im / den};
 }
@@ -32,8 +31,7 @@ inline Complex reciprocal(Complex w) { return Complex{1.0, 0.0} / w; }
 // index outside the table leaves the record untouched instead of reading
 // past the end of the table.
 template <class Rec>
-inline int32_t describeFormula(Rec* rec, const FormulaRow<Rec>* rows, int32_t rowCount)
-{
+inline int32_t describeFormula(Rec* rec, const FormulaRow<Rec>* rows, int32_t rowCount) {
     const int32_t index = rec->formulaIndex;
     if (index >= 0 && index < rowCount) {
         rec->formulaTitle = rows[index].title;
@@ -49,8 +47,7 @@ inline int32_t describeFormula(Rec* rec, const FormulaRow<Rec>* rows, int32_t ro
 // routine sets the ones it reads, so nothing survives from one call to the
 // next and calls on different records may run at the same time.
 template <class Rec, class Invert>
-inline int32_t runFormula(Rec* rec, const FormulaRow<Rec>* rows, int32_t rowCount, Invert invert)
-{
+inline int32_t runFormula(Rec* rec, const FormulaRow<Rec>* rows, int32_t rowCount, Invert invert) {
     WorkState w;
     rec->iterationCount = 0;
     w.z = recordZ(rec);
@@ -65,16 +62,14 @@ inline int32_t runFormula(Rec* rec, const FormulaRow<Rec>* rows, int32_t rowCoun
 
     // A record without orbit arrays cannot be iterated; refuse it rather
     // than write through a null pointer.
-    if (rec->orbitX == nullptr || rec->orbitY == nullptr)
-        return rec->iterationCount;
+    if (rec->orbitX == nullptr || rec->orbitY == nullptr) return rec->iterationCount;
     storeOrbit(rec, w.z);
 
     const int32_t index = rec->formulaIndex;
-    if (index >= 0 && index < rowCount)
-        rows[index].routine(rec, w);
+    if (index >= 0 && index < rowCount) rows[index].routine(rec, w);
     return rec->iterationCount;
 }
 
-} // namespace zarvo::formula
+}  // namespace zarvo::formula
 
 #endif

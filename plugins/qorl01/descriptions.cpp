@@ -118,4 +118,4 @@ const formula::FormulaRow<FormulaRecord> kFormulaRows[kFormulaCount] = {
 };
 // clang-format on
 
-} // namespace zarvo::qorl01
+}  // namespace zarvo::qorl01

@@ -12,6 +12,6 @@ namespace zarvo::qorl01 {
 constexpr int32_t kFormulaCount = 49;
 extern const formula::FormulaRow<FormulaRecord> kFormulaRows[kFormulaCount];
 
-} // namespace zarvo::qorl01
+}  // namespace zarvo::qorl01
 
 #endif

@@ -13,8 +13,7 @@ using formula::recordC;
 using formula::recordZ;
 
 // 6: z = c / cos(z) (cosine with in-place clamping), then z = z*z.
-void formula6(FormulaRecord* rec, WorkState& w)
-{
+void formula6(FormulaRecord* rec, WorkState& w) {
     w.z = recordZ(rec);
     w.c = recordC(rec);
     convergeStoreAfter(rec, w, [](WorkState& s) {
@@ -27,8 +26,7 @@ void formula6(FormulaRecord* rec, WorkState& w)
 
 // 7: "Phoenix" with the fixed constant 0.568 + 0i in place of c and the fixed
 // factor p = 0.5 + 0i; starts at i*z. The orbit and d follow the half-step w.
-void formula7(FormulaRecord* rec, WorkState& w)
-{
+void formula7(FormulaRecord* rec, WorkState& w) {
     const Complex z = recordZ(rec);
     w.z = Complex{-z.im, z.re};
     w.wprev = Complex{0.0, 0.0};
@@ -43,15 +41,11 @@ void formula7(FormulaRecord* rec, WorkState& w)
 }
 
 // The pass shared by both cubics: z = z*z*z - aa3*z + b.
-static Complex cubicStep(WorkState& s)
-{
-    return s.z * s.z * s.z - s.aa3 * s.z + s.b;
-}
+static Complex cubicStep(WorkState& s) { return s.z * s.z * s.z - s.aa3 * s.z + s.b; }
 
 // 8: "Cubic CBAP": a = (c^2 + 1)/(3c), b = 2a^3 + (c^2 - 2)/(3c), aa3 = 3a^2,
 // start -a; divergence rule.
-void formula8(FormulaRecord* rec, WorkState& w)
-{
+void formula8(FormulaRecord* rec, WorkState& w) {
     w.c = recordC(rec);
     const Complex csq = w.c * w.c;
     const Complex threeC = 3.0 * w.c;
@@ -63,8 +57,7 @@ void formula8(FormulaRecord* rec, WorkState& w)
 }
 
 // 9: "Nova Variation", start 1 in both forms.
-void formula9(FormulaRecord* rec, WorkState& w)
-{
+void formula9(FormulaRecord* rec, WorkState& w) {
     w.c = recordC(rec);
     w.z = Complex{1.0, 0.0};
     convergeStoreAfter(rec, w, [](WorkState& s) {
@@ -75,8 +68,7 @@ void formula9(FormulaRecord* rec, WorkState& w)
 }
 
 // 10: "Cubic (CCAP": a = c, b = 2c^3 + c, aa3 = 3c^2, start -c; convergence.
-void formula10(FormulaRecord* rec, WorkState& w)
-{
+void formula10(FormulaRecord* rec, WorkState& w) {
     w.c = recordC(rec);
     const Complex c = w.c;
     w.b = 2.0 * (c * c * c) + c;
@@ -89,8 +81,7 @@ void formula10(FormulaRecord* rec, WorkState& w)
 }
 
 // 11: "Nova Variation ", start z + 1 in both forms.
-void formula11(FormulaRecord* rec, WorkState& w)
-{
+void formula11(FormulaRecord* rec, WorkState& w) {
     w.z = recordZ(rec) + 1.0;
     w.c = recordC(rec);
     convergeStoreAfter(rec, w, [](WorkState& s) {
@@ -102,8 +93,7 @@ void formula11(FormulaRecord* rec, WorkState& w)
 
 // 12: z = z^2 * c^3 + c, formed as z^2*c, c*(z^2*c), c*(z^2*c^2) + c;
 // divergence rule.
-void formula12(FormulaRecord* rec, WorkState& w)
-{
+void formula12(FormulaRecord* rec, WorkState& w) {
     w.z = recordZ(rec);
     w.c = recordC(rec);
     divergeStoreAfter(rec, w, [](WorkState& s) {
@@ -114,4 +104,4 @@ void formula12(FormulaRecord* rec, WorkState& w)
     });
 }
 
-} // namespace zarvo::qorl01
+}  // namespace zarvo::qorl01

@@ -59,6 +59,6 @@ void formula46(FormulaRecord* rec, WorkState& w);
 void formula47(FormulaRecord* rec, WorkState& w);
 void formula48(FormulaRecord* rec, WorkState& w);
 
-} // namespace zarvo::qorl01
+}  // namespace zarvo::qorl01
 
 #endif

@@ -11,9 +11,7 @@
 namespace zarvo::qorl01 {
 
 template <int Top, class Expression>
-inline void runSineFamily(FormulaRecord* rec, WorkState& w, formula::Complex start,
-                          Expression expression)
-{
+inline void runSineFamily(FormulaRecord* rec, WorkState& w, formula::Complex start, Expression expression) {
     static_assert(Top >= 1 && Top <= 12, "powers up to z^12");
     w.c = formula::recordC(rec);
     w.z = start;
@@ -30,6 +28,6 @@ inline void runSineFamily(FormulaRecord* rec, WorkState& w, formula::Complex sta
 // quotient, e.g. (5 * (-3 * z)) / real(25).
 inline formula::Complex real(double v) { return {v, 0.0}; }
 
-} // namespace zarvo::qorl01
+}  // namespace zarvo::qorl01
 
 #endif

@@ -21,34 +21,25 @@ const FormulaRow<FormulaRecordV1> kFormulaRows[kFormulaCount] = {
     {zarvo::formula::formula5<FormulaRecordV1>, "test_05 ", "05 "},
 };
 
-} // namespace
+}  // namespace
 
 // The exports take the earlier record; the shared header declares the entry
 // types for the current record only, so the signatures are spelled out here.
 extern "C" {
 
-ZARVO_EXPORT int32_t _total(void) noexcept
-{
-    return kFormulaCount;
-}
+ZARVO_EXPORT int32_t _total(void) noexcept { return kFormulaCount; }
 
-ZARVO_EXPORT int32_t _info(FormulaRecordV1* rec) noexcept
-{
+ZARVO_EXPORT int32_t _info(FormulaRecordV1* rec) noexcept {
     return zarvo::formula::describeFormula(rec, kFormulaRows, kFormulaCount);
 }
 
-ZARVO_EXPORT int32_t _formula(FormulaRecordV1* rec) noexcept
-{
+ZARVO_EXPORT int32_t _formula(FormulaRecordV1* rec) noexcept {
     zarvo::formula::runFormula(rec, kFormulaRows, kFormulaCount, zarvo::formula::reciprocal);
-    if (rec->iterationCount > 0)
-        rec->iterationCount -= 1;
+    if (rec->iterationCount > 0) rec->iterationCount -= 1;
     return rec->iterationCount;
 }
 
 // Like plug-in one, it keeps nothing between calls.
-ZARVO_EXPORT int32_t _reentrant(void) noexcept
-{
-    return 1;
-}
+ZARVO_EXPORT int32_t _reentrant(void) noexcept { return 1; }
 
-} // extern "C"
+}  // extern "C"

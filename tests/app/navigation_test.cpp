@@ -19,8 +19,8 @@ TEST(PictureGeometry, RoundingGoesToEvenOnHalves) {
 
 TEST(PictureGeometry, WindowToPictureCentresThePicture) {
     // Client area 5 pixels wider than the picture: offset 2.5.
-    EXPECT_EQ(ToPicture(10, 0, 185, 120, 180, 120).x, 8);  // 7.5 -> 8
-    EXPECT_EQ(ToPicture(11, 0, 185, 120, 180, 120).x, 8);  // 8.5 -> 8
+    EXPECT_EQ(ToPicture(10, 0, 185, 120, 180, 120).x, 8);   // 7.5 -> 8
+    EXPECT_EQ(ToPicture(11, 0, 185, 120, 180, 120).x, 8);   // 8.5 -> 8
     EXPECT_EQ(ToPicture(12, 0, 185, 120, 180, 120).x, 10);  // 9.5 -> 10
     // Same size: identity. Smaller client (scrolled area): negative offset.
     const PicturePoint same = ToPicture(17, 23, 180, 120, 180, 120);

@@ -55,10 +55,11 @@ TEST_F(AppTest, ModalBoxesOpenAboveTheToolWindowsOnTheFrame) {
                      ASSERT_NE(qobject_cast<QMessageBox*>(modal), nullptr);
                      EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::Warning);
                  });
-    InspectModal([this] { form->reporter().ask("Replace?"); }, [&](QWidget* modal) {
-        onTopOfFrame(modal);
-        EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::Question);
-    });
+    InspectModal([this] { form->reporter().ask("Replace?"); },
+                 [&](QWidget* modal) {
+                     onTopOfFrame(modal);
+                     EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::Question);
+                 });
     // File dialogs asked for from a tool window belong to the frame, and
     // are the toolkit's own, so that they can be kept on top.
     FileDialogs frameFiles;
@@ -163,7 +164,8 @@ TEST_F(AppTest, TheFormulaListShowsWholeTitlesAndDescriptions) {
     int needed = 0;
     for (int c = 0; c < 2; ++c) {
         int widest = 0;
-        for (int r = 0; r < table->rowCount(); ++r) widest = std::max(widest, fm.horizontalAdvance(table->item(r, c)->text()));
+        for (int r = 0; r < table->rowCount(); ++r)
+            widest = std::max(widest, fm.horizontalAdvance(table->item(r, c)->text()));
         EXPECT_GT(table->columnWidth(c), widest) << c;
         needed += table->columnWidth(c);
     }

@@ -52,10 +52,11 @@ TEST_F(AppTest, SecondNewWindowSwitchesTheAttractorViewOff) {
 }
 
 TEST_F(AppTest, WindowCommandsFollowTheOpenWindows) {
-    const char* needWindow[] = {"menu:&Close", "menu:&Save", "menu:&Cascade", "menu:&Tile",
-                                "menu:&Arrange Icons", "menu:&Minimize All", "tool:Save",
-                                "tool:Reset Coordinates", "tool:Parameters", "tool:XY Size",
-                                "tool:Show Formulas", "tool:Color parameters", "tool:Julia Mode"};
+    const char* needWindow[] = {
+        "menu:&Close",         "menu:&Save",         "menu:&Cascade",      "menu:&Tile",
+        "menu:&Arrange Icons", "menu:&Minimize All", "tool:Save",          "tool:Reset Coordinates",
+        "tool:Parameters",     "tool:XY Size",       "tool:Show Formulas", "tool:Color parameters",
+        "tool:Julia Mode"};
     for (const char* name : needWindow) EXPECT_TRUE(form->action(name)->isEnabled()) << name;
     // Without a rectangle the zoom button waits for one; nothing draws.
     EXPECT_FALSE(form->action("tool:Zoom into Rectangle")->isEnabled());

@@ -69,7 +69,8 @@ TEST_F(VantrelTest, StopActsAtTheEndOfTheSliceInHand) {
             std::this_thread::sleep_for(std::chrono::milliseconds(137 + 11 * attempt));
             atPost = counter.slices.load();
             QMetaObject::invokeMethod(
-                dialog.get(), [&] {
+                dialog.get(),
+                [&] {
                     dialog->StopClick();
                     atStop = counter.slices.load();
                 },

@@ -47,7 +47,7 @@ TEST_F(ColorFormTest, OpeningRecoloursOnceOnTheSecondTick) {
 TEST_F(ColorFormTest, RecolourOnSecondTickAfterLastChange) {
     QSignalSpy recolour(&dialog, &TColorForm::recolourRequested);
     dialog.toggle();
-    dialog.ColorTimerTimer();  // counter armed
+    dialog.ColorTimerTimer();         // counter armed
     field("RedStep")->setValue(2.0);  // a change resets it
     EXPECT_EQ(dialog.changeCounter(), 0);
     dialog.ColorTimerTimer();
@@ -66,16 +66,15 @@ TEST_F(ColorFormTest, RecolourOnSecondTickAfterLastChange) {
 
 TEST_F(ColorFormTest, ThirteenFieldsGoToTheirOwnParameters) {
     dialog.toggle();
-    const char* names[] = {"RedStep", "BluStep", "GrnStep", "RedStart", "BluStart",
-                           "GrnStart", "RedSaturate", "BluSaturate", "GrnSaturate",
-                           "RedOffset", "BluOffset", "GrnOffset"};
+    const char* names[] = {"RedStep",     "BluStep",     "GrnStep",     "RedStart",  "BluStart",  "GrnStart",
+                           "RedSaturate", "BluSaturate", "GrnSaturate", "RedOffset", "BluOffset", "GrnOffset"};
     double v = 1.0;
     for (const char* n : names) field(n)->setValue(v++);
     field("dFactor3")->setValue(2.5);
     dialog.takeValues(ps);
-    const double got[] = {ps.redStep, ps.blueStep, ps.greenStep, ps.redStart,
-                          ps.blueStart, ps.greenStart, ps.redSaturate, ps.blueSaturate,
-                          ps.greenSaturate, ps.redOffset, ps.blueOffset, ps.greenOffset};
+    const double got[] = {ps.redStep,       ps.blueStep,   ps.greenStep,   ps.redStart,
+                          ps.blueStart,     ps.greenStart, ps.redSaturate, ps.blueSaturate,
+                          ps.greenSaturate, ps.redOffset,  ps.blueOffset,  ps.greenOffset};
     for (int k = 0; k < 12; ++k) EXPECT_EQ(got[k], k + 1.0) << names[k];
     EXPECT_EQ(ps.intensity, 2.5);
 
@@ -87,9 +86,15 @@ TEST_F(ColorFormTest, ThirteenFieldsGoToTheirOwnParameters) {
 }
 
 TEST_F(ColorFormTest, RangesStepsAndDecimals) {
-    struct Expect { const char* name; double max, step; int decimals; };
-    const Expect expect[] = {{"BluStep", 255, 0.02, 2},    {"GrnStart", 255, 1, 2},
-                             {"RedSaturate", 255, 10, 3}, {"BluOffset", 255, 10, 3},
+    struct Expect {
+        const char* name;
+        double max, step;
+        int decimals;
+    };
+    const Expect expect[] = {{"BluStep", 255, 0.02, 2},
+                             {"GrnStart", 255, 1, 2},
+                             {"RedSaturate", 255, 10, 3},
+                             {"BluOffset", 255, 10, 3},
                              {"dFactor3", 10000, 0.01, 3}};
     for (const Expect& e : expect) {
         QDoubleSpinBox* f = field(e.name);

@@ -49,8 +49,7 @@ TEST_F(XYSizeTest, PresetsOnlyFillTheFields) {
     QSignalSpy fractal(&dialog, &TXYSize1::applyToFractal);
     QSignalSpy vantrel(&dialog, &TXYSize1::applyToVantrel);
     dialog.toggle();
-    const char* presets[] = {"80 * 60", "180 * 120", "320 * 240",
-                             "640 * 480", "800 * 600", "1024 * 768"};
+    const char* presets[] = {"80 * 60", "180 * 120", "320 * 240", "640 * 480", "800 * 600", "1024 * 768"};
     for (const char* p : presets) ASSERT_NE(action(p), nullptr) << p;
 
     action("1024 * 768")->trigger();

@@ -16,15 +16,15 @@ void ExpectColour(const Rgb& c, int r, int g, int b) {
 }
 
 TEST_F(PlottingTest, LevelToColourRamp) {
-    ExpectColour(engine.LevelToColour(20), 8, 8, 8);      // grey round(6.6) = 7, tint 1
-    ExpectColour(engine.LevelToColour(700), 231, 231, 231);  // 255+255+188 = 698, grey 230
+    ExpectColour(engine.LevelToColour(20), 8, 8, 8);          // grey round(6.6) = 7, tint 1
+    ExpectColour(engine.LevelToColour(700), 231, 231, 231);   // 255+255+188 = 698, grey 230
     ExpectColour(engine.LevelToColour(5000), 253, 253, 253);  // capped at 768: grey 252
     ExpectColour(engine.LevelToColour(0), 1, 1, 1);
     ps.vtlRed = -200;
     ps.vtlGreen = 40.4;
     ps.vtlBlue = 200;
     ExpectColour(engine.LevelToColour(700), 30, 255, 255);  // 230-200, 230+40, clamped
-    ps.vtlRed = 1e300;  // a tint from a file far outside the track bar
+    ps.vtlRed = 1e300;                                      // a tint from a file far outside the track bar
     EXPECT_EQ(engine.LevelToColour(0).r, 255);
 }
 
@@ -148,7 +148,7 @@ TEST_F(PlottingTest, VariationsComposeInFixedOrder) {
     ps.vtlFactor1 = 0;
     ps.vtlFactor2 = 1.0;
     ps.varNone = flagOn;
-    ps.varBent = flagOn;    // after Linear in the chain
+    ps.varBent = flagOn;  // after Linear in the chain
     ps.varLinear = flagOn;
     engine.map.x = 10.0;
     engine.map.y = 20.0;

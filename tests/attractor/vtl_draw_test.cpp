@@ -62,7 +62,8 @@ TEST_F(VtlDrawTest, OneIterationLimit) {
     for (const PixelRecord& r : pixel.records) {
         EXPECT_EQ(r.count, 1);
         // One step of formula 24 from c.
-        const double x1 = (double)(-(long double)r.cRe / 2 + r.cIm + 100 * (long double)r.cRe / ((long double)r.cRe * r.cRe + 1));
+        const double x1 =
+            (double)(-(long double)r.cRe / 2 + r.cIm + 100 * (long double)r.cRe / ((long double)r.cRe * r.cRe + 1));
         EXPECT_EQ(r.orbitX[0], x1);
         EXPECT_EQ(r.orbitY[0], -r.cRe);
     }

@@ -243,8 +243,7 @@ TEST(ParameterFileRead, LineEnds) {
 
 TEST(ParameterFileRead, CtrlZEndsTheFile) {
     const std::vector<std::string> full = FileLines(16);
-    std::string text = CrLfText({full.begin(), full.begin() + 20}) + "\x1a" +
-                       CrLfText({full.begin() + 20, full.end()});
+    std::string text = CrLfText({full.begin(), full.begin() + 20}) + "\x1a" + CrLfText({full.begin() + 20, full.end()});
     ParameterSet ps;
     ASSERT_TRUE(Load(ps, text).result.ok());
     EXPECT_EQ(Lines(ps, 2, 20), std::vector<std::string>(full.begin() + 1, full.begin() + 20));

@@ -140,7 +140,8 @@ TEST(ParameterFileRoundTrip, SamePictureAfterReadingBack) {
     EXPECT_TRUE(before.pixels == after.pixels);
     // Not a blank picture: the set and its outside differ.
     std::set<std::vector<uint8_t>> colours;
-    for (size_t i = 0; i + 2 < before.pixels.size(); i += 3) colours.insert({before.pixels.begin() + i, before.pixels.begin() + i + 3});
+    for (size_t i = 0; i + 2 < before.pixels.size(); i += 3)
+        colours.insert({before.pixels.begin() + i, before.pixels.begin() + i + 3});
     EXPECT_GT(colours.size(), 1u);
 }
 

@@ -32,11 +32,20 @@ TEST(ParameterFileWrite, RealsUseTheFifteenDigitGeneralFormat) {
         double value;
         const char* text;
     } cases[] = {
-        {0.05, "0.05"},       {127.0, "127"},        {-1.25, "-1.25"},
-        {1e-7, "1E-7"},       {2.5e20, "2.5E20"},    {2.0 / 3.0, "0.666666666666667"},
-        {1e14, "100000000000000"}, {1e15, "1E15"},   {1e16, "1E16"},
-        {0.00001, "0.00001"}, {0.000001, "1E-6"},    {-4.5e-300, "-4.5E-300"},
-        {0.0, "0"},           {123456.789, "123456.789"},
+        {0.05, "0.05"},
+        {127.0, "127"},
+        {-1.25, "-1.25"},
+        {1e-7, "1E-7"},
+        {2.5e20, "2.5E20"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {1e14, "100000000000000"},
+        {1e15, "1E15"},
+        {1e16, "1E16"},
+        {0.00001, "0.00001"},
+        {0.000001, "1E-6"},
+        {-4.5e-300, "-4.5E-300"},
+        {0.0, "0"},
+        {123456.789, "123456.789"},
     };
     for (const auto& c : cases) {
         ps.zoom = c.value;  // line 8
@@ -50,11 +59,11 @@ TEST(ParameterFileWrite, RealsUseTheFifteenDigitGeneralFormat) {
 
 TEST(ParameterFileWrite, FlagsAreOneOrZeroAndIntegersPlainDecimal) {
     ParameterSet ps;
-    ps.squareRoot = flagOn;      // line 52
-    ps.colorMix = 5;             // line 175: any non-zero value is on
-    ps.vantrelFormulaMode = 0;   // line 187
-    ps.maxIterations = 250;      // line 20
-    ps.formulaIndex = -3;        // line 2
+    ps.squareRoot = flagOn;     // line 52
+    ps.colorMix = 5;            // line 175: any non-zero value is on
+    ps.vantrelFormulaMode = 0;  // line 187
+    ps.maxIterations = 250;     // line 20
+    ps.formulaIndex = -3;       // line 2
     EXPECT_EQ(LineOf(ps, 52), "1");
     EXPECT_EQ(LineOf(ps, 175), "1");
     EXPECT_EQ(LineOf(ps, 187), "0");

@@ -16,7 +16,8 @@ namespace {
 using test::TempFolder;
 
 uint32_t Le32(const std::string& b, size_t at) {
-    return static_cast<uint32_t>(static_cast<uint8_t>(b[at])) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8 |
+    return static_cast<uint32_t>(static_cast<uint8_t>(b[at])) |
+           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8 |
            static_cast<uint32_t>(static_cast<uint8_t>(b[at + 2])) << 16 |
            static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
 }
@@ -51,7 +52,7 @@ TEST(BmpWriter, TwentyFourBitBottomUpWithPaddedRows) {
         const size_t row = 54 + 16 * static_cast<size_t>(2 - y);
         for (int x = 0; x < 5; ++x) {
             const uint8_t* p = img.at(x, y);
-            EXPECT_EQ(static_cast<uint8_t>(b[row + 3 * x]), p[2]);      // blue first
+            EXPECT_EQ(static_cast<uint8_t>(b[row + 3 * x]), p[2]);  // blue first
             EXPECT_EQ(static_cast<uint8_t>(b[row + 3 * x + 1]), p[1]);
             EXPECT_EQ(static_cast<uint8_t>(b[row + 3 * x + 2]), p[0]);
         }
@@ -132,9 +133,9 @@ TEST(JpegWriter, ProgressiveOrBaseline) {
     ASSERT_TRUE(WriteJpeg(img, tmp.file("b.jpg"), 85, false, &error));
     const std::string p = test::ReadFile(tmp.file("p.jpg"));
     const std::string b = test::ReadFile(tmp.file("b.jpg"));
-    EXPECT_TRUE(HasMarker(p, 0xC2));   // SOF2: progressive
+    EXPECT_TRUE(HasMarker(p, 0xC2));  // SOF2: progressive
     EXPECT_FALSE(HasMarker(p, 0xC0));
-    EXPECT_TRUE(HasMarker(b, 0xC0));   // SOF0: baseline
+    EXPECT_TRUE(HasMarker(b, 0xC0));  // SOF0: baseline
     EXPECT_FALSE(HasMarker(b, 0xC2));
     EXPECT_TRUE(DecodeJpeg(tmp.file("p.jpg")).progressive);
     EXPECT_FALSE(DecodeJpeg(tmp.file("b.jpg")).progressive);
@@ -149,7 +150,7 @@ TEST(JpegWriter, QualityUsesTheLowByteWithin1To100) {
         EXPECT_TRUE(WriteJpeg(img, name, q, false, &error)) << q;
         return test::ReadFile(name);
     };
-    EXPECT_EQ(bytes(300), bytes(44));   // 300 & 255
+    EXPECT_EQ(bytes(300), bytes(44));  // 300 & 255
     EXPECT_EQ(bytes(0), bytes(1));
     EXPECT_EQ(bytes(256), bytes(1));
     EXPECT_EQ(bytes(1000), bytes(100));  // 232, limited to 100

@@ -79,9 +79,9 @@ TEST_F(RenderTool, JpegOutputProgressiveUnlessBaseline) {
 
 TEST_F(RenderTool, BadUsageAndFilesGiveStatus1NamingTheCause) {
     const std::string p = paramFile(1);
-    for (const std::string& args : {std::string("-s 0x10 ") + p, std::string("-s 16385x2 ") + p,
-                                    std::string("-q 101 ") + p, std::string("--frobnicate ") + p,
-                                    std::string("-o x.png ") + p, std::string(""), p + " " + p}) {
+    for (const std::string& args :
+         {std::string("-s 0x10 ") + p, std::string("-s 16385x2 ") + p, std::string("-q 101 ") + p,
+          std::string("--frobnicate ") + p, std::string("-o x.png ") + p, std::string(""), p + " " + p}) {
         const ToolRun r = run(plugin() + " " + args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_NE(r.err.find("zarvo-render:"), std::string::npos) << args;
@@ -110,7 +110,8 @@ TEST_F(RenderTool, AnOutputNamingTheInputOrAnotherOutputIsRefusedBeforeWriting) 
     ASSERT_EQ(mkdir(tmp.file("sub").c_str(), 0755), 0);
     for (const std::string& args :
          {"-o " + p + " " + p, "--write-params " + viaDots + " " + p, "--planes " + tmp.file("link.zrv") + " " + p,
-          "-o " + pic + " --planes " + pic + " " + p, "-o " + pic + " --write-params " + tmp.path() + "/./pic.bmp " + p}) {
+          "-o " + pic + " --planes " + pic + " " + p,
+          "-o " + pic + " --write-params " + tmp.path() + "/./pic.bmp " + p}) {
         const ToolRun r = run(plugin() + " -s 8x4 " + args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_NE(r.err.find("zarvo-render:"), std::string::npos) << args;

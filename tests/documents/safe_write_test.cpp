@@ -62,7 +62,8 @@ bool WritePlanes(const std::string& path, std::string* error) {
 std::vector<Writer> Writers() {
     return {
         {"Bmp", "p.bmp", [](const std::string& p, std::string* e) { return WriteBmp(Noise(64, 64), p, e); }},
-        {"Jpeg", "p.jpg", [](const std::string& p, std::string* e) { return WriteJpeg(Noise(64, 64), p, 90, false, e); }},
+        {"Jpeg", "p.jpg",
+         [](const std::string& p, std::string* e) { return WriteJpeg(Noise(64, 64), p, 90, false, e); }},
         {"ParameterFile", "p.zrv", WriteFilled<WriteParameterFile>},
         {"VtlFile", "p.vtl", WriteFilled<WriteVtlFile>},
         {"Planes", "p.npy", WritePlanes},

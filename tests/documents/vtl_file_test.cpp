@@ -74,10 +74,11 @@ double Rounded15(double v) {
 
 void ExpectSameState(const ParameterSet& a, const ParameterSet& b) {
     EXPECT_EQ(a.formulaIndex, b.formulaIndex);
-    const std::vector<double ParameterSet::*> reals = {&ParameterSet::vtlZoom, &ParameterSet::vtlXCentre, &ParameterSet::vtlXMax, &ParameterSet::vtlYCentre,
-                   &ParameterSet::vtlYMax, &ParameterSet::vtlRed, &ParameterSet::vtlGreen, &ParameterSet::vtlBlue,
-                   &ParameterSet::vtlFactor1, &ParameterSet::vtlFactor2, &ParameterSet::randomFactor,
-                   &ParameterSet::AASet, &ParameterSet::BB, &ParameterSet::cRe, &ParameterSet::cIm};
+    const std::vector<double ParameterSet::*> reals = {
+        &ParameterSet::vtlZoom,    &ParameterSet::vtlXCentre, &ParameterSet::vtlXMax,      &ParameterSet::vtlYCentre,
+        &ParameterSet::vtlYMax,    &ParameterSet::vtlRed,     &ParameterSet::vtlGreen,     &ParameterSet::vtlBlue,
+        &ParameterSet::vtlFactor1, &ParameterSet::vtlFactor2, &ParameterSet::randomFactor, &ParameterSet::AASet,
+        &ParameterSet::BB,         &ParameterSet::cRe,        &ParameterSet::cIm};
     for (auto f : reals) {
         EXPECT_EQ(Rounded15(a.*f), b.*f);
     }
@@ -88,10 +89,12 @@ void ExpectSameState(const ParameterSet& a, const ParameterSet& b) {
     EXPECT_EQ(b.AA, b.AASet);
     EXPECT_EQ(b.juliaRe, b.cRe);
     EXPECT_EQ(b.juliaIm, b.cIm);
-    const std::vector<int32_t ParameterSet::*> flags = {&ParameterSet::squareRoot, &ParameterSet::colorMix, &ParameterSet::expansion, &ParameterSet::modulas,
-                   &ParameterSet::varNone, &ParameterSet::varLinear, &ParameterSet::varSinusoidal,
-                   &ParameterSet::varSpherical, &ParameterSet::varSwirl, &ParameterSet::varHorseshoe,
-                   &ParameterSet::varPolar, &ParameterSet::varBent, &ParameterSet::varInversion};
+    const std::vector<int32_t ParameterSet::*> flags = {
+        &ParameterSet::squareRoot,    &ParameterSet::colorMix,     &ParameterSet::expansion,
+        &ParameterSet::modulas,       &ParameterSet::varNone,      &ParameterSet::varLinear,
+        &ParameterSet::varSinusoidal, &ParameterSet::varSpherical, &ParameterSet::varSwirl,
+        &ParameterSet::varHorseshoe,  &ParameterSet::varPolar,     &ParameterSet::varBent,
+        &ParameterSet::varInversion};
     for (auto f : flags) {
         EXPECT_EQ(a.*f != 0 ? flagOn : 0, b.*f);
     }
@@ -122,17 +125,17 @@ TEST_F(VtlFileTest, LayoutOfTheWrittenFile) {
     EXPECT_EQ(lines[2], "0.125");
     EXPECT_EQ(lines[7], "-40");
     EXPECT_EQ(lines[11], "0.37");
-    EXPECT_EQ(lines[13], "1");          // square root
-    EXPECT_EQ(lines[15], "-1E-7");      // bf[1]
+    EXPECT_EQ(lines[13], "1");                   // square root
+    EXPECT_EQ(lines[15], "-1E-7");               // bf[1]
     EXPECT_EQ(lines[134], "0.123456789012346");  // AASet, 15 digits
-    EXPECT_EQ(lines[136], "1");         // Color Mix
-    EXPECT_EQ(lines[137], "0");         // Expansion
-    EXPECT_EQ(lines[139], "3.25");      // start x
+    EXPECT_EQ(lines[136], "1");                  // Color Mix
+    EXPECT_EQ(lines[137], "0");                  // Expansion
+    EXPECT_EQ(lines[139], "3.25");               // start x
     EXPECT_EQ(lines[140], "-0.0075");
-    EXPECT_EQ(lines[141], "0");         // None
-    EXPECT_EQ(lines[142], "1");         // Linear
-    EXPECT_EQ(lines[145], "1");         // Swirl
-    EXPECT_EQ(lines[149], "1");         // Inversion
+    EXPECT_EQ(lines[141], "0");  // None
+    EXPECT_EQ(lines[142], "1");  // Linear
+    EXPECT_EQ(lines[145], "1");  // Swirl
+    EXPECT_EQ(lines[149], "1");  // Inversion
 }
 
 TEST_F(VtlFileTest, RoundTripUnderBothSeparators) {
@@ -217,7 +220,7 @@ TEST_F(VtlFileTest, EmptyLineResumesOnTheNextLine) {
 TEST_F(VtlFileTest, FlagsAndBadNumbers) {
     FillState(ps);
     std::vector<std::string> lines = Lines(VtlFileText(ps, '.'));
-    lines[13] = "-1";    // square root: only "1" is on
+    lines[13] = "-1";     // square root: only "1" is on
     lines[136] = "true";  // Color Mix
     lines[16] = "1.5x";   // af[2] does not convert
     ParameterSet loaded;
@@ -232,9 +235,9 @@ TEST_F(VtlFileTest, FlagsAndBadNumbers) {
     EXPECT_EQ(r.errorLine, 17);
     ASSERT_EQ(rep.messages.size(), 1u);
     EXPECT_EQ(rep.messages[0], "Error reading parameter file");
-    EXPECT_EQ(loaded.squareRoot, 0);       // read before the error
+    EXPECT_EQ(loaded.squareRoot, 0);  // read before the error
     EXPECT_EQ(loaded.af[1], Rounded15(ps.af[1]));
-    EXPECT_EQ(loaded.af[2], 77);           // the bad line and everything after keep their values
+    EXPECT_EQ(loaded.af[2], 77);  // the bad line and everything after keep their values
     EXPECT_EQ(loaded.bf[2], 78);
     EXPECT_EQ(loaded.colorMix, flagOn);
 

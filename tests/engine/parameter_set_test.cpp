@@ -108,10 +108,10 @@ TEST(ParameterSet, FormCreateLeavesNoEarlierSettingBehind) {
     EXPECT_EQ(used.zoom, 3);
     used.zoom = fresh.zoom;
     EXPECT_EQ(RecordValues(used), RecordValues(fresh));
-    for (int32_t ParameterSet::*host : {&ParameterSet::transformMode, &ParameterSet::spareSetting2,
-                                        &ParameterSet::spareSetting3, &ParameterSet::stopFlag,
-                                        &ParameterSet::vantrelFormulaMode, &ParameterSet::jpegQuality,
-                                        &ParameterSet::jpegProgressive}) {
+    for (int32_t ParameterSet::*host :
+         {&ParameterSet::transformMode, &ParameterSet::spareSetting2, &ParameterSet::spareSetting3,
+          &ParameterSet::stopFlag, &ParameterSet::vantrelFormulaMode, &ParameterSet::jpegQuality,
+          &ParameterSet::jpegProgressive}) {
         EXPECT_EQ(used.*host, fresh.*host);
     }
 }

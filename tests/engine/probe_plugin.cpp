@@ -30,10 +30,17 @@ ZARVO_EXPORT int32_t _formula(FormulaRecord* rec) {
     volatile double zero = 0.0;
     volatile double big = 1e308;
     switch (g_behaviour) {
-        case 1: rec->zRe = 1.0 / zero; break;
-        case 2: rec->zRe = big * 10.0; break;
-        case 3: rec->zRe = std::sqrt(-1.0 - zero); break;
-        default: break;
+        case 1:
+            rec->zRe = 1.0 / zero;
+            break;
+        case 2:
+            rec->zRe = big * 10.0;
+            break;
+        case 3:
+            rec->zRe = std::sqrt(-1.0 - zero);
+            break;
+        default:
+            break;
     }
     // Leaves an orbit of length maxIterations + 1 like plug-in one does.
     for (int i = 0; i <= rec->maxIterations + 1; ++i) {

@@ -15,9 +15,7 @@ struct Probe {
     void* handle = dlopen(PROBE_PLUGIN, RTLD_NOW);
     int calls() { return reinterpret_cast<int (*)()>(dlsym(handle, "probe_calls"))(); }
     void reset(int behaviour = 0) { reinterpret_cast<void (*)(int)>(dlsym(handle, "probe_reset"))(behaviour); }
-    const FormulaRecord& last() {
-        return *reinterpret_cast<const FormulaRecord* (*)()>(dlsym(handle, "probe_last"))();
-    }
+    const FormulaRecord& last() { return *reinterpret_cast<const FormulaRecord* (*)()>(dlsym(handle, "probe_last"))(); }
     ~Probe() { dlclose(handle); }
 };
 

@@ -29,7 +29,7 @@ struct Outcome {
     std::string fault;
     std::vector<double> planes;  // resultA and resultB of the picture's pixels
     std::vector<uint8_t> picture;
-    std::vector<double> state;   // the record's per-pixel values and both orbit arrays
+    std::vector<double> state;  // the record's per-pixel values and both orbit arrays
 
     bool operator==(const Outcome& o) const {
         auto sameBytes = [](const auto& a, const auto& b) {
@@ -289,8 +289,8 @@ TEST(ThreadedScan, PluginWithoutReentrantIsNeverCalledTwiceAtOnce) {
 // waiting; it gets it once a worker has computed it.
 TEST(ThreadedScan, RowsCanBeAskedForWithoutWaiting) {
     Window w(THREADS_PROBE_PLUGIN);
-    w.ps.formulaIndex = 2;        // 50 microseconds a pixel:
-    w.ps.pictureWidth = 2000;     // a row takes 100 ms
+    w.ps.formulaIndex = 2;     // 50 microseconds a pixel:
+    w.ps.pictureWidth = 2000;  // a row takes 100 ms
     AdjustCoords(w.ps);
     const ScanPlan plan = ScanPlan::Of(w.ps, w.ps.xMin, w.ps.yMin, w.ps.xMax, w.ps.yMax);
     RowScan rows(plan, w.view.plugin.formulaEntry(), 2, CarriedOrbit());

@@ -12,8 +12,7 @@ namespace {
 
 bool sameBits(Complex a, Complex b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-TEST(PluginComplexFunctions, PairTreatsAZeroImaginaryPartAsMinusTiny)
-{
+TEST(PluginComplexFunctions, PairTreatsAZeroImaginaryPartAsMinusTiny) {
     Complex s0{}, c0{}, s1{}, c1{};
     sineCosinePair({0.7, 0.0}, s0, c0);
     sineCosineOf(0.7, -1e-25, s1, c1);
@@ -25,8 +24,7 @@ TEST(PluginComplexFunctions, PairTreatsAZeroImaginaryPartAsMinusTiny)
     EXPECT_EQ(avoidTiny(2e-25), 2e-25);
 }
 
-TEST(PluginComplexFunctions, LargeImaginaryPartsAreClampedBeforeExp)
-{
+TEST(PluginComplexFunctions, LargeImaginaryPartsAreClampedBeforeExp) {
     Complex s0{}, c0{}, s1{}, c1{};
     std::feclearexcept(FE_ALL_EXCEPT);
     sineCosinePair({1.2, 800.0}, s0, c0);
@@ -39,8 +37,7 @@ TEST(PluginComplexFunctions, LargeImaginaryPartsAreClampedBeforeExp)
     EXPECT_TRUE(sameBits(s0, s1));
 }
 
-TEST(PluginComplexFunctions, TangentClampsBothParts)
-{
+TEST(PluginComplexFunctions, TangentClampsBothParts) {
     // x = 0 is treated as -1e-25, so the real part of tan(iy) is a tiny
     // negative number rather than zero.
     const Complex t = tangent({0.0, 0.8});
@@ -53,8 +50,7 @@ TEST(PluginComplexFunctions, TangentClampsBothParts)
     EXPECT_TRUE(sameBits(far, tangent({50.0, 0.3})));
 }
 
-TEST(PluginComplexFunctions, CosineAndExponentialClampTheirArgumentInPlace)
-{
+TEST(PluginComplexFunctions, CosineAndExponentialClampTheirArgumentInPlace) {
     Complex z{-75.0, 120.0};
     const Complex cosine = cosineClamped(z);
     EXPECT_EQ(z.re, -50.0);
@@ -66,8 +62,7 @@ TEST(PluginComplexFunctions, CosineAndExponentialClampTheirArgumentInPlace)
     EXPECT_EQ(ex.re, std::exp(50.0) * std::cos(-0.25));
 }
 
-TEST(PluginComplexFunctions, QuotientIsUnscaled)
-{
+TEST(PluginComplexFunctions, QuotientIsUnscaled) {
     // ((ac + bd) + (bc - ad)i) / (c^2 + d^2) overflows where a scaled
     // quotient would not; the formulas depend on the unscaled form.
     std::feclearexcept(FE_ALL_EXCEPT);
@@ -79,5 +74,5 @@ TEST(PluginComplexFunctions, QuotientIsUnscaled)
     EXPECT_EQ(r.im, -2.0 / 5.0);
 }
 
-} // namespace
-} // namespace zarvo::formula
+}  // namespace
+}  // namespace zarvo::formula

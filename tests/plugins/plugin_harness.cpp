@@ -4,8 +4,7 @@
 
 namespace zarvo::test {
 
-PluginLibrary::PluginLibrary(const char* path)
-{
+PluginLibrary::PluginLibrary(const char* path) {
     handle_ = dlopen(path, RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         const char* message = dlerror();
@@ -13,20 +12,12 @@ PluginLibrary::PluginLibrary(const char* path)
     }
 }
 
-PluginLibrary::~PluginLibrary()
-{
-    if (handle_ != nullptr)
-        dlclose(handle_);
+PluginLibrary::~PluginLibrary() {
+    if (handle_ != nullptr) dlclose(handle_);
 }
 
-void* PluginLibrary::symbol(const char* name) const
-{
-    return handle_ != nullptr ? dlsym(handle_, name) : nullptr;
-}
+void* PluginLibrary::symbol(const char* name) const { return handle_ != nullptr ? dlsym(handle_, name) : nullptr; }
 
-bool sameBits(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-} // namespace zarvo::test
+}  // namespace zarvo::test

@@ -43,8 +43,7 @@ struct Exports {
 };
 
 template <class Rec>
-Exports<Rec> bindExports(const PluginLibrary& lib)
-{
+Exports<Rec> bindExports(const PluginLibrary& lib) {
     Exports<Rec> e{};
     e.total = reinterpret_cast<int32_t (*)()>(lib.symbol("_total"));
     e.info = reinterpret_cast<int32_t (*)(Rec*)>(lib.symbol("_info"));
@@ -59,8 +58,7 @@ struct Pixel {
     std::vector<double> orbitX = std::vector<double>(ZARVO_ORBIT_SIZE + kOrbitGuard, kSentinel);
     std::vector<double> orbitY = std::vector<double>(ZARVO_ORBIT_SIZE + kOrbitGuard, kSentinel);
 
-    Pixel()
-    {
+    Pixel() {
         std::memset(&rec, 0, sizeof rec);
         rec.orbitX = orbitX.data();
         rec.orbitY = orbitY.data();
@@ -70,8 +68,7 @@ struct Pixel {
     Pixel(const Pixel&) = delete;
     Pixel& operator=(const Pixel&) = delete;
 
-    void set(int32_t index, double zRe, double zIm, double cRe, double cIm)
-    {
+    void set(int32_t index, double zRe, double zIm, double cRe, double cIm) {
         rec.formulaIndex = index;
         rec.zRe = zRe;
         rec.zIm = zIm;
@@ -85,11 +82,9 @@ struct Pixel {
 };
 
 template <class Rec>
-int Pixel<Rec>::highestWritten() const
-{
+int Pixel<Rec>::highestWritten() const {
     for (int i = static_cast<int>(orbitX.size()) - 1; i >= 0; --i)
-        if (!untouched(i))
-            return i;
+        if (!untouched(i)) return i;
     return -1;
 }
 
@@ -98,14 +93,12 @@ bool sameBits(double a, double b);
 
 // True when the orbits of two runs agree bitwise on entries from..to.
 template <class A, class B>
-bool sameOrbit(const Pixel<A>& a, const Pixel<B>& b, int from, int to)
-{
+bool sameOrbit(const Pixel<A>& a, const Pixel<B>& b, int from, int to) {
     for (int i = from; i <= to; ++i)
-        if (!sameBits(a.orbitX[i], b.orbitX[i]) || !sameBits(a.orbitY[i], b.orbitY[i]))
-            return false;
+        if (!sameBits(a.orbitX[i], b.orbitX[i]) || !sameBits(a.orbitY[i], b.orbitY[i])) return false;
     return true;
 }
 
-} // namespace zarvo::test
+}  // namespace zarvo::test
 
 #endif

@@ -18,8 +18,7 @@ protected:
     static void SetUpTestSuite() { library_ = std::make_unique<PluginLibrary>(ZARVO_QORL01_PATH); }
     static void TearDownTestSuite() { library_.reset(); }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(library_->loaded()) << library_->error();
         api_ = bindExports<FormulaRecord>(*library_);
         ASSERT_NE(api_.formula, nullptr);
@@ -33,8 +32,7 @@ protected:
 
 std::unique_ptr<PluginLibrary> PluginOneFormulas::library_;
 
-TEST_F(PluginOneFormulas, StartsThatDependOnlyOnCMakeTheJuliaFormUniform)
-{
+TEST_F(PluginOneFormulas, StartsThatDependOnlyOnCMakeTheJuliaFormUniform) {
     for (int index : {8, 9, 10}) {
         Pixel<FormulaRecord> first;
         first.set(index, 0.7, -0.4, -0.2, 0.3);
@@ -53,8 +51,7 @@ TEST_F(PluginOneFormulas, StartsThatDependOnlyOnCMakeTheJuliaFormUniform)
     }
 }
 
-TEST_F(PluginOneFormulas, PhoenixIgnoresTheRecordsC)
-{
+TEST_F(PluginOneFormulas, PhoenixIgnoresTheRecordsC) {
     Pixel<FormulaRecord> a;
     a.set(7, 0.3, -0.5, 0.0, 0.0);
     run(a);
@@ -66,8 +63,7 @@ TEST_F(PluginOneFormulas, PhoenixIgnoresTheRecordsC)
     EXPECT_EQ(b.rec.cRe, 1.7);  // left as the host wrote it
 }
 
-TEST_F(PluginOneFormulas, PhoenixStartsAtIZAndStoresHalfSteps)
-{
+TEST_F(PluginOneFormulas, PhoenixStartsAtIZAndStoresHalfSteps) {
     Pixel<FormulaRecord> px;
     px.set(7, 0.25, 0.5, 0.0, 0.0);
     px.rec.maxIterations = 1;
@@ -79,8 +75,7 @@ TEST_F(PluginOneFormulas, PhoenixStartsAtIZAndStoresHalfSteps)
     EXPECT_DOUBLE_EQ(px.orbitY[1], wi);
 }
 
-TEST_F(PluginOneFormulas, RecordKeepsThePrologueZOrTheFinalZAsEachRoutineDoes)
-{
+TEST_F(PluginOneFormulas, RecordKeepsThePrologueZOrTheFinalZAsEachRoutineDoes) {
     for (int index = 0; index < 49; ++index) {
         SCOPED_TRACE(index);
         Pixel<FormulaRecord> px;
@@ -101,8 +96,7 @@ TEST_F(PluginOneFormulas, RecordKeepsThePrologueZOrTheFinalZAsEachRoutineDoes)
     }
 }
 
-TEST_F(PluginOneFormulas, InversionMirrorsInTheUnitCircle)
-{
+TEST_F(PluginOneFormulas, InversionMirrorsInTheUnitCircle) {
     Pixel<FormulaRecord> px;
     px.set(49, 0.0, 2.0, 2.0, 0.0);  // index 49: prologue only
     px.rec.inverseFormula = 1;
@@ -113,8 +107,7 @@ TEST_F(PluginOneFormulas, InversionMirrorsInTheUnitCircle)
     EXPECT_EQ(px.orbitY[0], 0.5);
 }
 
-TEST_F(PluginOneFormulas, InvertingAZeroConstantRaisesAFaultFlagNotACrash)
-{
+TEST_F(PluginOneFormulas, InvertingAZeroConstantRaisesAFaultFlagNotACrash) {
     Pixel<FormulaRecord> px;
     px.set(48, 0.3, 0.4, 0.0, 0.0);
     px.rec.juliaMode = 1;
@@ -126,8 +119,7 @@ TEST_F(PluginOneFormulas, InvertingAZeroConstantRaisesAFaultFlagNotACrash)
     EXPECT_GE(px.rec.iterationCount, 1);
 }
 
-TEST_F(PluginOneFormulas, ZeroStrandsRaisesAFaultFlagOnTheFirstPass)
-{
+TEST_F(PluginOneFormulas, ZeroStrandsRaisesAFaultFlagOnTheFirstPass) {
     Pixel<FormulaRecord> px;
     px.set(23, 0.3, 0.2, 0.3, 0.2);
     px.rec.strands = 0.0;
@@ -146,8 +138,7 @@ TEST_F(PluginOneFormulas, ZeroStrandsRaisesAFaultFlagOnTheFirstPass)
     EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_DIVBYZERO));
 }
 
-TEST_F(PluginOneFormulas, TransformedStartsKeepTheUntransformedPointZero)
-{
+TEST_F(PluginOneFormulas, TransformedStartsKeepTheUntransformedPointZero) {
     // Formula 13 starts at 2z/4; formula 4 at 1 in the parameter plane.
     Pixel<FormulaRecord> px;
     px.set(13, 0.6, -0.8, 0.6, -0.8);
@@ -165,5 +156,5 @@ TEST_F(PluginOneFormulas, TransformedStartsKeepTheUntransformedPointZero)
     EXPECT_EQ(four.rec.zIm, 0.0);
 }
 
-} // namespace
-} // namespace zarvo::test
+}  // namespace
+}  // namespace zarvo::test

@@ -16,8 +16,7 @@ protected:
     static void SetUpTestSuite() { library_ = std::make_unique<PluginLibrary>(ZARVO_QORL01_PATH); }
     static void TearDownTestSuite() { library_.reset(); }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(library_->loaded()) << library_->error();
         api_ = bindExports<FormulaRecord>(*library_);
         ASSERT_NE(api_.total, nullptr);
@@ -33,17 +32,19 @@ std::unique_ptr<PluginLibrary> PluginOne::library_;
 
 bool storesBeforeStep(int index) { return index <= 1 || index >= 13; }
 
-TEST_F(PluginOne, ExportsTheFormulaCountAndNothingElseByName)
-{
+TEST_F(PluginOne, ExportsTheFormulaCountAndNothingElseByName) {
     EXPECT_EQ(api_.total(), 49);
     // The routines and the table are internal to the module.
     EXPECT_EQ(library_->symbol("_ZN5zarvo6qorl0111kFormulaRowsE"), nullptr);
     EXPECT_EQ(library_->symbol("formula0"), nullptr);
 }
 
-TEST_F(PluginOne, InfoHandsOutTheExactTextsIncludingTrailingSpaces)
-{
-    struct Row { int index; const char* title; const char* description; };
+TEST_F(PluginOne, InfoHandsOutTheExactTextsIncludingTrailingSpaces) {
+    struct Row {
+        int index;
+        const char* title;
+        const char* description;
+    };
     const Row rows[] = {
         {0, "z*z+c ", "Mandelbrot Method "},
         {1, "z*z+c ", "Newton Method "},
@@ -64,22 +65,19 @@ TEST_F(PluginOne, InfoHandsOutTheExactTextsIncludingTrailingSpaces)
     }
 }
 
-TEST_F(PluginOne, InfoTouchesNothingButTheTwoTexts)
-{
+TEST_F(PluginOne, InfoTouchesNothingButTheTwoTexts) {
     FormulaRecord before;
     std::memset(&before, 0x5A, sizeof before);
     before.formulaIndex = 23;
     FormulaRecord after = before;
     api_.info(&after);
-    EXPECT_STREQ(after.formulaTitle,
-                 "z = z-(z4*z4*z + z4*z4*c + c - zsin)/(9*z4*z4 + 8*z4*z3*c - zcos);");
+    EXPECT_STREQ(after.formulaTitle, "z = z-(z4*z4*z + z4*z4*c + c - zsin)/(9*z4*z4 + 8*z4*z3*c - zcos);");
     after.formulaTitle = before.formulaTitle;
     after.formulaDescription = before.formulaDescription;
     EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
 }
 
-TEST_F(PluginOne, InfoOutsideTheTableLeavesTheTextsAlone)
-{
+TEST_F(PluginOne, InfoOutsideTheTableLeavesTheTextsAlone) {
     Pixel<FormulaRecord> px;
     px.rec.formulaTitle = "kept";
     px.rec.formulaDescription = "kept too";
@@ -89,8 +87,7 @@ TEST_F(PluginOne, InfoOutsideTheTableLeavesTheTextsAlone)
     EXPECT_STREQ(px.rec.formulaDescription, "kept too");
 }
 
-TEST_F(PluginOne, ZeroIterationsCountOneAndStoreTheStartOnly)
-{
+TEST_F(PluginOne, ZeroIterationsCountOneAndStoreTheStartOnly) {
     for (int index = 0; index < 49; ++index) {
         SCOPED_TRACE(index);
         Pixel<FormulaRecord> px;
@@ -112,8 +109,7 @@ TEST_F(PluginOne, ZeroIterationsCountOneAndStoreTheStartOnly)
     }
 }
 
-TEST_F(PluginOne, EscapeFormulaCountsAndStoresBeforeEachStep)
-{
+TEST_F(PluginOne, EscapeFormulaCountsAndStoresBeforeEachStep) {
     Pixel<FormulaRecord> px;
     px.set(0, 0.0, 0.0, 1.0, 0.0);
     px.rec.bailout = 100;
@@ -121,14 +117,12 @@ TEST_F(PluginOne, EscapeFormulaCountsAndStoresBeforeEachStep)
     // 0 -> 1 -> 2 -> 5 -> 26: four passes, then 26^2 >= 100 stops it.
     EXPECT_EQ(px.rec.iterationCount, 5);
     const double expected[] = {0, 0, 1, 2, 5, 26};
-    for (int i = 0; i <= 5; ++i)
-        EXPECT_EQ(px.orbitX[i], expected[i]) << i;
+    for (int i = 0; i <= 5; ++i) EXPECT_EQ(px.orbitX[i], expected[i]) << i;
     EXPECT_EQ(px.highestWritten(), 5);
     EXPECT_EQ(px.rec.zRe, 26.0);
 }
 
-TEST_F(PluginOne, EscapeFormulaStartingOutsideTheBailoutStopsAtOnce)
-{
+TEST_F(PluginOne, EscapeFormulaStartingOutsideTheBailoutStopsAtOnce) {
     Pixel<FormulaRecord> px;
     px.set(0, 4000.0, 5.0, 0.1, 0.1);
     api_.formula(&px.rec);
@@ -138,8 +132,7 @@ TEST_F(PluginOne, EscapeFormulaStartingOutsideTheBailoutStopsAtOnce)
     EXPECT_EQ(px.highestWritten(), 1);
 }
 
-TEST_F(PluginOne, FixedPointStopsAfterOnePassWithCountTwo)
-{
+TEST_F(PluginOne, FixedPointStopsAfterOnePassWithCountTwo) {
     Pixel<FormulaRecord> px;  // z^2 + c with z = c = 0
     px.set(1, 0.0, 0.0, 0.0, 0.0);
     api_.formula(&px.rec);
@@ -155,8 +148,7 @@ TEST_F(PluginOne, FixedPointStopsAfterOnePassWithCountTwo)
     EXPECT_EQ(nova.highestWritten(), 1);
 }
 
-TEST_F(PluginOne, LimitEndsWithOneMoreThanMaxIterations)
-{
+TEST_F(PluginOne, LimitEndsWithOneMoreThanMaxIterations) {
     // z^2 - 1 cycles between 0 and -1 for ever, under both stop rules.
     for (int index : {0, 1}) {
         Pixel<FormulaRecord> px;
@@ -176,14 +168,13 @@ TEST_F(PluginOne, LimitEndsWithOneMoreThanMaxIterations)
     EXPECT_EQ(px.highestWritten(), 20);
 }
 
-TEST_F(PluginOne, NoFormulaWritesPastMaxIterationsPlusOne)
-{
+TEST_F(PluginOne, NoFormulaWritesPastMaxIterationsPlusOne) {
     const double points[][2] = {{0.3, 0.2}, {-1.7, 0.9}, {0.01, -1.4}, {2.2, 1.5}};
     for (int index = 0; index < 49; ++index) {
         for (const auto& p : points) {
             for (int julia : {0, 1}) {
-                SCOPED_TRACE(::testing::Message() << "formula " << index << " z " << p[0] << ","
-                                                  << p[1] << " julia " << julia);
+                SCOPED_TRACE(::testing::Message()
+                             << "formula " << index << " z " << p[0] << "," << p[1] << " julia " << julia);
                 Pixel<FormulaRecord> px;
                 px.set(index, p[0], p[1], julia ? -0.7 : p[0], julia ? 0.27 : p[1]);
                 px.rec.juliaMode = julia;
@@ -200,8 +191,7 @@ TEST_F(PluginOne, NoFormulaWritesPastMaxIterationsPlusOne)
     }
 }
 
-TEST_F(PluginOne, MaxIterationsAboveTheOrbitCapacityIsCapped)
-{
+TEST_F(PluginOne, MaxIterationsAboveTheOrbitCapacityIsCapped) {
     Pixel<FormulaRecord> px;
     px.set(1, 0.0, 0.0, -1.0, 0.0);
     px.rec.maxIterations = 100000;
@@ -210,8 +200,7 @@ TEST_F(PluginOne, MaxIterationsAboveTheOrbitCapacityIsCapped)
     EXPECT_EQ(px.highestWritten(), ZARVO_ORBIT_LAST);
 }
 
-TEST_F(PluginOne, IndexOutsideTheTableRunsOnlyThePrologue)
-{
+TEST_F(PluginOne, IndexOutsideTheTableRunsOnlyThePrologue) {
     for (int index : {49, -1, 1000}) {
         Pixel<FormulaRecord> px;
         px.set(index, 2.0, 0.0, 0.5, 0.5);
@@ -226,8 +215,7 @@ TEST_F(PluginOne, IndexOutsideTheTableRunsOnlyThePrologue)
     }
 }
 
-TEST_F(PluginOne, RecordWithoutOrbitArraysIsRefusedNotWrittenThrough)
-{
+TEST_F(PluginOne, RecordWithoutOrbitArraysIsRefusedNotWrittenThrough) {
     Pixel<FormulaRecord> px;
     px.set(48, 0.3, 0.2, 0.3, 0.2);
     px.rec.orbitX = nullptr;
@@ -236,8 +224,7 @@ TEST_F(PluginOne, RecordWithoutOrbitArraysIsRefusedNotWrittenThrough)
     EXPECT_EQ(px.rec.iterationCount, 0);
 }
 
-TEST_F(PluginOne, FormulaWritesNothingOutsideItsFields)
-{
+TEST_F(PluginOne, FormulaWritesNothingOutsideItsFields) {
     for (int index = 0; index < 49; ++index) {
         SCOPED_TRACE(index);
         Pixel<FormulaRecord> px;
@@ -266,5 +253,5 @@ TEST_F(PluginOne, FormulaWritesNothingOutsideItsFields)
     }
 }
 
-} // namespace
-} // namespace zarvo::test
+}  // namespace
+}  // namespace zarvo::test

@@ -24,8 +24,7 @@ struct Outcome {
 // Pixel k of a small grid for every formula, in the parameter plane and in
 // Julia form, with and without inversion.
 template <class Rec>
-void SetPixel(Pixel<Rec>& px, int k)
-{
+void SetPixel(Pixel<Rec>& px, int k) {
     const int i = k % 8, j = k / 8 % 6, mode = k / 48 % 4, formula = k / 192;
     const double re = -2.1 + 0.53 * i, im = -1.6 + 0.61 * j;
     const bool julia = (mode & 1) != 0;
@@ -38,8 +37,7 @@ void SetPixel(Pixel<Rec>& px, int k)
 }
 
 template <class Rec>
-std::vector<Outcome> CallAll(int32_t (*formula)(Rec*), int pixelCount, int threads)
-{
+std::vector<Outcome> CallAll(int32_t (*formula)(Rec*), int pixelCount, int threads) {
     std::vector<Outcome> outcomes(static_cast<size_t>(pixelCount));
     std::vector<std::thread> workers;
     for (int t = 0; t < threads; ++t)
@@ -55,14 +53,12 @@ std::vector<Outcome> CallAll(int32_t (*formula)(Rec*), int pixelCount, int threa
                 o.wroteBeyond = px.highestWritten() > kLimit + 2;
             }
         });
-    for (std::thread& w : workers)
-        w.join();
+    for (std::thread& w : workers) w.join();
     return outcomes;
 }
 
 template <class Rec>
-void ExpectSameResultsOnEveryThreadCount(const char* path)
-{
+void ExpectSameResultsOnEveryThreadCount(const char* path) {
     PluginLibrary library(path);
     ASSERT_TRUE(library.loaded()) << library.error();
     const auto reentrant = reinterpret_cast<int32_t (*)()>(library.symbol("_reentrant"));
@@ -86,15 +82,13 @@ void ExpectSameResultsOnEveryThreadCount(const char* path)
     }
 }
 
-TEST(PluginThreads, PluginOneGivesTheSameOrbitsOnEveryThreadCount)
-{
+TEST(PluginThreads, PluginOneGivesTheSameOrbitsOnEveryThreadCount) {
     ExpectSameResultsOnEveryThreadCount<FormulaRecord>(ZARVO_QORL01_PATH);
 }
 
-TEST(PluginThreads, PluginTwoGivesTheSameOrbitsOnEveryThreadCount)
-{
+TEST(PluginThreads, PluginTwoGivesTheSameOrbitsOnEveryThreadCount) {
     ExpectSameResultsOnEveryThreadCount<FormulaRecordV1>(ZARVO_QORL02_PATH);
 }
 
-} // namespace
-} // namespace zarvo::test
+}  // namespace
+}  // namespace zarvo::test

@@ -12,19 +12,16 @@ namespace {
 
 class PluginTwo : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         one_ = std::make_unique<PluginLibrary>(ZARVO_QORL01_PATH);
         two_ = std::make_unique<PluginLibrary>(ZARVO_QORL02_PATH);
     }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         one_.reset();
         two_.reset();
     }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(two_->loaded()) << two_->error();
         ASSERT_TRUE(one_->loaded()) << one_->error();
         api_ = bindExports<FormulaRecordV1>(*two_);
@@ -42,8 +39,7 @@ protected:
 std::unique_ptr<PluginLibrary> PluginTwo::one_;
 std::unique_ptr<PluginLibrary> PluginTwo::two_;
 
-TEST_F(PluginTwo, HasSixFormulasWithItsOwnTexts)
-{
+TEST_F(PluginTwo, HasSixFormulasWithItsOwnTexts) {
     EXPECT_EQ(api_.total(), 6);
     const char* titles[] = {"z*c ", "test_01 ", "test_02 ", "test_03 ", "test_04 ", "test_05 "};
     const char* descriptions[] = {"default ", "01 ", "02 ", "03 ", "04 ", "05 "};
@@ -56,8 +52,7 @@ TEST_F(PluginTwo, HasSixFormulasWithItsOwnTexts)
     }
 }
 
-TEST_F(PluginTwo, InversionTakesTheTrueReciprocal)
-{
+TEST_F(PluginTwo, InversionTakesTheTrueReciprocal) {
     Pixel<FormulaRecordV1> px;
     px.set(6, 2.0, 0.0, 0.0, 2.0);  // index 6: prologue only
     px.rec.inverseFormula = 1;
@@ -70,8 +65,7 @@ TEST_F(PluginTwo, InversionTakesTheTrueReciprocal)
     EXPECT_EQ(px.highestWritten(), 0);
 }
 
-TEST_F(PluginTwo, ReturnsTheCountOfCompletedPasses)
-{
+TEST_F(PluginTwo, ReturnsTheCountOfCompletedPasses) {
     Pixel<FormulaRecordV1> px;
     px.set(0, 0.0, 0.0, 1.0, 0.0);
     px.rec.bailout = 100;
@@ -91,8 +85,7 @@ TEST_F(PluginTwo, ReturnsTheCountOfCompletedPasses)
     EXPECT_EQ(none.rec.iterationCount, 0);
 }
 
-TEST_F(PluginTwo, SharedRoutinesMatchPluginOneExceptForTheirStores)
-{
+TEST_F(PluginTwo, SharedRoutinesMatchPluginOneExceptForTheirStores) {
     for (int index = 0; index < 6; ++index) {
         for (int julia : {0, 1}) {
             SCOPED_TRACE(::testing::Message() << "routine " << index << " julia " << julia);
@@ -125,8 +118,7 @@ TEST_F(PluginTwo, SharedRoutinesMatchPluginOneExceptForTheirStores)
     }
 }
 
-TEST_F(PluginTwo, WritesNothingOutsideTheEarlierLayoutsFields)
-{
+TEST_F(PluginTwo, WritesNothingOutsideTheEarlierLayoutsFields) {
     for (int index = 0; index < 7; ++index) {
         SCOPED_TRACE(index);
         Pixel<FormulaRecordV1> px;
@@ -155,5 +147,5 @@ TEST_F(PluginTwo, WritesNothingOutsideTheEarlierLayoutsFields)
     }
 }
 
-} // namespace
-} // namespace zarvo::test
+}  // namespace
+}  // namespace zarvo::test

@@ -109,9 +109,9 @@ TEST_F(PixelColour, EveryByteStaysWithinTheCircle) {
 }
 
 TEST_F(PixelColour, ChannelOrders) {
-    ps.redStart = 20;   // channel 0
-    ps.greenStart = 90; // channel 1
-    ps.blueStart = 160; // channel 2
+    ps.redStart = 20;    // channel 0
+    ps.greenStart = 90;  // channel 1
+    ps.blueStart = 160;  // channel 2
     ps.workBitmap.reset(6, 2);
     Colour(0.1, 0.3);
     const int c0 = cs.channelByte[0], c1 = cs.channelByte[1], c2 = cs.channelByte[2];

@@ -59,9 +59,9 @@ RgbImage PixelByPixel(ParameterSet& ps, FractalView& view, ColourScratch& cs) {
 
 void SetColourSet(ParameterSet& ps, std::mt19937_64& random, double range) {
     std::uniform_real_distribution<double> d(0.0, range);
-    for (double* p : {&ps.redStep, &ps.greenStep, &ps.blueStep, &ps.redStart, &ps.greenStart, &ps.blueStart,
-                      &ps.redSaturate, &ps.greenSaturate, &ps.blueSaturate, &ps.redOffset, &ps.greenOffset,
-                      &ps.blueOffset})
+    for (double* p :
+         {&ps.redStep, &ps.greenStep, &ps.blueStep, &ps.redStart, &ps.greenStart, &ps.blueStart, &ps.redSaturate,
+          &ps.greenSaturate, &ps.blueSaturate, &ps.redOffset, &ps.greenOffset, &ps.blueOffset})
         *p = d(random);
 }
 
@@ -259,8 +259,16 @@ TEST(Recolour, EveryThreadCountGivesTheOneThreadResult) {
         o.messages = reporter.messages;
         o.picture = ps.workBitmap.pixels;
         const ColourScratch& cs = view.colour;
-        o.left = {ps.resultA, ps.resultB, cs.blendIn[0], cs.blendIn[1], cs.blendIn[2], cs.channelValue[0],
-                  cs.channelValue[1], cs.channelValue[2], double(cs.channelByte[0]), double(cs.channelByte[1]),
+        o.left = {ps.resultA,
+                  ps.resultB,
+                  cs.blendIn[0],
+                  cs.blendIn[1],
+                  cs.blendIn[2],
+                  cs.channelValue[0],
+                  cs.channelValue[1],
+                  cs.channelValue[2],
+                  double(cs.channelByte[0]),
+                  double(cs.channelByte[1]),
                   double(cs.channelByte[2])};
         EXPECT_EQ(PendingFault(), "");
         return o;
@@ -268,7 +276,7 @@ TEST(Recolour, EveryThreadCountGivesTheOneThreadResult) {
     const struct {
         int blend, order;
         bool overflow;
-    } cases[] = {{1, 1, false}, {2, 6, false}, {3, 2, false}, {4, 5, false}, {5, 3, false},
+    } cases[] = {{1, 1, false},  {2, 6, false}, {3, 2, false}, {4, 5, false}, {5, 3, false},
                  {26, 4, false}, {2, 9, false}, {1, 1, true},  {4, 2, true}};
     for (const auto& c : cases) {
         const Outcome one = recolour(c.blend, c.order, c.overflow, 1);

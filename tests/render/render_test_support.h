@@ -18,8 +18,7 @@ struct Results {
 
 // Puts the orbit (x[i], y[i]) into the arrays, sets iterationCount and
 // renderMethod and runs RenderOrbit.
-inline Results Render(ParameterSet& ps, int method, int n, const std::vector<double>& x,
-                      const std::vector<double>& y) {
+inline Results Render(ParameterSet& ps, int method, int n, const std::vector<double>& x, const std::vector<double>& y) {
     std::fill(ps.orbitStoreX.begin(), ps.orbitStoreX.end(), 0.0);
     std::fill(ps.orbitStoreY.begin(), ps.orbitStoreY.end(), 0.0);
     for (size_t i = 0; i < x.size(); ++i) ps.orbitStoreX[i] = x[i];

@@ -64,8 +64,8 @@ int RunAttractorRender(const RenderOptions& o) {
     ps.drawRandom = 0;
 
     if (!engine.SetPictureSize(o.width, o.height)) {
-        return Fail(exitUsageOrFile, "not enough memory for a " + std::to_string(o.width) + "x" +
-                                         std::to_string(o.height) + " picture");
+        return Fail(exitUsageOrFile,
+                    "not enough memory for a " + std::to_string(o.width) + "x" + std::to_string(o.height) + " picture");
     }
     if (o.hasSeed) {
         engine.fixedSeed = o.seed;

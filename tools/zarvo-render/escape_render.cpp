@@ -37,7 +37,8 @@ bool CanCreate(const std::string& path, std::string* reason) {
 int RunEscapeRender(const RenderOptions& o) {
     for (const std::string* out : {&o.output, &o.planesFile, &o.writeParams}) {
         std::string reason;
-        if (!out->empty() && !CanCreate(*out, &reason)) return Fail(exitUsageOrFile, "cannot write " + *out + ": " + reason);
+        if (!out->empty() && !CanCreate(*out, &reason))
+            return Fail(exitUsageOrFile, "cannot write " + *out + ": " + reason);
     }
 
     ParameterSet ps;
@@ -59,8 +60,8 @@ int RunEscapeRender(const RenderOptions& o) {
     const ParameterFileResult loaded = LoadParameters(ps, o.paramFile, messages);
     if (!loaded.opened) return Fail(exitUsageOrFile, loaded.error);
     if (loaded.errorLine != 0) {
-        return Fail(exitParameterFile, "Error reading parameter file " + o.paramFile + ", line " +
-                                           std::to_string(loaded.errorLine));
+        return Fail(exitParameterFile,
+                    "Error reading parameter file " + o.paramFile + ", line " + std::to_string(loaded.errorLine));
     }
     view.formulaIndexAtScan = ps.formulaIndex;
     attractor.ParametersLoaded();

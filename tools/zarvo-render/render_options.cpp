@@ -30,7 +30,8 @@ bool ParsePictureSize(const std::string& text, int* width, int* height) {
     const size_t x = text.find_first_of("xX");
     if (x == std::string::npos) return false;
     uint64_t w = 0, h = 0;
-    if (!ParseUnsigned(text.substr(0, x), largestPictureSide, &w) || !ParseUnsigned(text.substr(x + 1), largestPictureSide, &h))
+    if (!ParseUnsigned(text.substr(0, x), largestPictureSide, &w) ||
+        !ParseUnsigned(text.substr(x + 1), largestPictureSide, &h))
         return false;
     if (w < 1 || h < 1) return false;
     *width = static_cast<int>(w);

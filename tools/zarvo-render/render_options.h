@@ -11,11 +11,11 @@ namespace zarvo {
 
 struct RenderOptions {
     bool help = false;
-    std::string paramFile;    // the .zrv file, or with --attractor the .vtl file
-    std::string output;       // picture to write; empty: paramFile with ".bmp"
+    std::string paramFile;  // the .zrv file, or with --attractor the .vtl file
+    std::string output;     // picture to write; empty: paramFile with ".bmp"
     int width = 180;
     int height = 120;
-    std::string planesFile;   // --planes FILE.npy
+    std::string planesFile;  // --planes FILE.npy
     int quality = 85;
     bool baseline = false;
     std::string plugin;       // --plugin FILE; empty: qorl01.zvo by the usual lookup
