@@ -32,14 +32,18 @@ void BlendMethods(ParameterSet& ps, ColourScratch& cs, Reporter& reporter) {
     coloring(ps, cs, reporter);
 }
 
-void coloring(const ParameterSet& ps, ColourScratch& cs, Reporter& reporter) {
-    const Palette palette = PaletteOf(ps);
-    cs.pixelFaulted = false;
+bool ChannelBytes(const Palette& palette, const double channelValue[3], double cosine[3], int byte[3]) {
+    bool numbers = true;
     for (int k = 0; k < 3; ++k) {
-        const double v = PalettePosition(palette.channel[k], cs.channelValue[k]);
-        cs.blendIn[k] = std::cos(kPaletteTwoPi * v);
-        if (!CosineToByte(cs.blendIn[k], cs.channelByte[k])) cs.pixelFaulted = true;
+        const double v = PalettePosition(palette.channel[k], channelValue[k]);
+        cosine[k] = std::cos(kPaletteTwoPi * v);
+        if (!CosineToByte(cosine[k], byte[k])) numbers = false;
     }
+    return numbers;
+}
+
+void coloring(const ParameterSet& ps, ColourScratch& cs, Reporter& reporter) {
+    cs.pixelFaulted = !ChannelBytes(PaletteOf(ps), cs.channelValue, cs.blendIn, cs.channelByte);
     if (cs.pixelFaulted) return;
     const int* b = cs.channelByte;
     if (b[0] >= 256 || b[1] >= 256 || b[2] >= 256) {
@@ -50,6 +54,21 @@ void coloring(const ParameterSet& ps, ColourScratch& cs, Reporter& reporter) {
         reporter.message("bug 2");
         cs.colourFault = 1;
     }
+}
+
+PixelColourer::PixelColourer(const FormulaRecord& rec)
+    : palette_(PaletteOf(rec)),
+      blend_(rec.blendMethod),
+      order_(ChannelOrder(rec.rgbOrder)),
+      intensity_(rec.intensity) {}
+
+bool PixelColourer::colour(double a, double b, uint8_t rgb[3]) const {
+    double in[3], h[3];
+    BlendChannels(blend_, a * intensity_, b * intensity_, palette_, in, h);
+    int bytes[3];
+    if (!ChannelBytes(palette_, h, in, bytes)) return false;
+    for (int k = 0; k < 3; ++k) rgb[k] = static_cast<uint8_t>(bytes[order_[k]]);
+    return true;
 }
 
 void ApplyColor(ParameterSet& ps, const ColourScratch& cs, int x, int y, Reporter& reporter) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "menu_choice.h"
+#include "palette.h"
 #include "parameter_set.h"
 #include "reporter.h"
 
@@ -34,6 +35,31 @@ void BlendMethods(ParameterSet& ps, ColourScratch& cs, Reporter& reporter);
 
 // channelValue -> channelByte through the colour set and the cosine palette.
 void coloring(const ParameterSet& ps, ColourScratch& cs, Reporter& reporter);
+
+// The palette step of coloring: the cosines of the three channel values'
+// palette positions and their bytes. False when a channel was not a number
+// (a fault has been flagged); every channel is computed either way.
+bool ChannelBytes(const Palette& palette, const double channelValue[3], double cosine[3], int byte[3]);
+
+// A pixel's colour from its two results, as BlendMethods, coloring and
+// ApplyColor give it, for a blend of 1..5 and a channel order of 1..6: their
+// colour depends on the pixel alone, and they report no message (a byte
+// from a cosine always lies within 0..254). Threads colour rows with it.
+class PixelColourer {
+public:
+    explicit PixelColourer(const FormulaRecord& rec);
+    // The record's blend and channel order are ones it colours.
+    bool usable() const { return order_ != nullptr && blend_ >= 1 && blend_ <= 5; }
+    // Red, green and blue of results a and b (before intensity); false when
+    // a channel was not a number: the pixel keeps its colour.
+    bool colour(double a, double b, uint8_t rgb[3]) const;
+
+private:
+    Palette palette_;
+    int blend_;
+    const int* order_;
+    double intensity_;
+};
 
 // Writes channelByte into workBitmap at (x, y) in rgbOrder. Points outside
 // the picture are ignored; an unknown order writes nothing and reports

@@ -6,8 +6,8 @@
 #include "fp_fault.h"
 #include "recolour.h"
 #include "render_orbit.h"
-#include "row_scan.h"
 #include "scan_plan.h"
+#include "worker_rows.h"
 
 namespace zarvo {
 
@@ -107,23 +107,21 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
     const bool storePlanes = planesHoldPicture();
     orbit_.forget();  // others may have written into the orbit arrays since
 
-    std::unique_ptr<RowScan> rows;
+    std::unique_ptr<WorkerRows> rows;
     if (threads > 1 && ps.vantrelFormulaMode == 0 && plugin.reentrant() && plugin.hasFormula() && W > 0 && H > 0)
-        rows = std::make_unique<RowScan>(plan, plugin.formulaEntry(), threads,
-                                         CarriedOrbitOf(ps.orbitStoreX.data(), ps.orbitStoreY.data(), plan.limit));
+        rows = std::make_unique<WorkerRows>(ps, colour, plan, plugin.formulaEntry(), threads);
     // Events handled between the pixels of a one-thread scan may change the
     // Julia form or the zoom; the rest of the picture follows them.
     const bool followRecord = rows == nullptr;
-    bool replay = false;  // the last pixel came from the workers
+    bool fromWorkers = false;  // a pixel came from the workers
     int lastRow = 0, lastColumn = -1;
     bool lastColoured = false;
 
     ClearFaults();
     int row = 0;
     while (row < H && ps.stopFlag == 0) {
-        const RowResult* computed = nullptr;
         if (rows) {
-            const RowScan::Outcome outcome = rows->take(row, &computed);
+            const RowScan::Outcome outcome = rows->take(row);
             if (outcome == RowScan::Outcome::Stopped) {
                 ps.stopFlag = flagOn;
                 break;
@@ -131,8 +129,7 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
             if (outcome == RowScan::Outcome::OneThreadFromHere) {
                 // Go on here with the parameter set's own record and arrays,
                 // which hold what the one-thread scan has at this point.
-                PutCarriedOrbit(ps.orbitStoreX.data(), ps.orbitStoreY.data(), plan.limit, rows->carriedBefore());
-                orbit_.forget();
+                rows->handOver(orbit_);
                 rows.reset();
             }
         }
@@ -142,16 +139,10 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
             lastColumn = column;
             lastColoured = false;
             int faults;
-            if (computed) {
-                replay = true;
-                if (column == computed->faultColumn) {
-                    faults = computed->faultFlags;
-                } else {
-                    ps.resultA = computed->a[static_cast<size_t>(column)];
-                    ps.resultB = computed->b[static_cast<size_t>(column)];
-                    ps.iterationCount = computed->count[static_cast<size_t>(column)];
-                    faults = PendingFaultFlags();  // raised by the hooks since the last pixel
-                }
+            if (rows) {
+                fromWorkers = true;
+                faults = rows->computed(column);
+                if (faults == 0) faults = PendingFaultFlags();  // raised by the hooks since the last pixel
             } else {
                 plan.startPixel(ps, column, row);
                 DrawPixel();
@@ -168,10 +159,14 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
                 resultPlaneB[planeIndex(column, row)] = ps.resultB;
             }
             hooks.pixelComputed(column, row);
-            BlendMethods(ps, colour, once);
-            ApplyColor(ps, colour, column, row, once);
             lastColoured = true;
-            faults = PendingFaultFlags();
+            if (rows && rows->coloured(column, faults)) {
+                faults |= PendingFaultFlags();
+            } else {
+                BlendMethods(ps, colour, once);
+                ApplyColor(ps, colour, column, row, once);
+                faults = PendingFaultFlags();
+            }
             if (faults != 0) {
                 result.fault = FaultDescription(faults);
                 break;
@@ -190,12 +185,9 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
         if (scanRunning == 0) break;
         ++row;
     }
-    if (rows) {
-        const CarriedOrbit carried = rows->carriedBefore();  // before lastRow
-        rows.reset();
-        // A scan started from the hooks has left the record as its own.
-        if (replay && ps.scansStarted == scanNumber) ReplayLastPixels(plan, lastRow, lastColumn, carried, lastColoured);
-    }
+    // A scan started from the hooks has left the record as its own.
+    if (rows && fromWorkers && ps.scansStarted == scanNumber) rows->finish(lastRow, lastColumn, lastColoured, orbit_);
+    rows.reset();
     ClearFaults();
     result.completed = result.fault.empty() && result.rowsDone == H;
 
@@ -204,35 +196,6 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
     ps.stopFlag = flagOn;
     hooks.scanFinished(result.fault);
     return result;
-}
-
-// The workers computed the pixels on records and orbit arrays of their own.
-// The pixels of the last row up to the last one are computed once more on
-// the parameter set's orbit arrays, so that the record's per-pixel values
-// and the orbit arrays are left as the one-thread scan leaves them (the
-// carried entries reach the next scan).
-void FractalView::ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn, const CarriedOrbit& carried,
-                                   bool coloured) {
-    const FpStateGuard keep;
-    RowWorkspace space(plan, ps.orbitStoreX.data(), ps.orbitStoreY.data());
-    RowResult replayed;
-    ComputeRow(plan, plugin.formulaEntry(), space, row, 0, lastColumn + 1, carried, 0, nullptr, replayed);
-    const FormulaRecord& r = space.record;
-    ps.cRe = r.cRe;
-    ps.cIm = r.cIm;
-    ps.zRe = r.zRe;
-    ps.zIm = r.zIm;
-    ps.iterationCount = r.iterationCount;
-    ps.scratch[0] = r.scratch[0];
-    ps.scratch[1] = r.scratch[1];
-    ps.orbitX = r.orbitX;
-    ps.orbitY = r.orbitY;
-    // A coloured pixel's results were scaled by intensity in the record.
-    if (!coloured) {
-        ps.resultA = r.resultA;
-        ps.resultB = r.resultB;
-    }
-    orbit_.forget();
 }
 
 std::string FractalView::RecolourFromPlanes(ScanHooks& hooks, int threads) {

@@ -15,9 +15,6 @@
 
 namespace zarvo {
 
-struct CarriedOrbit;
-struct ScanPlan;
-
 // Computes one pixel in place of the plug-in (the attractor view's
 // per-pixel formula while it is open).
 class PixelFormula {
@@ -111,9 +108,10 @@ public:
     // With `threads` above 1, a plug-in that declares itself re-entrant and
     // the attractor formula off, the rows are computed by that many worker
     // threads from the parameters as the scan starts, while this thread
-    // colours them in row order and calls the hooks as a one-thread scan
-    // does; planes, picture, record and orbit arrays end up exactly as the
-    // one-thread scan leaves them. Otherwise every pixel is computed here,
+    // takes them in row order (colouring them when the workers could not)
+    // and calls the hooks as a one-thread scan does; planes, picture, record,
+    // colour scratch and orbit arrays end up exactly as the one-thread scan
+    // leaves them (see carried_orbit.md). Otherwise every pixel is computed here,
     // one after the other, following changes the hooks make to the record.
     ScanResult UpdateFractal(ScanHooks& hooks, int threads = 1);
 
@@ -125,8 +123,6 @@ public:
     std::string RecolourFromPlanes(ScanHooks& hooks, int threads = 1);
 
 private:
-    void ReplayLastPixels(const ScanPlan& plan, int row, int lastColumn, const CarriedOrbit& carried, bool coloured);
-
     OrbitBuffer orbit_;  // the parameter set's orbit arrays
 };
 

@@ -5,7 +5,7 @@
 
 namespace zarvo {
 
-Palette PaletteOf(const ParameterSet& ps) {
+Palette PaletteOf(const FormulaRecord& ps) {
     Palette p;
     p.channel[0] = PaletteChannel{ps.redSaturate, ps.redOffset, ps.redStep, ps.redStart};
     p.channel[1] = PaletteChannel{ps.greenSaturate, ps.greenOffset, ps.greenStep, ps.greenStart};

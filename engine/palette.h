@@ -20,7 +20,7 @@ struct Palette {
     PaletteChannel channel[3];
 };
 
-Palette PaletteOf(const ParameterSet& ps);
+Palette PaletteOf(const FormulaRecord& rec);
 
 constexpr double kPaletteTwoPi = 6.283185307179586;
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "colouring.h"
 #include "fp_fault.h"
 #include "render_orbit.h"
 
@@ -70,10 +71,17 @@ void ComputeRow(const ScanPlan& plan, zarvo_formula_fn formula, RowWorkspace& ws
     out.faultColumn = -1;
     out.faultFlags = 0;
     out.irregular = false;
+    out.faultInColour = false;
     out.guessed.clear();
     out.a.resize(width);
     out.b.resize(width);
     out.count.resize(width);
+    const PixelColourer colourer(plan.record);
+    out.coloured = colourer.usable();
+    if (out.coloured) {
+        out.rgb.resize(3 * width);
+        out.keepsColour.resize(width);
+    }
 
     const int limit = plan.limit;
     const CarriedSlots slots(ws.orbit.x(), ws.orbit.y(), limit);
@@ -110,11 +118,17 @@ void ComputeRow(const ScanPlan& plan, zarvo_formula_fn formula, RowWorkspace& ws
         } else {
             fromGuess &= ~written;
         }
-        out.a[static_cast<size_t>(column)] = rec.resultA;
-        out.b[static_cast<size_t>(column)] = rec.resultB;
-        out.count[static_cast<size_t>(column)] = rec.iterationCount;
+        const size_t c = static_cast<size_t>(column);
+        out.a[c] = rec.resultA;
+        out.b[c] = rec.resultB;
+        out.count[c] = rec.iterationCount;
         out.end = column + 1;
-        const int faults = PendingFaultFlags();
+        int faults = PendingFaultFlags();
+        if (faults == 0 && out.coloured) {
+            out.keepsColour[c] = !colourer.colour(rec.resultA, rec.resultB, &out.rgb[3 * c]);
+            faults = PendingFaultFlags();
+            out.faultInColour = faults != 0;
+        }
         if (faults != 0) {
             out.faultColumn = column;
             out.faultFlags = faults;

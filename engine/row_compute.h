@@ -45,9 +45,16 @@ struct RowResult {
     int end = 0;           // columns before this one were computed (a faulted pixel included)
     int faultColumn = -1;  // the pixel that raised a fault, or -1
     int faultFlags = 0;
+    bool faultInColour = false;  // raised while colouring the pixel, not while computing it
     bool irregular = false;      // a formula reported more than limit + 1 iterations
     std::vector<double> a, b;    // resultA and resultB of every computed pixel
     std::vector<int32_t> count;  // iterationCount of every computed pixel
+    // When the plan's blend and channel order colour a pixel by itself
+    // (PixelColourer), the rows come coloured: three bytes a pixel, and
+    // whether the pixel keeps the colour it had.
+    bool coloured = false;
+    std::vector<uint8_t> rgb;
+    std::vector<uint8_t> keepsColour;
     std::vector<GuessedPixel> guessed;
     unsigned fromGuessAtEnd = 0;
     CarriedOrbit carriedAtEnd;
@@ -71,8 +78,8 @@ private:
 
 // Computes columns first .. end-1 of `row` with `formula`, starting from
 // the carried values `start`, of which the entries in `fromGuess` are only
-// guessed. Stops after a pixel that raised a fault (its results are not
-// kept) and, when `stop` is given, as soon as it is set.
+// guessed, and colours them when it can. Stops after a pixel that raised a
+// fault and, when `stop` is given, as soon as it is set.
 void ComputeRow(const ScanPlan& plan, zarvo_formula_fn formula, RowWorkspace& ws, int row, int first, int end,
                 const CarriedOrbit& start, unsigned fromGuess, const std::atomic<bool>* stop, RowResult& out);
 

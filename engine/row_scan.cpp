@@ -6,6 +6,32 @@
 
 namespace zarvo {
 
+namespace {
+
+// Columns first .. end-1 of `from`, computed again, replace those of `row`.
+void TakePixels(RowResult& row, const RowResult& from, int first, int end) {
+    const auto take = [&](auto& to, const auto& source, size_t per) {
+        std::copy(source.begin() + first * per, source.begin() + end * per, to.begin() + first * per);
+    };
+    take(row.a, from.a, 1);
+    take(row.b, from.b, 1);
+    take(row.count, from.count, 1);
+    if (row.coloured) {
+        take(row.rgb, from.rgb, 3);
+        take(row.keepsColour, from.keepsColour, 1);
+    }
+}
+
+// The row ends where `from`, which computed its last columns, ends.
+void EndLike(RowResult& row, const RowResult& from) {
+    row.end = from.end;
+    row.faultColumn = from.faultColumn;
+    row.faultFlags = from.faultFlags;
+    row.faultInColour = from.faultInColour;
+}
+
+}  // namespace
+
 RowScan::RowScan(const ScanPlan& plan, zarvo_formula_fn formula, int threads, const CarriedOrbit& carried)
     : plan_(plan),
       formula_(formula),
@@ -90,29 +116,18 @@ bool RowScan::settleGuesses(RowResult& row, CarriedOrbit& exit) {
             exact.value[k] = (g.fromGuess >> k & 1u) != 0 ? known.value[k] : g.before.value[k];
         CarriedOrbit after = g.after;
         if (!SameCarried(exact, g.before, g.used)) {
-            const size_t c = static_cast<size_t>(g.column);
             ComputeRow(plan_, formula_, callerSpace_, row.row, g.column, g.column + 1, exact, 0, &stop_, again);
-            row.a[c] = again.a[c];
-            row.b[c] = again.b[c];
-            row.count[c] = again.count[c];
+            TakePixels(row, again, g.column, g.column + 1);
             after = again.carriedAtEnd;
             if (again.faultColumn >= 0 || row.faultColumn == g.column) {
                 // The row ends here after all, or goes on past the fault
                 // its guess had: either way what follows is computed here.
-                row.guessed.clear();
-                row.faultColumn = again.faultColumn;
-                row.faultFlags = again.faultFlags;
-                row.end = g.column + 1;
+                EndLike(row, again);
                 exit = again.carriedAtEnd;
                 if (again.faultColumn >= 0) return true;
                 ComputeRow(plan_, formula_, callerSpace_, row.row, g.column + 1, plan_.width, after, 0, &stop_, again);
-                std::copy(again.a.begin() + g.column + 1, again.a.begin() + again.end, row.a.begin() + g.column + 1);
-                std::copy(again.b.begin() + g.column + 1, again.b.begin() + again.end, row.b.begin() + g.column + 1);
-                std::copy(again.count.begin() + g.column + 1, again.count.begin() + again.end,
-                          row.count.begin() + g.column + 1);
-                row.end = again.end;
-                row.faultColumn = again.faultColumn;
-                row.faultFlags = again.faultFlags;
+                TakePixels(row, again, g.column + 1, again.end);
+                EndLike(row, again);
                 exit = again.carriedAtEnd;
                 return !again.irregular;
             }

@@ -29,14 +29,16 @@ struct Outcome {
     std::string fault;
     std::vector<double> planes;  // resultA and resultB of the picture's pixels
     std::vector<uint8_t> picture;
-    std::vector<double> state;  // the record's per-pixel values and both orbit arrays
+    std::vector<double> state;  // the record's per-pixel values, the colour scratch, both orbit arrays
+    std::vector<std::string> messages;
 
     bool operator==(const Outcome& o) const {
         auto sameBytes = [](const auto& a, const auto& b) {
             return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0;
         };
         return completed == o.completed && rowsDone == o.rowsDone && pixels == o.pixels && fault == o.fault &&
-               sameBytes(planes, o.planes) && sameBytes(picture, o.picture) && sameBytes(state, o.state);
+               sameBytes(planes, o.planes) && sameBytes(picture, o.picture) && sameBytes(state, o.state) &&
+               messages == o.messages;
     }
 };
 
@@ -62,14 +64,18 @@ struct Window {
     }
     Outcome scan(int threads, ScanHooks&& hooks = StopAt()) {
         const ScanResult r = view.UpdateFractal(hooks, threads);
-        Outcome o{r.completed, r.rowsDone, r.pixelsComputed, r.fault, {}, {}, {}};
+        Outcome o{r.completed, r.rowsDone, r.pixelsComputed, r.fault, {}, {}, {}, messages.messages};
         for (int x = 0; x < ps.pictureWidth; ++x)
             for (int y = 0; y < ps.pictureHeight; ++y) {
                 o.planes.push_back(view.planeA(x, y));
                 o.planes.push_back(view.planeB(x, y));
             }
         o.picture = ps.workBitmap.pixels;
+        const ColourScratch& cs = view.colour;
         o.state = {ps.cRe, ps.cIm, ps.zRe, ps.zIm, ps.resultA, ps.resultB, double(ps.iterationCount)};
+        for (int k = 0; k < 3; ++k)
+            o.state.insert(o.state.end(), {cs.blendIn[k], cs.channelValue[k], double(cs.channelByte[k])});
+        o.state.push_back(cs.pixelFaulted);
         o.state.insert(o.state.end(), ps.orbitStoreX.begin(), ps.orbitStoreX.end());
         o.state.insert(o.state.end(), ps.orbitStoreY.begin(), ps.orbitStoreY.end());
         EXPECT_EQ(ps.orbitX, ps.orbitStoreX.data());
@@ -92,8 +98,10 @@ const int kThreadCounts[] = {2, 3, 7};
 
 #ifdef QORL01_PLUGIN
 // Every formula of plug-in one, each with another render method, orbit
-// transform, blend, rotation, Julia form and inversion, twice in a row so
-// that the second scan starts from the orbit entries the first one left.
+// transform, blend (blends outside 1..5 reuse the previous pixel's colour),
+// channel order (a wrong one is reported), rotation, Julia form and
+// inversion, twice in a row so that the second scan starts from the orbit
+// entries the first one left.
 TEST(ThreadedScan, EveryFormulaGivesTheOneThreadPictureOnEveryThreadCount) {
     auto scanTwice = [](int f, int threads) {
         Window w(QORL01_PLUGIN);
@@ -104,7 +112,8 @@ TEST(ThreadedScan, EveryFormulaGivesTheOneThreadPictureOnEveryThreadCount) {
         ps.formulaIndex = f;
         ps.renderMethod = 1 + f * 11 % 29;
         ps.transformMode = f % 5;
-        ps.blendMethod = 1 + f % 5;
+        ps.blendMethod = f % 8 == 7 ? 26 : 1 + f % 5;
+        ps.rgbOrder = f % 11 == 10 ? 9 : 1 + f % 6;
         ps.rotateMode = f / 5 % 4;
         ps.juliaMode = f % 3 == 1 ? 1 : 0;
         ps.juliaConstantSet = 0;

@@ -1,0 +1,53 @@
+// The side of a scan that takes rows from the worker threads (RowScan): a
+// pixel's results and colour go from the row into the record and the
+// picture, and when the scan ends the record, the colour scratch and the
+// orbit arrays are left as a one-thread scan leaves them.
+#pragma once
+
+#include "colouring.h"
+#include "pixel_compute.h"
+#include "row_scan.h"
+
+namespace zarvo {
+
+class WorkerRows {
+public:
+    WorkerRows(ParameterSet& ps, ColourScratch& colour, const ScanPlan& plan, zarvo_formula_fn formula, int threads);
+
+    // Takes row `row` (rows in order); see RowScan::Outcome.
+    RowScan::Outcome take(int row) { return rows_.take(row, &row_); }
+
+    // Pixel `column` of the row taken: its results in the record, and the
+    // fault flags of computing it (0 when there was none).
+    int computed(int column);
+    // When the row came coloured, pixel `column`'s colour goes into the
+    // picture and true is returned with the fault flags of colouring it in
+    // `faults`; otherwise the caller colours the pixel.
+    bool coloured(int column, int& faults);
+
+    // The rest of the scan is computed on one thread, from the row taken:
+    // the carried orbit entries go into the parameter set's arrays.
+    void handOver(OrbitBuffer& orbit);
+
+    // The scan ended after pixel (row, column) of the rows taken (`coloured`:
+    // that pixel was coloured). Stops the workers and leaves the record, the
+    // colour scratch and the orbit arrays as the one-thread scan leaves them.
+    void finish(int row, int column, bool coloured, OrbitBuffer& orbit);
+
+private:
+    void catchUpScratch();
+
+    ParameterSet& ps_;
+    ColourScratch& colour_;
+    const ScanPlan& plan_;
+    const zarvo_formula_fn formula_;
+    RowScan rows_;
+    const RowResult* row_ = nullptr;
+    // Rows that come coloured leave the record's scaled results and the
+    // colour scratch alone: they are set from the last pixel coloured so,
+    // before anything else colours or the scan ends.
+    bool scratchBehind_ = false;
+    double lastA_ = 0, lastB_ = 0;
+};
+
+}  // namespace zarvo
