@@ -10,7 +10,12 @@ WorkerRows::WorkerRows(ParameterSet& ps, ColourScratch& colour, const ScanPlan& 
       colour_(colour),
       plan_(plan),
       formula_(formula),
-      rows_(plan, formula, threads, CarriedOrbitOf(ps.orbitStoreX.data(), ps.orbitStoreY.data(), plan.limit)) {}
+      rows_(plan, formula, threads, CarriedOrbitOf(ps.orbitStoreX.data(), ps.orbitStoreY.data(), plan.limit)),
+      outer_(ps.scanWorkers) {
+    ps.scanWorkers = &rows_;
+}
+
+WorkerRows::~WorkerRows() { ps_.scanWorkers = outer_; }
 
 int WorkerRows::computed(int column) {
     if (column == row_->faultColumn && !row_->faultInColour) return row_->faultFlags;

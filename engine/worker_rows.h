@@ -12,10 +12,17 @@ namespace zarvo {
 
 class WorkerRows {
 public:
+    // The workers are the parameter set's scanWorkers while this lives.
     WorkerRows(ParameterSet& ps, ColourScratch& colour, const ScanPlan& plan, zarvo_formula_fn formula, int threads);
+    ~WorkerRows();
+    WorkerRows(const WorkerRows&) = delete;
+    WorkerRows& operator=(const WorkerRows&) = delete;
 
-    // Takes row `row` (rows in order); see RowScan::Outcome.
-    RowScan::Outcome take(int row) { return rows_.take(row, &row_); }
+    // Takes row `row` (rows in order), waiting at most `wait`; see
+    // RowScan::Outcome.
+    RowScan::Outcome take(int row, std::chrono::milliseconds wait) { return rows_.take(row, &row_, wait); }
+    // The workers stop after the pixel in hand; rows not taken are lost.
+    void stop() { rows_.stop(); }
 
     // Pixel `column` of the row taken: its results in the record, and the
     // fault flags of computing it (0 when there was none).
@@ -42,6 +49,7 @@ private:
     const ScanPlan& plan_;
     const zarvo_formula_fn formula_;
     RowScan rows_;
+    RowScan* const outer_;  // scanWorkers before these
     const RowResult* row_ = nullptr;
     // Rows that come coloured leave the record's scaled results and the
     // colour scratch alone: they are set from the last pixel coloured so,

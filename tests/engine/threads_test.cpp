@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,8 +45,12 @@ struct Outcome {
 
 struct StopAt : ScanHooks {
     std::function<void(int, int)> onPixel;
+    std::function<void()> onWait;
     void pixelComputed(int column, int row) override {
         if (onPixel) onPixel(column, row);
+    }
+    void waitingForRow() override {
+        if (onWait) onWait();
     }
 };
 
@@ -269,6 +274,64 @@ TEST(ThreadedScan, StopKeepsWhatOneThreadKeepsAndReachesEveryWorker) {
             stopper.join();
         }  // the workers have left
         EXPECT_LE(probe.calls() - callsAtStop, threads) << threads << " threads";
+    }
+}
+
+// The caller waits for a row in slices, handling events in between. Stop
+// set there reaches the workers at once (each finishes at most the pixel in
+// hand), and the scan keeps exactly the rows taken, as a one-thread scan
+// stopped after the last pixel of the same row does (which, stopped inside
+// the row, does not count it as done). A scan started there ends the outer
+// one and stops its workers as it starts: only it calls the plug-in while
+// it draws.
+TEST(ThreadedScan, StopOrAnotherScanWhileWaitingForARowStopsTheWorkersAtOnce) {
+    Probe probe(THREADS_PROBE_PLUGIN);
+    auto window = [] {
+        auto w = std::make_unique<Window>(THREADS_PROBE_PLUGIN);
+        w->ps.formulaIndex = 2;    // 50 microseconds a pixel:
+        w->ps.pictureWidth = 640;  // a row takes 32 ms
+        return w;
+    };
+    for (int threads : {2, 3}) {
+        auto w = window();
+        int rowsTaken = 0, waits = 0, callsAtStop = 0;
+        StopAt hooks;
+        hooks.onPixel = [&](int column, int) { rowsTaken += column == 639; };
+        hooks.onWait = [&] {
+            ++waits;
+            if (rowsTaken < 2 || w->ps.stopFlag != 0) return;
+            w->ps.stopFlag = flagOn;
+            callsAtStop = probe.calls();
+        };
+        const Outcome stopped = w->scan(threads, std::move(hooks));
+        EXPECT_GE(waits, 2) << "row 0 is waited for in slices";
+        // The last row taken is computed once more here, for the record.
+        EXPECT_LE(probe.calls() - callsAtStop, threads + 640) << threads << " threads";
+
+        auto one = window();
+        StopAt at;
+        at.onPixel = [&](int column, int row) {
+            if (row == rowsTaken - 1 && column == 639) one->ps.stopFlag = flagOn;
+        };
+        Outcome expected = one->scan(1, std::move(at));
+        expected.rowsDone = rowsTaken;
+        EXPECT_TRUE(stopped == expected) << threads << " threads";
+
+        int innerPixels = 0, callsAtFirst = 0;
+        StopAt inner;
+        inner.onPixel = [&](int, int) {
+            if (innerPixels++ == 0) callsAtFirst = probe.calls();
+        };
+        StopAt outer;
+        outer.onWait = [&] {
+            if (innerPixels > 0) return;
+            w->ps.pictureHeight = 2;
+            w->view.UpdateFractal(inner, 1);
+        };
+        const ScanResult r = w->view.UpdateFractal(outer, threads);
+        EXPECT_FALSE(r.completed);
+        EXPECT_EQ(innerPixels, 2 * 640);
+        EXPECT_LE(probe.calls() - callsAtFirst, innerPixels - 1 + threads) << threads << " threads";
     }
 }
 
