@@ -49,7 +49,7 @@ public:
         clock_.restart();
         HandlePendingEvents();
     }
-    void waitingForRow() override { processEvents(); }
+    void waitingForWorkers() override { processEvents(); }
     void showPicture() override { child_.showWorkBitmap(); }
     void scanFinished(const std::string& fault) override { child_.scanEnded(fault); }
 

@@ -129,12 +129,12 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
         if (rows) {
             RowScan::Outcome outcome = rows->take(row, std::chrono::milliseconds(0));
             while (outcome == RowScan::Outcome::NotYet) {
-                hooks.waitingForRow();
+                hooks.waitingForWorkers();
                 if (ps.stopFlag != 0) {
                     rows->stop();
                     break;
                 }
-                outcome = rows->take(row, rowWaitSlice);
+                outcome = rows->take(row, workerWaitSlice);
             }
             if (outcome == RowScan::Outcome::NotYet || outcome == RowScan::Outcome::Stopped) {
                 ps.stopFlag = flagOn;
@@ -200,7 +200,12 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
         ++row;
     }
     // A scan started from the hooks has left the record as its own.
-    if (rows && fromWorkers && ps.scansStarted == scanNumber) rows->finish(lastRow, lastColumn, lastColoured, orbit_);
+    if (rows && fromWorkers && ps.scansStarted == scanNumber) {
+        rows->finish(lastRow, lastColumn, lastColoured, orbit_, [&] {
+            hooks.waitingForWorkers();
+            return ps.scansStarted == scanNumber;
+        });
+    }
     rows.reset();
     ClearFaults();
     result.completed = result.fault.empty() && result.rowsDone == H;

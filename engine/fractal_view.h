@@ -4,7 +4,6 @@
 // reaches in through ScanHooks.
 #pragma once
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -41,20 +40,17 @@ public:
     virtual void pixelComputed(int column, int row) { (void)column, (void)row; }
     // After every 8th row: handle pending events.
     virtual void processEvents() {}
-    // While a scan on worker threads waits for its next row: as it starts
-    // waiting and after every rowWaitSlice of waiting. Handle pending
-    // events; setting stopFlag stops the workers.
-    virtual void waitingForRow() {}
+    // While a scan on worker threads waits for them (for its next row, or
+    // as it ends for the last row's replay): as it starts waiting and every
+    // few milliseconds. Handle pending events; setting stopFlag stops the
+    // workers.
+    virtual void waitingForWorkers() {}
     // After every 32nd row and during recolouring: show workBitmap.
     virtual void showPicture() {}
     // The scan is over (finished, stopped or ended by a fault). `fault` is
     // the fault's description or empty.
     virtual void scanFinished(const std::string& fault) { (void)fault; }
 };
-
-// The longest a scan on worker threads waits for its next row before it
-// calls ScanHooks::waitingForRow again.
-constexpr std::chrono::milliseconds rowWaitSlice{10};
 
 // Worker threads for a scan on every core: the machine's hardware threads,
 // at least 1.
@@ -125,9 +121,9 @@ public:
     // takes them in row order (colouring them when the workers could not)
     // and calls the hooks as a one-thread scan does; planes, picture, record,
     // colour scratch and orbit arrays end up exactly as the one-thread scan
-    // leaves them (see carried_orbit.md). While a row is not ready it calls
-    // waitingForRow at least every rowWaitSlice, and stopFlag set there
-    // stops the workers at once. Otherwise every pixel is computed here,
+    // leaves them (see carried_orbit.md). While it waits for the workers it
+    // calls waitingForWorkers every few milliseconds, and stopFlag set there
+    // stops them at once. Otherwise every pixel is computed here,
     // one after the other, following changes the hooks make to the record.
     ScanResult UpdateFractal(ScanHooks& hooks, int threads = 1);
 

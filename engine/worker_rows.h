@@ -4,11 +4,18 @@
 // orbit arrays are left as a one-thread scan leaves them.
 #pragma once
 
+#include <chrono>
+#include <functional>
+
 #include "colouring.h"
 #include "pixel_compute.h"
 #include "row_scan.h"
 
 namespace zarvo {
+
+// The longest the scan's thread waits for the workers at a time before it
+// lets the hooks handle events.
+constexpr std::chrono::milliseconds workerWaitSlice{5};
 
 class WorkerRows {
 public:
@@ -39,7 +46,10 @@ public:
     // The scan ended after pixel (row, column) of the rows taken (`coloured`:
     // that pixel was coloured). Stops the workers and leaves the record, the
     // colour scratch and the orbit arrays as the one-thread scan leaves them.
-    void finish(int row, int column, bool coloured, OrbitBuffer& orbit);
+    // Part of that is computed on another thread, while `waiting` is called
+    // every workerWaitSlice; once it returns false (a scan started from it
+    // has made the record its own) the record and the arrays are left alone.
+    void finish(int row, int column, bool coloured, OrbitBuffer& orbit, const std::function<bool()>& waiting);
 
 private:
     void catchUpScratch();

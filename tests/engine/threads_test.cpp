@@ -49,7 +49,7 @@ struct StopAt : ScanHooks {
     void pixelComputed(int column, int row) override {
         if (onPixel) onPixel(column, row);
     }
-    void waitingForRow() override {
+    void waitingForWorkers() override {
         if (onWait) onWait();
     }
 };
@@ -76,15 +76,18 @@ struct Window {
                 o.planes.push_back(view.planeB(x, y));
             }
         o.picture = ps.workBitmap.pixels;
-        const ColourScratch& cs = view.colour;
-        o.state = {ps.cRe, ps.cIm, ps.zRe, ps.zIm, ps.resultA, ps.resultB, double(ps.iterationCount)};
-        for (int k = 0; k < 3; ++k)
-            o.state.insert(o.state.end(), {cs.blendIn[k], cs.channelValue[k], double(cs.channelByte[k])});
-        o.state.push_back(cs.pixelFaulted);
-        o.state.insert(o.state.end(), ps.orbitStoreX.begin(), ps.orbitStoreX.end());
-        o.state.insert(o.state.end(), ps.orbitStoreY.begin(), ps.orbitStoreY.end());
+        o.state = state();
         EXPECT_EQ(ps.orbitX, ps.orbitStoreX.data());
         return o;
+    }
+    std::vector<double> state() const {
+        const ColourScratch& cs = view.colour;
+        std::vector<double> s = {ps.cRe, ps.cIm, ps.zRe, ps.zIm, ps.resultA, ps.resultB, double(ps.iterationCount)};
+        for (int k = 0; k < 3; ++k) s.insert(s.end(), {cs.blendIn[k], cs.channelValue[k], double(cs.channelByte[k])});
+        s.push_back(cs.pixelFaulted);
+        s.insert(s.end(), ps.orbitStoreX.begin(), ps.orbitStoreX.end());
+        s.insert(s.end(), ps.orbitStoreY.begin(), ps.orbitStoreY.end());
+        return s;
     }
 };
 
@@ -277,14 +280,15 @@ TEST(ThreadedScan, StopKeepsWhatOneThreadKeepsAndReachesEveryWorker) {
     }
 }
 
-// The caller waits for a row in slices, handling events in between. Stop
-// set there reaches the workers at once (each finishes at most the pixel in
-// hand), and the scan keeps exactly the rows taken, as a one-thread scan
-// stopped after the last pixel of the same row does (which, stopped inside
-// the row, does not count it as done). A scan started there ends the outer
-// one and stops its workers as it starts: only it calls the plug-in while
-// it draws.
-TEST(ThreadedScan, StopOrAnotherScanWhileWaitingForARowStopsTheWorkersAtOnce) {
+// The caller waits for the workers in slices, handling events in between.
+// Stop set there reaches the workers at once (each finishes at most the
+// pixel in hand), and the scan keeps exactly the rows taken, as a one-thread
+// scan stopped after the last pixel of the same row does (which, stopped
+// inside the row, does not count it as done). A scan started there ends the
+// outer one and stops its workers as it starts: only it calls the plug-in
+// while it draws. Started while the stopped scan computes its last row once
+// more, it keeps the record and orbit arrays it leaves.
+TEST(ThreadedScan, StopOrAnotherScanWhileWaitingForWorkersStopsThemAtOnce) {
     Probe probe(THREADS_PROBE_PLUGIN);
     auto window = [] {
         auto w = std::make_unique<Window>(THREADS_PROBE_PLUGIN);
@@ -332,6 +336,20 @@ TEST(ThreadedScan, StopOrAnotherScanWhileWaitingForARowStopsTheWorkersAtOnce) {
         EXPECT_FALSE(r.completed);
         EXPECT_EQ(innerPixels, 2 * 640);
         EXPECT_LE(probe.calls() - callsAtFirst, innerPixels - 1 + threads) << threads << " threads";
+
+        std::vector<double> leftByInner;
+        StopAt stopThenScan;
+        stopThenScan.onPixel = [&](int column, int row) {
+            if (row == 0 && column == 639) w->ps.stopFlag = flagOn;
+        };
+        stopThenScan.onWait = [&] {
+            if (w->ps.stopFlag == 0 || !leftByInner.empty()) return;
+            w->view.UpdateFractal(inner, 1);
+            leftByInner = w->state();
+        };
+        w->view.UpdateFractal(stopThenScan, threads);
+        EXPECT_FALSE(leftByInner.empty());
+        EXPECT_TRUE(w->state() == leftByInner) << threads << " threads";
     }
 }
 
