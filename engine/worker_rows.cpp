@@ -58,24 +58,37 @@ void WorkerRows::handOver(OrbitBuffer& orbit) {
 }
 
 // The workers computed the pixels on records and orbit arrays of their own.
-// The pixels of the last row up to the last one are computed once more, so
-// that the record's per-pixel values and the orbit arrays are left as the
-// one-thread scan leaves them (the carried entries reach the next scan).
-// That can take as long as a row, so it runs on a thread of its own, on
-// arrays of its own, while this one goes on handling events.
+// The record's per-pixel values and the orbit arrays are left as the
+// one-thread scan leaves them (the carried entries reach the next scan) by
+// computing pixels of the last row once more, on arrays of their own.
 void WorkerRows::finish(int row, int column, bool coloured, OrbitBuffer& orbit,
                         const std::function<bool()>& waiting) {
     rows_.stop();
     catchUpScratch();
     RowWorkspace space(plan_);
     RowResult replayed;
-    std::future<void> replay = std::async(std::launch::async, [&] {
-        ComputeRow(plan_, formula_, space, row, 0, column + 1, rows_.carriedBefore(), 0, nullptr, replayed);
-    });
-    bool ours = waiting();
-    while (ours && replay.wait_for(workerWaitSlice) == std::future_status::timeout) ours = waiting();
-    replay.wait();
-    if (!ours) return;
+    // A scan that ends with a whole row (as it does when stopped while it
+    // waits for the next) needs only the row's last pixel, when that pixel
+    // reads none of the carried entries: they then hold what the row left.
+    bool done = false;
+    if (column == plan_.width - 1) {
+        const FpStateGuard keep;
+        ComputeRow(plan_, formula_, space, row, column, column + 1, rows_.carriedAfter(), (1u << kCarriedEntries) - 1,
+                   nullptr, replayed);
+        done = replayed.guessed.empty();
+        if (done) PutCarriedOrbit(space.orbit.x(), space.orbit.y(), plan_.limit, rows_.carriedAfter());
+    }
+    if (!done) {
+        // The whole row up to the pixel: that can take as long as a row, so
+        // on a thread of its own while this one goes on handling events.
+        std::future<void> replay = std::async(std::launch::async, [&] {
+            ComputeRow(plan_, formula_, space, row, 0, column + 1, rows_.carriedBefore(), 0, nullptr, replayed);
+        });
+        bool ours = waiting();
+        while (ours && replay.wait_for(workerWaitSlice) == std::future_status::timeout) ours = waiting();
+        replay.wait();
+        if (!ours) return;
+    }
 
     const FormulaRecord& r = space.record;
     ps_.cRe = r.cRe;

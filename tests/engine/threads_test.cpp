@@ -286,8 +286,8 @@ TEST(ThreadedScan, StopKeepsWhatOneThreadKeepsAndReachesEveryWorker) {
 // scan stopped after the last pixel of the same row does (which, stopped
 // inside the row, does not count it as done). A scan started there ends the
 // outer one and stops its workers as it starts: only it calls the plug-in
-// while it draws. Started while the stopped scan computes its last row once
-// more, it keeps the record and orbit arrays it leaves.
+// while it draws. Started while a scan stopped inside a row computes that
+// row once more, it keeps the record and orbit arrays it leaves.
 TEST(ThreadedScan, StopOrAnotherScanWhileWaitingForWorkersStopsThemAtOnce) {
     Probe probe(THREADS_PROBE_PLUGIN);
     auto window = [] {
@@ -340,7 +340,7 @@ TEST(ThreadedScan, StopOrAnotherScanWhileWaitingForWorkersStopsThemAtOnce) {
         std::vector<double> leftByInner;
         StopAt stopThenScan;
         stopThenScan.onPixel = [&](int column, int row) {
-            if (row == 0 && column == 639) w->ps.stopFlag = flagOn;
+            if (row == 0 && column == 300) w->ps.stopFlag = flagOn;
         };
         stopThenScan.onWait = [&] {
             if (w->ps.stopFlag == 0 || !leftByInner.empty()) return;
