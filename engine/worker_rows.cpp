@@ -61,8 +61,7 @@ void WorkerRows::handOver(OrbitBuffer& orbit) {
 // The record's per-pixel values and the orbit arrays are left as the
 // one-thread scan leaves them (the carried entries reach the next scan) by
 // computing pixels of the last row once more, on arrays of their own.
-void WorkerRows::finish(int row, int column, bool coloured, OrbitBuffer& orbit,
-                        const std::function<bool()>& waiting) {
+void WorkerRows::finish(int row, int column, bool coloured, OrbitBuffer& orbit, const std::function<bool()>& waiting) {
     rows_.stop();
     catchUpScratch();
     RowWorkspace space(plan_);
