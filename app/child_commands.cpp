@@ -149,7 +149,7 @@ void TMDIChild::ChildApplyColors() {
     if (view_.planesHoldPicture()) {
         if (view_.scanRunning == 0) {
             ScanHooks quiet;
-            const std::string fault = view_.RecolourFromPlanes(quiet);
+            const std::string fault = view_.RecolourFromPlanes(quiet, EveryCoreThreads());
             if (!fault.empty()) main_.reporter().message(fault);
         }
         ClearRectangle1Click();

@@ -49,6 +49,7 @@ public:
         clock_.restart();
         HandlePendingEvents();
     }
+    void waitingForWorkers() override { processEvents(); }
     void showPicture() override { child_.showWorkBitmap(); }
     void scanFinished(const std::string& fault) override { child_.scanEnded(fault); }
 
@@ -219,7 +220,7 @@ ScanResult TMDIChild::UpdateFractal() {
     view_.vantrelPixel = main_.vantrelPixelFormula();
     ChildScanHooks hooks(*this);
     ++scanDepth_;
-    ScanResult result = view_.UpdateFractal(hooks);
+    ScanResult result = view_.UpdateFractal(hooks, EveryCoreThreads());
     --scanDepth_;
     main_.updateStopDrawing();
     main_.scanEnded();

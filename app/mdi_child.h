@@ -1,6 +1,7 @@
 // One fractal window of the main frame: its picture, its menus, its scan
-// (drawn row by row on the user-interface thread, events handled in
-// between), its mouse navigation and its start modes.
+// (rows computed on every core where the plug-in allows it, taken and drawn
+// row by row on the user-interface thread, events handled in between), its
+// mouse navigation and its start modes.
 #pragma once
 
 #include <QElapsedTimer>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <thread>
 
 #include "fp_fault.h"
 #include "recolour.h"
@@ -66,6 +67,8 @@ void FractalView::ReleasePlugin() {
     plugin.release();
 }
 
+int EveryCoreThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+
 void FractalView::DrawDefaultImage() { ps.workBitmap.reset(ps.pictureWidth, ps.pictureHeight); }
 
 void FractalView::DrawPixel() {
@@ -82,6 +85,9 @@ void FractalView::DrawPixel() {
 }
 
 ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
+    // A scan started from the hooks of another ends it: its workers need
+    // not compute rows nobody will take.
+    if (ps.scanWorkers != nullptr) ps.scanWorkers->stop();
     ScanResult result;
     hooks.prepareScan();
     ClampIterations(ps);
@@ -121,8 +127,16 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
     int row = 0;
     while (row < H && ps.stopFlag == 0) {
         if (rows) {
-            const RowScan::Outcome outcome = rows->take(row);
-            if (outcome == RowScan::Outcome::Stopped) {
+            RowScan::Outcome outcome = rows->take(row, std::chrono::milliseconds(0));
+            while (outcome == RowScan::Outcome::NotYet) {
+                hooks.waitingForWorkers();
+                if (ps.stopFlag != 0) {
+                    rows->stop();
+                    break;
+                }
+                outcome = rows->take(row, workerWaitSlice);
+            }
+            if (outcome == RowScan::Outcome::NotYet || outcome == RowScan::Outcome::Stopped) {
                 ps.stopFlag = flagOn;
                 break;
             }
@@ -186,7 +200,12 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
         ++row;
     }
     // A scan started from the hooks has left the record as its own.
-    if (rows && fromWorkers && ps.scansStarted == scanNumber) rows->finish(lastRow, lastColumn, lastColoured, orbit_);
+    if (rows && fromWorkers && ps.scansStarted == scanNumber) {
+        rows->finish(lastRow, lastColumn, lastColoured, orbit_, [&] {
+            hooks.waitingForWorkers();
+            return ps.scansStarted == scanNumber;
+        });
+    }
     rows.reset();
     ClearFaults();
     result.completed = result.fault.empty() && result.rowsDone == H;

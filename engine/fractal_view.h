@@ -40,12 +40,21 @@ public:
     virtual void pixelComputed(int column, int row) { (void)column, (void)row; }
     // After every 8th row: handle pending events.
     virtual void processEvents() {}
+    // While a scan on worker threads waits for them (for its next row, or
+    // as it ends for the last row's replay): as it starts waiting and every
+    // few milliseconds. Handle pending events; setting stopFlag stops the
+    // workers.
+    virtual void waitingForWorkers() {}
     // After every 32nd row and during recolouring: show workBitmap.
     virtual void showPicture() {}
     // The scan is over (finished, stopped or ended by a fault). `fault` is
     // the fault's description or empty.
     virtual void scanFinished(const std::string& fault) { (void)fault; }
 };
+
+// Worker threads for a scan on every core: the machine's hardware threads,
+// at least 1.
+int EveryCoreThreads();
 
 struct ScanResult {
     bool completed = false;  // every pixel was computed
@@ -103,7 +112,8 @@ public:
     void DrawPixel();
 
     // The whole picture, row by row. Re-entrant through the hooks: a scan
-    // started from inside hooks ends the outer one.
+    // started from inside hooks ends the outer one (its worker threads, if
+    // any, are stopped as the inner one starts).
     //
     // With `threads` above 1, a plug-in that declares itself re-entrant and
     // the attractor formula off, the rows are computed by that many worker
@@ -111,7 +121,9 @@ public:
     // takes them in row order (colouring them when the workers could not)
     // and calls the hooks as a one-thread scan does; planes, picture, record,
     // colour scratch and orbit arrays end up exactly as the one-thread scan
-    // leaves them (see carried_orbit.md). Otherwise every pixel is computed here,
+    // leaves them (see carried_orbit.md). While it waits for the workers it
+    // calls waitingForWorkers every few milliseconds, and stopFlag set there
+    // stops them at once. Otherwise every pixel is computed here,
     // one after the other, following changes the hooks make to the record.
     ScanResult UpdateFractal(ScanHooks& hooks, int threads = 1);
 

@@ -13,6 +13,8 @@
 
 namespace zarvo {
 
+class RowScan;
+
 // Program-wide constants.
 constexpr int maxPlaneWidth = 640;
 constexpr int maxPlaneHeight = 480;
@@ -63,6 +65,7 @@ struct ParameterSet : FormulaRecord {
     // Shared by both kinds of view.
     int32_t stopFlag = flagOn;            // 0 while a scan or run is going
     uint32_t scansStarted = 0;            // a scan that sees it change knows another ran inside it
+    RowScan* scanWorkers = nullptr;       // the worker threads of the innermost scan running, if it has any
     int32_t vantrelFormulaMode = flagOn;  // pixels come from the attractor formula
 
     // Size chosen in the image-size dialog for the attractor view.

@@ -45,6 +45,8 @@ public:
     // The carried orbit entries as the one-thread scan has them before the
     // row last taken.
     const CarriedOrbit& carriedBefore() const { return before_; }
+    // And after it.
+    const CarriedOrbit& carriedAfter() const { return after_; }
 
     // Any thread may call it; workers stop after the pixel in hand.
     void stop();

@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,8 +45,12 @@ struct Outcome {
 
 struct StopAt : ScanHooks {
     std::function<void(int, int)> onPixel;
+    std::function<void()> onWait;
     void pixelComputed(int column, int row) override {
         if (onPixel) onPixel(column, row);
+    }
+    void waitingForWorkers() override {
+        if (onWait) onWait();
     }
 };
 
@@ -71,15 +76,18 @@ struct Window {
                 o.planes.push_back(view.planeB(x, y));
             }
         o.picture = ps.workBitmap.pixels;
-        const ColourScratch& cs = view.colour;
-        o.state = {ps.cRe, ps.cIm, ps.zRe, ps.zIm, ps.resultA, ps.resultB, double(ps.iterationCount)};
-        for (int k = 0; k < 3; ++k)
-            o.state.insert(o.state.end(), {cs.blendIn[k], cs.channelValue[k], double(cs.channelByte[k])});
-        o.state.push_back(cs.pixelFaulted);
-        o.state.insert(o.state.end(), ps.orbitStoreX.begin(), ps.orbitStoreX.end());
-        o.state.insert(o.state.end(), ps.orbitStoreY.begin(), ps.orbitStoreY.end());
+        o.state = state();
         EXPECT_EQ(ps.orbitX, ps.orbitStoreX.data());
         return o;
+    }
+    std::vector<double> state() const {
+        const ColourScratch& cs = view.colour;
+        std::vector<double> s = {ps.cRe, ps.cIm, ps.zRe, ps.zIm, ps.resultA, ps.resultB, double(ps.iterationCount)};
+        for (int k = 0; k < 3; ++k) s.insert(s.end(), {cs.blendIn[k], cs.channelValue[k], double(cs.channelByte[k])});
+        s.push_back(cs.pixelFaulted);
+        s.insert(s.end(), ps.orbitStoreX.begin(), ps.orbitStoreX.end());
+        s.insert(s.end(), ps.orbitStoreY.begin(), ps.orbitStoreY.end());
+        return s;
     }
 };
 
@@ -269,6 +277,79 @@ TEST(ThreadedScan, StopKeepsWhatOneThreadKeepsAndReachesEveryWorker) {
             stopper.join();
         }  // the workers have left
         EXPECT_LE(probe.calls() - callsAtStop, threads) << threads << " threads";
+    }
+}
+
+// The caller waits for the workers in slices, handling events in between.
+// Stop set there reaches the workers at once (each finishes at most the
+// pixel in hand), and the scan keeps exactly the rows taken, as a one-thread
+// scan stopped after the last pixel of the same row does (which, stopped
+// inside the row, does not count it as done). A scan started there ends the
+// outer one and stops its workers as it starts: only it calls the plug-in
+// while it draws. Started while a scan stopped inside a row computes that
+// row once more, it keeps the record and orbit arrays it leaves.
+TEST(ThreadedScan, StopOrAnotherScanWhileWaitingForWorkersStopsThemAtOnce) {
+    Probe probe(THREADS_PROBE_PLUGIN);
+    auto window = [] {
+        auto w = std::make_unique<Window>(THREADS_PROBE_PLUGIN);
+        w->ps.formulaIndex = 2;    // 50 microseconds a pixel:
+        w->ps.pictureWidth = 640;  // a row takes 32 ms
+        return w;
+    };
+    for (int threads : {2, 3}) {
+        auto w = window();
+        int rowsTaken = 0, waits = 0, callsAtStop = 0;
+        StopAt hooks;
+        hooks.onPixel = [&](int column, int) { rowsTaken += column == 639; };
+        hooks.onWait = [&] {
+            ++waits;
+            if (rowsTaken < 2 || w->ps.stopFlag != 0) return;
+            w->ps.stopFlag = flagOn;
+            callsAtStop = probe.calls();
+        };
+        const Outcome stopped = w->scan(threads, std::move(hooks));
+        EXPECT_GE(waits, 2) << "row 0 is waited for in slices";
+        // The last row taken is computed once more here, for the record.
+        EXPECT_LE(probe.calls() - callsAtStop, threads + 640) << threads << " threads";
+
+        auto one = window();
+        StopAt at;
+        at.onPixel = [&](int column, int row) {
+            if (row == rowsTaken - 1 && column == 639) one->ps.stopFlag = flagOn;
+        };
+        Outcome expected = one->scan(1, std::move(at));
+        expected.rowsDone = rowsTaken;
+        EXPECT_TRUE(stopped == expected) << threads << " threads";
+
+        int innerPixels = 0, callsAtFirst = 0;
+        StopAt inner;
+        inner.onPixel = [&](int, int) {
+            if (innerPixels++ == 0) callsAtFirst = probe.calls();
+        };
+        StopAt outer;
+        outer.onWait = [&] {
+            if (innerPixels > 0) return;
+            w->ps.pictureHeight = 2;
+            w->view.UpdateFractal(inner, 1);
+        };
+        const ScanResult r = w->view.UpdateFractal(outer, threads);
+        EXPECT_FALSE(r.completed);
+        EXPECT_EQ(innerPixels, 2 * 640);
+        EXPECT_LE(probe.calls() - callsAtFirst, innerPixels - 1 + threads) << threads << " threads";
+
+        std::vector<double> leftByInner;
+        StopAt stopThenScan;
+        stopThenScan.onPixel = [&](int column, int row) {
+            if (row == 0 && column == 300) w->ps.stopFlag = flagOn;
+        };
+        stopThenScan.onWait = [&] {
+            if (w->ps.stopFlag == 0 || !leftByInner.empty()) return;
+            w->view.UpdateFractal(inner, 1);
+            leftByInner = w->state();
+        };
+        w->view.UpdateFractal(stopThenScan, threads);
+        EXPECT_FALSE(leftByInner.empty());
+        EXPECT_TRUE(w->state() == leftByInner) << threads << " threads";
     }
 }
 

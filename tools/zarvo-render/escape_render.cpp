@@ -2,11 +2,9 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
-#include <thread>
 
 #include "fractal_view.h"
 #include "parameter_file.h"
@@ -80,7 +78,7 @@ int RunEscapeRender(const RenderOptions& o) {
         return Fail(exitUsageOrFile, error);
     }
     RenderHooks hooks(ps, planes.isOpen() ? &planes : nullptr, isatty(STDERR_FILENO) != 0);
-    const int threads = o.threads > 0 ? o.threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int threads = o.threads > 0 ? o.threads : EveryCoreThreads();
     const ScanResult scan = view.UpdateFractal(hooks, threads);
 
     int status = exitWritten;
