@@ -81,7 +81,7 @@ TEST_F(RenderTool, BadUsageAndFilesGiveStatus1NamingTheCause) {
     const std::string p = paramFile(1);
     for (const std::string& args :
          {std::string("-s 0x10 ") + p, std::string("-s 16385x2 ") + p, std::string("-q 101 ") + p,
-          std::string("--frobnicate ") + p, std::string("-o x.png ") + p, std::string(""), p + " " + p}) {
+          std::string("--frobnicate ") + p, std::string("-o x.gif ") + p, std::string(""), p + " " + p}) {
         const ToolRun r = run(plugin() + " " + args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_NE(r.err.find("zarvo-render:"), std::string::npos) << args;

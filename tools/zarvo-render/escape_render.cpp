@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "fractal_view.h"
+#include "number_format.h"
 #include "parameter_file.h"
 #include "render_hooks.h"
 #include "startup_state.h"
@@ -84,7 +85,7 @@ int RunEscapeRender(const RenderOptions& o) {
     const ScanResult scan = view.UpdateFractal(hooks, threads);
 
     int status = exitWritten;
-    if (!WriteOutputPicture(o, ps.workBitmap, &error)) status = Fail(exitUsageOrFile, error);
+    if (!WriteOutputPicture(o, ps.workBitmap, ParameterFileText(ps, LocaleDecimalSeparator()), &error)) status = Fail(exitUsageOrFile, error);
     if (planes.isOpen() && !planes.finish(&error)) status = Fail(exitUsageOrFile, error);
     if (!o.writeParams.empty() && !WriteParameterFile(ps, o.writeParams, &error)) {
         status = Fail(exitUsageOrFile, error);

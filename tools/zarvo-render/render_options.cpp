@@ -198,7 +198,7 @@ bool CheckMode(const std::string& positional, int positionalCount, RenderOptions
     }
     if (o->output.empty()) o->output = ReplaceExtension(o->paramFile, ".bmp");
     if (PictureFormatOf(o->output) == PictureFormat::Unknown) {
-        *error = "unknown picture type " + o->output + " (use .bmp, .jpg or .jpeg)";
+        *error = "unknown picture type " + o->output + " (use .bmp, .jpg, .jpeg or .png)";
         return false;
     }
     return true;
@@ -225,11 +225,11 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
 }
 
 const char* RenderUsage() {
-    return "Usage: zarvo-render [OPTIONS] PARAMFILE.zrv\n"
+    return "Usage: zarvo-render [OPTIONS] PARAMFILE.zrv|PICTURE.png|PICTURE.jpg\n"
            "       zarvo-render --attractor PARAMFILE.vtl --steps N [--seed S] [OPTIONS]\n"
            "Draws the picture of a parameter file without a display.\n"
            "\n"
-           "  -o, --output FILE        picture to write, .bmp or .jpg/.jpeg\n"
+           "  -o, --output FILE        picture to write, .bmp, .jpg/.jpeg or .png\n"
            "                           (default: PARAMFILE with .bmp)\n"
            "  -s, --size WxH           picture size, each side 1..16384 (default 180x120)\n"
            "  -j, --threads N          worker threads; 1 is the one-thread scan; pictures are\n"
