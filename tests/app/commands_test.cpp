@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QWheelEvent>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -200,6 +201,16 @@ TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
     form->LoadParameterFileClick();
     ASSERT_TRUE(WaitFor([&] { return child->windowTitle() == "sea"; }));
     EXPECT_EQ(form->parameters().renderMethod, 1);
+
+    // So does a picture that carries one; opened, it tells so.
+    form->parameters().renderMethod = 5;
+    answers->answer = dir.filePath("noon.png");
+    form->LoadParameterFileClick();
+    ASSERT_TRUE(WaitFor([&] { return child->windowTitle() == "noon"; }));
+    EXPECT_EQ(form->parameters().renderMethod, 1);
+    TMDIChild* viewer = form->FileOpenItemClick();
+    ASSERT_TRUE(WaitFor([&] { return viewer->windowTitle() == "noon.png"; }));
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains("Load From Parameter File"));
 }
 
 TEST_F(AppTest, AParameterFileWithoutASingleValueChangesNothing) {
