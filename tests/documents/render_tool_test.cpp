@@ -83,7 +83,8 @@ TEST_F(RenderTool, BadUsageAndFilesGiveStatus1NamingTheCause) {
     const std::string p = paramFile(1);
     for (const std::string& args :
          {std::string("-s 0x10 ") + p, std::string("-s 65501x2 ") + p, std::string("-q 101 ") + p,
-          std::string("--frobnicate ") + p, std::string("-o x.gif ") + p, std::string(""), p + " " + p}) {
+          std::string("--frobnicate ") + p, std::string("-o x.gif ") + p, std::string("--supersample 9 ") + p,
+          std::string("--supersample 2 --planes x.npy ") + p, std::string(""), p + " " + p}) {
         const ToolRun r = run(plugin() + " " + args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_NE(r.err.find("zarvo-render:"), std::string::npos) << args;

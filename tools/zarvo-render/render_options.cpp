@@ -20,7 +20,7 @@ bool ParseUnsigned(const std::string& text, uint64_t max, uint64_t* value) {
     for (char c : text) {
         if (c < '0' || c > '9') return false;
         const uint64_t digit = static_cast<uint64_t>(c - '0');
-        if (v > (max - digit) / 10) return false;
+        if (digit > max || v > (max - digit) / 10) return false;
         v = v * 10 + digit;
     }
     *value = v;
