@@ -12,11 +12,11 @@ namespace zarvo {
 
 QString FileDialogs::openParameterFile(QWidget* parent) {
     return AskOpenFile(parent, QStringLiteral("Load From Parameter File"),
-                       QStringLiteral("z a r v o _ Parameter Files (*.zrv)"));
+                       QStringLiteral("z a r v o _ Parameter Files (*.zrv);;") + PicturesWithParameters());
 }
 
 QString FileDialogs::openPicture(QWidget* parent) {
-    return AskOpenFile(parent, QStringLiteral("Open"), QStringLiteral("JPEG (*.jpg);;Bitmaps (*.bmp)"));
+    return AskOpenFile(parent, QStringLiteral("Open"), QStringLiteral("JPEG (*.jpg);;Bitmaps (*.bmp);;PNG (*.png)"));
 }
 
 QString FileDialogs::savePicture(QWidget* parent, const QString& startName) {

@@ -11,6 +11,7 @@
 #include "file_names.h"
 #include "fp_guard.h"
 #include "main_form.h"
+#include "picture_parameters.h"
 #include "picture_reader.h"
 #include "rgb_image.h"
 #include "vector_state.h"
@@ -201,6 +202,9 @@ void TMDIChild::startOpen(const QString& path) {
         main_.reporter().message(
             ("The picture file " + path + " is damaged: only part of it could be read").toStdString());
     }
+    if (ReadCarriedParameters(QFile::encodeName(path).toStdString()).found)
+        main_.showStatus(
+            QStringLiteral("This picture carries its parameters: Load From Parameter File draws it again"));
 }
 
 void TMDIChild::Timer2Timer() {

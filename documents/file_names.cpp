@@ -45,6 +45,7 @@ PictureFormat SaveFormat(const std::string& path) {
     if (ext == ".JPG" || (dot != std::string::npos && Cased(path.substr(dot), std::toupper) == ".JPEG"))
         return PictureFormat::Jpeg;
     if (ext == ".BMP") return PictureFormat::Bmp;
+    if (ext == ".PNG") return PictureFormat::Png;
     return PictureFormat::Unknown;
 }
 
@@ -54,6 +55,7 @@ PictureFormat PictureFormatOf(const std::string& path) {
     const std::string ext = Cased(path.substr(dot), std::tolower);
     if (ext == ".bmp") return PictureFormat::Bmp;
     if (ext == ".jpg" || ext == ".jpeg") return PictureFormat::Jpeg;
+    if (ext == ".png") return PictureFormat::Png;
     return PictureFormat::Unknown;
 }
 

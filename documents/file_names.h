@@ -18,9 +18,9 @@ std::string FileNameStem(const std::string& path);
 // or ':', upper-cased and cut to four characters; empty without a dot.
 std::string SaveExtension(const std::string& path);
 // The windows' "Save": ".JPG" (cut extension) or a whole ".jpeg" in any case
-// is a JPEG, ".BMP" a bitmap; anything else is unknown.
+// is a JPEG, ".BMP" a bitmap, ".PNG" a PNG; anything else is unknown.
 PictureFormat SaveFormat(const std::string& path);
-// zarvo-render's pictures: .bmp, or .jpg/.jpeg, in any case.
+// zarvo-render's pictures: .bmp, .jpg/.jpeg or .png, in any case.
 PictureFormat PictureFormatOf(const std::string& path);
 
 // path with its extension (from the last dot of its file name, as

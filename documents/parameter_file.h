@@ -19,6 +19,14 @@ bool WriteParameterFile(const ParameterSet& ps, const std::string& path, std::st
 // The file's text exactly as WriteParameterFile writes it.
 std::string ParameterFileText(const ParameterSet& ps, char decimalSeparator);
 
+// The text (locale's separator) that Save would write once a full scan of
+// ps had run, known before the scan: what every scan does first (the
+// iteration limit kept in range, the view edges set from centre, zoom and
+// aspect) is done to ps, and the Julia constant is taken as chosen, as the
+// scan leaves it. A picture streamed to its file carries this text, as its
+// header is written before its rows are drawn.
+std::string ParameterFileTextAfterScan(ParameterSet& ps);
+
 // Reads a parameter file into ps, line by line as the program always has:
 // an empty line or the end of the file stops reading, and each later line
 // then keeps its value, takes its default and resumes, or stays stopped.

@@ -5,11 +5,13 @@
 // reads the line it would have read.
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "file_names.h"
 #include "number_format.h"
 #include "parameter_file.h"
 #include "parameter_file_layout.h"
+#include "picture_parameters.h"
 #include "text_line_reader.h"
 
 namespace zarvo {
@@ -72,8 +74,12 @@ ParameterFileResult ReadParameterLines(const std::string& path, const std::vecto
                                        const LineRules& rules, ParameterSet& ps, Reporter& reporter) {
     ParameterFileResult result;
     TextLineReader reader(rules.ends);
-    if (!reader.open(path)) {
-        result.error = rules.cannotOpen(path);
+    // A picture is read through the parameter file it carries.
+    CarriedParameters carried = ReadCarriedParameters(path);
+    if (carried.found) {
+        reader.openText(std::move(carried.bytes));
+    } else if (carried.picture || !reader.open(path)) {
+        result.error = carried.picture ? carried.error : rules.cannotOpen(path);
         reporter.message(result.error);
         return result;
     }

@@ -72,6 +72,16 @@ std::string ParameterFileText(const ParameterSet& ps, char decimalSeparator) {
     return LayoutText(ParameterFileLayout(), ps, decimalSeparator);
 }
 
+std::string ParameterFileTextAfterScan(ParameterSet& ps) {
+    ClampIterations(ps);
+    AdjustCoords(ps);
+    const int32_t chosen = ps.juliaConstantSet;
+    ps.juliaConstantSet = ps.juliaMode;
+    std::string text = ParameterFileText(ps, LocaleDecimalSeparator());
+    ps.juliaConstantSet = chosen;
+    return text;
+}
+
 bool WriteParameterFile(const ParameterSet& ps, const std::string& path, std::string* error) {
     return WriteWholeFile(path, ParameterFileText(ps, LocaleDecimalSeparator()), error);
 }

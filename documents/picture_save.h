@@ -22,11 +22,12 @@ struct SaveResult {
 enum class PictureSaved { Written, UnknownExtension, Failed };
 
 // The Save rule of both windows: image written as JPEG (".JPG", with
-// ps.jpegQuality and ps.jpegProgressive) or BMP (".BMP"); any other
-// extension reports "Unkown File extension: = " and the cut extension and
-// writes no picture. Failed sets *error.
-PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps, Reporter& reporter,
-                         std::string* error);
+// ps.jpegQuality and ps.jpegProgressive), BMP (".BMP") or PNG (".PNG"); any
+// other extension reports "Unkown File extension: = " and the cut extension
+// and writes no picture. JPEG and PNG pictures carry `parameters`, the bytes
+// of the parameter file written beside them. Failed sets *error.
+PictureSaved SavePicture(const RgbImage& image, const std::string& path, const ParameterSet& ps,
+                         const std::string& parameters, Reporter& reporter, std::string* error);
 
 // A fractal window's Save: ps.workBitmap by SavePicture; then, unless the
 // picture could not be written, the parameter file and the new caption.

@@ -1,4 +1,6 @@
-// Picture files: 24-bit Windows bitmaps and JPEG through libjpeg.
+// Picture files: 24-bit Windows bitmaps, JPEG through libjpeg and PNG through
+// libpng. A JPEG or PNG picture can carry the bytes of its parameter file
+// (picture_parameters.h).
 #pragma once
 
 #include <string>
@@ -7,7 +9,14 @@
 
 namespace zarvo {
 
-enum class PictureFormat { Bmp, Jpeg, Unknown };
+enum class PictureFormat { Bmp, Jpeg, Png, Unknown };
+
+struct PictureFileOptions {
+    PictureFormat format = PictureFormat::Bmp;
+    int quality = 85;  // JPEG: only the low byte is used, then limited to 1..100
+    bool progressive = true;
+    std::string parameters;  // the parameter file carried inside (JPEG, PNG); empty: none
+};
 
 // 24 bits per pixel, rows stored bottom-up and padded to four bytes, with
 // the common 40-byte info header. False (and *error set) when the picture is
@@ -16,12 +25,11 @@ enum class PictureFormat { Bmp, Jpeg, Unknown };
 // complete picture and is left untouched by a failed write.
 bool WriteBmp(const RgbImage& image, const std::string& path, std::string* error);
 
-// Baseline or progressive JPEG. Only the low byte of quality is used, then
-// limited to 1..100. Encoder errors are returned, never fatal.
+// Baseline or progressive JPEG. Encoder errors are returned, never fatal.
 bool WriteJpeg(const RgbImage& image, const std::string& path, int quality, bool progressive, std::string* error);
 
-// WriteJpeg or WriteBmp by format; false (*error set) for Unknown.
-bool WritePicture(const RgbImage& image, const std::string& path, PictureFormat format, int quality, bool progressive,
+// The whole picture in options.format; false (*error set) for Unknown.
+bool WritePicture(const RgbImage& image, const std::string& path, const PictureFileOptions& options,
                   std::string* error);
 
 }  // namespace zarvo

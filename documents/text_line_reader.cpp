@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace zarvo {
 
@@ -32,25 +33,49 @@ bool TextLineReader::open(const std::string& path) {
     return file_ != nullptr;
 }
 
+void TextLineReader::openText(std::string text) {
+    close();
+    fromText_ = true;
+    text_ = std::move(text);
+    textAt_ = 0;
+    ended_ = false;
+    failed_ = false;
+    linesRead_ = 0;
+    bytesRead_ = 0;
+}
+
 void TextLineReader::close() {
     if (file_) std::fclose(file_);
     file_ = nullptr;
+    fromText_ = false;
+    text_.clear();
 }
 
 int TextLineReader::next() {
-    if (ended_ || !file_) return EOF;
-    const int c = std::getc(file_);
+    if (ended_ || (!file_ && !fromText_)) return EOF;
+    int c = EOF;
+    if (fromText_) {
+        if (textAt_ < text_.size()) c = static_cast<unsigned char>(text_[textAt_++]);
+    } else {
+        c = std::getc(file_);
+    }
     if (c != EOF && ++bytesRead_ > parameterFileByteLimit) {
         failed_ = true;
         ended_ = true;
         return EOF;
     }
     if (c == EOF || c == kCtrlZ) {
-        if (c == EOF && std::ferror(file_)) failed_ = true;
+        if (c == EOF && file_ && std::ferror(file_)) failed_ = true;
         ended_ = true;
         return EOF;
     }
     return c;
+}
+
+void TextLineReader::putBack(int c) {
+    if (fromText_) --textAt_;
+    else std::ungetc(c, file_);
+    --bytesRead_;
 }
 
 std::string TextLineReader::readLineCut(size_t maxChars) {
@@ -62,10 +87,7 @@ std::string TextLineReader::readLineCut(size_t maxChars) {
         if (c == EOF) break;
         if (c == kCr) {
             const int following = next();
-            if (following != kLf && following != EOF) {
-                std::ungetc(following, file_);
-                --bytesRead_;
-            }
+            if (following != kLf && following != EOF) putBack(following);
             break;
         }
         if (c == kLf && ends_ == LineEnds::CrOrLf) break;

@@ -29,6 +29,9 @@ public:
 
     // Opens the file for reading; false (with errno set) when it cannot.
     bool open(const std::string& path);
+    // Reads `text` as the bytes of a file (a parameter file carried inside
+    // a picture).
+    void openText(std::string text);
     void close();
 
     // At most maxChars characters of the next line, without its line end
@@ -46,9 +49,13 @@ public:
 
 private:
     int next();  // next character, or EOF at the end (Ctrl-Z included)
+    void putBack(int c);
 
     const LineEnds ends_;
     std::FILE* file_ = nullptr;
+    bool fromText_ = false;  // reading text_ rather than file_
+    std::string text_;
+    size_t textAt_ = 0;
     bool ended_ = false;
     bool failed_ = false;
     bool lastLineCut_ = false;

@@ -194,7 +194,7 @@ void PlaneRecolourer::exactPixel(double a, double b, int column, int row) {
 void PlaneRecolourer::colourRow(const double* planeA, const double* planeB, size_t columnStride, int row, int width) {
     if (width > ps_.workBitmap.width) width = ps_.workBitmap.width;
     if (width <= 0) return;
-    const bool inside = row >= 0 && row < ps_.workBitmap.height;
+    const bool inside = ps_.workBitmap.contains(0, row);
     switch (mode_) {
         case Mode::Fast:
             if (row < bandFirstRow_ || row >= bandFirstRow_ + bandRows_ || width > bandWidth_)

@@ -33,7 +33,8 @@ bool WorkerRows::coloured(int column, int& faults) {
     if (!row_->coloured) return false;
     const size_t c = static_cast<size_t>(column);
     const uint8_t* rgb = &row_->rgb[3 * c];
-    if (!row_->keepsColour[c]) ps_.workBitmap.set(column, row_->row, rgb[0], rgb[1], rgb[2]);
+    if (!row_->keepsColour[c] && ps_.workBitmap.contains(column, row_->row))
+        ps_.workBitmap.set(column, row_->row, rgb[0], rgb[1], rgb[2]);
     faults = column == row_->faultColumn ? row_->faultFlags : 0;
     scratchBehind_ = true;
     lastA_ = ps_.resultA;

@@ -11,7 +11,7 @@ QString AttractorFileDialogs::savePicture(QWidget* parent) {
 
 QString AttractorFileDialogs::openParameterFile(QWidget* parent) {
     return AskOpenFile(parent, QStringLiteral("Load from parameter file"),
-                       QStringLiteral("Vantrl parameter files (*.vtl)"));
+                       QStringLiteral("Vantrl parameter files (*.vtl);;") + PicturesWithParameters());
 }
 
 }  // namespace zarvo

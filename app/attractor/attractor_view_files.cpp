@@ -1,6 +1,8 @@
 // What the attractor view exchanges with files: the picture with its .vtl
-// parameter file beside it, loading a .vtl file, and a new picture size.
+// parameter file beside it (and inside a JPEG or PNG picture), loading a
+// .vtl file, and a new picture size.
 #include "file_names.h"
+#include "number_format.h"
 #include "picture_save.h"
 #include "attractor_params_dialog.h"
 #include "attractor_view.h"
@@ -13,7 +15,8 @@ void TVantrel::SaveToFileClick() {
     if (path.isEmpty()) return;
     const std::string name = path.toStdString();
     std::string error;
-    const PictureSaved saved = SavePicture(engine_.vtlBitmap, name, ps_, reporter_, &error);
+    const PictureSaved saved =
+        SavePicture(engine_.vtlBitmap, name, ps_, VtlFileText(ps_, LocaleDecimalSeparator()), reporter_, &error);
     if (saved == PictureSaved::Failed) reporter_.message(error);
 
     // The caption names the picture written; a run in progress shows it

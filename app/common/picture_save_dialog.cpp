@@ -10,16 +10,19 @@ QString AskPictureSavePath(QWidget* parent, const QString& title, const QString&
     QFileDialog dialog(ModalAnchor(parent), title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("JPEG (*.jpg)"), QStringLiteral("Bitmaps (*.bmp)")});
+    dialog.setNameFilters(
+        {QStringLiteral("JPEG (*.jpg)"), QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG (*.png)")});
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
     dialog.selectFile(startName);
-    // The bitmap filter proposes its own extension.
+    // Each filter proposes its own extension.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.contains(QStringLiteral("bmp")) ? QStringLiteral("bmp") : QStringLiteral("jpg"));
+        dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).chopped(1));  // "PNG (*.png)": "png"
     });
     PrepareFileDialog(dialog);
     if (ExecOnTop(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().first();
 }
+
+QString PicturesWithParameters() { return QStringLiteral("Pictures with parameters (*.png *.jpg *.jpeg)"); }
 
 }  // namespace zarvo

@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QWheelEvent>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "app_fixture.h"
+#include "picture_parameters.h"
 
 namespace zarvo::test {
 namespace {
@@ -175,12 +177,22 @@ TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
     EXPECT_EQ(QImage(dir.filePath("dawn.jpeg")).size(), QSize(180, 120));
     EXPECT_EQ(child->windowTitle(), "dawn.jpeg");
     form->reporter().messages.clear();
-    answers->answer = dir.filePath("dusk.png");
+    answers->answer = dir.filePath("dusk.tiff");
     child->SaveToFile();
-    EXPECT_EQ(form->reporter().messages, std::vector<std::string>{"Unkown File extension: = .PNG"});
-    EXPECT_FALSE(QFile::exists(dir.filePath("dusk.png")));
+    EXPECT_EQ(form->reporter().messages, std::vector<std::string>{"Unkown File extension: = .TIF"});
+    EXPECT_FALSE(QFile::exists(dir.filePath("dusk.tiff")));
     EXPECT_TRUE(QFile::exists(dir.filePath("dusk.zrv")));
     EXPECT_EQ(child->windowTitle(), "dawn.jpeg");
+
+    // ".png" is a PNG that carries the parameter file written beside it.
+    answers->answer = dir.filePath("noon.png");
+    child->SaveToFile();
+    EXPECT_EQ(QImage(dir.filePath("noon.png")).size(), QSize(180, 120));
+    const CarriedParameters carried = ReadCarriedParameters(dir.filePath("noon.png").toStdString());
+    EXPECT_TRUE(carried.found);
+    QFile zrv(dir.filePath("noon.zrv"));
+    ASSERT_TRUE(zrv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(carried.bytes, zrv.readAll().toStdString());
 
     // The parameter file loads back into the window and draws it again.
     form->parameters().renderMethod = 5;
@@ -189,6 +201,16 @@ TEST_F(AppTest, SaveWritesThePictureAndItsParameterFile) {
     form->LoadParameterFileClick();
     ASSERT_TRUE(WaitFor([&] { return child->windowTitle() == "sea"; }));
     EXPECT_EQ(form->parameters().renderMethod, 1);
+
+    // So does a picture that carries one; opened, it tells so.
+    form->parameters().renderMethod = 5;
+    answers->answer = dir.filePath("noon.png");
+    form->LoadParameterFileClick();
+    ASSERT_TRUE(WaitFor([&] { return child->windowTitle() == "noon"; }));
+    EXPECT_EQ(form->parameters().renderMethod, 1);
+    TMDIChild* viewer = form->FileOpenItemClick();
+    ASSERT_TRUE(WaitFor([&] { return viewer->windowTitle() == "noon.png"; }));
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains("Load From Parameter File"));
 }
 
 TEST_F(AppTest, AParameterFileWithoutASingleValueChangesNothing) {

@@ -1,7 +1,8 @@
 // Every file writer of both programs under a failing write: the file-size
 // limit of a forked child makes the write fail part-way, and the file it was
 // replacing must come through byte for byte, with no new file left beside it.
-// Without the limit the same writer replaces the file.
+// Without the limit the same writer replaces the file. A picture cancelled
+// while it is drawn leaves the old file as well.
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -10,13 +11,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
 #include <functional>
 
+#include "fractal_view.h"
 #include "npy_plane_file.h"
 #include "parameter_file.h"
 #include "picture_writer.h"
 #include "safe_file.h"
+#include "streamed_picture.h"
 #include "test_support.h"
 #include "vtl_file.h"
 
@@ -58,12 +62,42 @@ bool WritePlanes(const std::string& path, std::string* error) {
     return planes.finish(error);
 }
 
+// A supersampled picture streamed to its file by the scan; `cancel`, when
+// given, is set once the first row is written.
+bool DrawStreamed(const std::string& path, std::string* error, std::atomic<bool>* cancel = nullptr) {
+    ParameterSet ps;
+    SilentReporter quiet;
+    FractalView view(ps, quiet);
+    test::SetUpPicture(ps);
+    view.pluginFileName = TEST_FORMULA_PLUGIN;
+    if (!view.InitializeMainDLL()) return false;
+    StreamedPicture picture;
+    picture.width = 64;
+    picture.height = 64;
+    picture.supersample = 2;
+    picture.file.format = PictureFormat::Bmp;
+    picture.cancel = cancel;
+    picture.progress = [cancel](int, int) {
+        if (cancel) cancel->store(true);
+    };
+    const StreamedPictureResult drawn = DrawPictureToFile(view, picture, path);
+    *error = drawn.error;
+    return drawn.written;
+}
+
 // Each writes well over the 1 KiB limit used below.
 std::vector<Writer> Writers() {
     return {
         {"Bmp", "p.bmp", [](const std::string& p, std::string* e) { return WriteBmp(Noise(64, 64), p, e); }},
         {"Jpeg", "p.jpg",
          [](const std::string& p, std::string* e) { return WriteJpeg(Noise(64, 64), p, 90, false, e); }},
+        {"Png", "p.png",
+         [](const std::string& p, std::string* e) {
+             PictureFileOptions png;
+             png.format = PictureFormat::Png;
+             return WritePicture(Noise(64, 64), p, png, e);
+         }},
+        {"StreamedPicture", "s.bmp", [](const std::string& p, std::string* e) { return DrawStreamed(p, e); }},
         {"ParameterFile", "p.zrv", WriteFilled<WriteParameterFile>},
         {"VtlFile", "p.vtl", WriteFilled<WriteVtlFile>},
         {"Planes", "p.npy", WritePlanes},
@@ -124,6 +158,18 @@ TEST_P(SafeWrite, FailedWriteKeepsTheOldFileAndAGoodOneReplacesIt) {
     ASSERT_TRUE(freshWritten) << error;
     ASSERT_EQ(stat(fresh.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(SafeWrite, ACancelledPictureLeavesTheOldFile) {
+    TempFolder tmp;
+    const std::string path = tmp.file("s.bmp");
+    test::WriteFile(path, "old");
+    std::atomic<bool> cancel{false};
+    std::string error;
+    EXPECT_FALSE(DrawStreamed(path, &error, &cancel));
+    EXPECT_TRUE(cancel.load());
+    EXPECT_EQ(test::ReadFile(path), "old");
+    EXPECT_EQ(FolderNames(tmp.path()), std::vector<std::string>{"s.bmp"});
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, SafeWrite, ::testing::ValuesIn(Writers()),

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "dialog_values.h"
+#include "number_format.h"
 #include "render_output.h"
 #include "attractor_engine.h"
 #include "vtl_file.h"
@@ -76,7 +77,8 @@ int RunAttractorRender(const RenderOptions& o) {
 
     int status = exitWritten;
     std::string error;
-    if (!WriteOutputPicture(o, engine.vtlBitmap, &error)) status = Fail(exitUsageOrFile, error);
+    if (!WriteOutputPicture(o, engine.vtlBitmap, VtlFileText(ps, LocaleDecimalSeparator()), &error))
+        status = Fail(exitUsageOrFile, error);
     if (!run.fault.empty()) {
         Fail(exitFault, run.fault + " (" + o.paramFile + ", step " + std::to_string(run.steps) + ")");
         if (status == exitWritten) status = exitFault;

@@ -10,6 +10,7 @@
 #include "parameter_file.h"
 #include "render_hooks.h"
 #include "startup_state.h"
+#include "streamed_picture.h"
 
 namespace zarvo {
 
@@ -67,28 +68,37 @@ int RunEscapeRender(const RenderOptions& o) {
         return Fail(exitUsageOrFile, "cannot load plug-in " + view.pluginFileName + ": " + view.plugin.loadError());
     }
 
-    // The picture size, then one full scan.
+    // The picture size, then one full scan, written to the file band by
+    // band as the scan goes.
     ps.pictureWidth = o.width;
     ps.pictureHeight = o.height;
-    view.DrawDefaultImage();
-
     NpyPlaneFile planes;
     std::string error;
     if (!o.planesFile.empty() && !planes.open(o.planesFile, o.width, o.height, &error)) {
         return Fail(exitUsageOrFile, error);
     }
     RenderHooks hooks(ps, planes.isOpen() ? &planes : nullptr, isatty(STDERR_FILENO) != 0);
-    const int threads = o.threads > 0 ? o.threads : EveryCoreThreads();
-    const ScanResult scan = view.UpdateFractal(hooks, threads);
+    StreamedPicture picture;
+    picture.width = o.width;
+    picture.height = o.height;
+    picture.supersample = o.supersample;
+    picture.file = OutputFileOptions(o, ParameterFileTextAfterScan(ps));
+    picture.threads = o.threads > 0 ? o.threads : EveryCoreThreads();
+    picture.hooks = &hooks;
+    const StreamedPictureResult drawn = DrawPictureToFile(view, picture, o.output);
+    const ScanResult& scan = drawn.scan;
 
+    // A picture that cannot be written at all is found before the scan.
+    if (scan.pixelsComputed == 0) return Fail(exitUsageOrFile, drawn.error);
     int status = exitWritten;
-    if (!WriteOutputPicture(o, ps.workBitmap, &error)) status = Fail(exitUsageOrFile, error);
+    if (!drawn.written) status = Fail(exitUsageOrFile, drawn.error);
     if (planes.isOpen() && !planes.finish(&error)) status = Fail(exitUsageOrFile, error);
     if (!o.writeParams.empty() && !WriteParameterFile(ps, o.writeParams, &error)) {
         status = Fail(exitUsageOrFile, error);
     }
     if (!scan.fault.empty()) {
-        Fail(exitFault, scan.fault + " (" + o.paramFile + ", row " + std::to_string(scan.rowsDone) + ")");
+        const int row = scan.rowsDone / o.supersample;  // of the picture written
+        Fail(exitFault, scan.fault + " (" + o.paramFile + ", row " + std::to_string(row) + ")");
         if (status == exitWritten) status = exitFault;
     }
     return status;

@@ -7,6 +7,9 @@
 #include <iterator>
 #include <utility>
 
+#include "picture_stream.h"
+#include "supersample.h"
+
 namespace zarvo {
 
 namespace {
@@ -17,7 +20,7 @@ bool ParseUnsigned(const std::string& text, uint64_t max, uint64_t* value) {
     for (char c : text) {
         if (c < '0' || c > '9') return false;
         const uint64_t digit = static_cast<uint64_t>(c - '0');
-        if (v > (max - digit) / 10) return false;
+        if (digit > max || v > (max - digit) / 10) return false;
         v = v * 10 + digit;
     }
     *value = v;
@@ -30,8 +33,8 @@ bool ParsePictureSize(const std::string& text, int* width, int* height) {
     const size_t x = text.find_first_of("xX");
     if (x == std::string::npos) return false;
     uint64_t w = 0, h = 0;
-    if (!ParseUnsigned(text.substr(0, x), largestPictureSide, &w) ||
-        !ParseUnsigned(text.substr(x + 1), largestPictureSide, &h))
+    if (!ParseUnsigned(text.substr(0, x), largestStreamedSide, &w) ||
+        !ParseUnsigned(text.substr(x + 1), largestStreamedSide, &h))
         return false;
     if (w < 1 || h < 1) return false;
     *width = static_cast<int>(w);
@@ -64,8 +67,18 @@ bool SetFlag(RenderOptions* o, const std::string&, std::string*) {
 
 bool SetSize(RenderOptions* o, const std::string& v, std::string* error) {
     if (ParsePictureSize(v, &o->width, &o->height)) return true;
-    *error = "bad picture size \"" + v + "\" (WxH, each side 1.." + std::to_string(largestPictureSide) + ")";
+    *error = "bad picture size \"" + v + "\" (WxH, each side 1.." + std::to_string(largestStreamedSide) + ")";
     return false;
+}
+
+bool SetSupersample(RenderOptions* o, const std::string& v, std::string* error) {
+    uint64_t n = 0;
+    if (!ParseUnsigned(v, largestSupersample, &n) || n < 1) {
+        *error = "bad supersampling \"" + v + "\" (1.." + std::to_string(largestSupersample) + ")";
+        return false;
+    }
+    o->supersample = static_cast<int>(n);
+    return true;
 }
 
 bool SetQuality(RenderOptions* o, const std::string& v, std::string* error) {
@@ -119,6 +132,7 @@ const OptionSpec kOptions[] = {
     {"-s", "--size", true, SetSize},
     {"-j", "--threads", true, SetThreads},
     {nullptr, "--planes", true, SetText<&RenderOptions::planesFile>},
+    {nullptr, "--supersample", true, SetSupersample},
     {"-q", "--quality", true, SetQuality},
     {nullptr, "--baseline", false, SetFlag<&RenderOptions::baseline>},
     {nullptr, "--plugin", true, SetText<&RenderOptions::plugin>},
@@ -173,6 +187,19 @@ bool TakeOption(int argc, const char* const* argv, int* i, RenderOptions* o, std
     return option->apply(o, value, error);
 }
 
+// Supersampled pictures are escape-time pictures without planes.
+bool CheckSupersample(const RenderOptions& o, std::string* error) {
+    if (o.supersample > 1 && o.attractor) {
+        *error = "--supersample is for escape-time pictures, not with --attractor";
+        return false;
+    }
+    if (o.supersample > 1 && !o.planesFile.empty()) {
+        *error = "--planes cannot be written with --supersample above 1";
+        return false;
+    }
+    return true;
+}
+
 // The file arguments and the combinations the two kinds of picture allow;
 // an output name follows from the parameter file when none was given.
 bool CheckMode(const std::string& positional, int positionalCount, RenderOptions* o, std::string* error) {
@@ -198,10 +225,10 @@ bool CheckMode(const std::string& positional, int positionalCount, RenderOptions
     }
     if (o->output.empty()) o->output = ReplaceExtension(o->paramFile, ".bmp");
     if (PictureFormatOf(o->output) == PictureFormat::Unknown) {
-        *error = "unknown picture type " + o->output + " (use .bmp, .jpg or .jpeg)";
+        *error = "unknown picture type " + o->output + " (use .bmp, .jpg, .jpeg or .png)";
         return false;
     }
-    return true;
+    return CheckSupersample(*o, error);
 }
 
 }  // namespace
@@ -225,18 +252,24 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
 }
 
 const char* RenderUsage() {
-    return "Usage: zarvo-render [OPTIONS] PARAMFILE.zrv\n"
+    return "Usage: zarvo-render [OPTIONS] PARAMFILE.zrv|PICTURE.png|PICTURE.jpg\n"
            "       zarvo-render --attractor PARAMFILE.vtl --steps N [--seed S] [OPTIONS]\n"
-           "Draws the picture of a parameter file without a display.\n"
+           "Draws the picture of a parameter file, or of the parameter file a PNG or\n"
+           "JPEG picture carries, without a display.\n"
            "\n"
-           "  -o, --output FILE        picture to write, .bmp or .jpg/.jpeg\n"
+           "  -o, --output FILE        picture to write, .bmp, .jpg/.jpeg or .png\n"
            "                           (default: PARAMFILE with .bmp)\n"
-           "  -s, --size WxH           picture size, each side 1..16384 (default 180x120)\n"
+           "  -s, --size WxH           picture size, each side 1..65500 (default 180x120);\n"
+           "                           written row band by row band (attractor pictures:\n"
+           "                           each side 1..16384)\n"
            "  -j, --threads N          worker threads; 1 is the one-thread scan; pictures are\n"
            "                           identical for every N (default: all cores)\n"
+           "      --supersample N      N = 1..8: each pixel the average of N x N pixels of the\n"
+           "                           picture drawn N times as large, in linear light\n"
            "      --planes FILE.npy    also write the two result planes (2 x H x W doubles)\n"
            "  -q, --quality N          JPEG quality 1..100 (default 85)\n"
-           "      --baseline           JPEG without progressive encoding\n"
+           "      --baseline           JPEG without progressive encoding (always so above\n"
+           "                           32 megapixels)\n"
            "      --plugin FILE        formula plug-in (default qorl01.zvo beside the\n"
            "                           program, then in the current directory)\n"
            "      --write-params FILE  also write the parameter file of the picture\n"

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "file_names.h"
-#include "rgb_image.h"
 
 namespace zarvo {
 
@@ -21,6 +20,7 @@ struct RenderOptions {
     std::string plugin;       // --plugin FILE; empty: qorl01.zvo by the usual lookup
     std::string writeParams;  // --write-params FILE.zrv
     int threads = 0;          // -j/--threads N; 0: one per core
+    int supersample = 1;      // --supersample N, 1..8
 
     // Attractor pictures: --attractor FILE.vtl --steps N [--seed S].
     bool attractor = false;
@@ -39,7 +39,7 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* op
 // such as /dev/null may be named more than once.
 bool OutputsAreDistinct(const RenderOptions& options, std::string* error);
 
-// "WxH" with each side 1..largestPictureSide.
+// "WxH" with each side 1..largestStreamedSide.
 bool ParsePictureSize(const std::string& text, int* width, int* height);
 
 const char* RenderUsage();

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "file_names.h"
-#include "picture_writer.h"
 
 namespace zarvo {
 
@@ -12,8 +11,18 @@ int Fail(int status, const std::string& text) {
     return status;
 }
 
-bool WriteOutputPicture(const RenderOptions& o, const RgbImage& image, std::string* error) {
-    return WritePicture(image, o.output, PictureFormatOf(o.output), o.quality, !o.baseline, error);
+PictureFileOptions OutputFileOptions(const RenderOptions& o, const std::string& parameters) {
+    PictureFileOptions options;
+    options.format = PictureFormatOf(o.output);
+    options.quality = o.quality;
+    options.progressive = !o.baseline;
+    options.parameters = parameters;
+    return options;
+}
+
+bool WriteOutputPicture(const RenderOptions& o, const RgbImage& image, const std::string& parameters,
+                        std::string* error) {
+    return WritePicture(image, o.output, OutputFileOptions(o, parameters), error);
 }
 
 }  // namespace zarvo

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "picture_writer.h"
 #include "render_options.h"
 #include "rgb_image.h"
 
@@ -19,8 +20,13 @@ enum RenderExitStatus {
 // Prints "zarvo-render: <text>" on standard error; returns status.
 int Fail(int status, const std::string& text);
 
-// The picture to options.output, JPEG or BMP by its name, with the JPEG
-// quality and progressive setting of the command line.
-bool WriteOutputPicture(const RenderOptions& options, const RgbImage& image, std::string* error);
+// How options.output is written: its format by its name, the JPEG quality
+// and progressive setting of the command line, and `parameters` (the bytes
+// of the picture's parameter file) carried inside.
+PictureFileOptions OutputFileOptions(const RenderOptions& options, const std::string& parameters);
+
+// The whole picture to options.output, carrying `parameters`.
+bool WriteOutputPicture(const RenderOptions& options, const RgbImage& image, const std::string& parameters,
+                        std::string* error);
 
 }  // namespace zarvo
