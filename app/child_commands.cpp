@@ -151,6 +151,7 @@ void TMDIChild::ChildApplyColors() {
             ScanHooks quiet;
             const std::string fault = view_.RecolourFromPlanes(quiet);
             if (!fault.empty()) main_.reporter().message(fault);
+            else historyRecoloured();
         }
         ClearRectangle1Click();
         showWorkBitmap();
@@ -203,6 +204,8 @@ void TMDIChild::PopupMenu(const QPoint& globalPos) {
 void TMDIChild::UpdateMenuItems() {
     const bool toolbar = main_.toolBar() && main_.toolBar()->isVisible();
     menus_.update(ps_, nav_.rectangleExists != 0, toolbar);
+    menus_.back->setEnabled(history_.canGoBack());
+    menus_.forward->setEnabled(history_.canGoForward());
     if (main_.activeChild() == this || main_.activeChild() == nullptr) {
         main_.setJuliaChecked(ps_.juliaMode == 1);
         main_.setZoomEnabled(nav_.rectangleExists != 0);

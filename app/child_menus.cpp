@@ -53,6 +53,7 @@ void ChildMenus::build(TMDIChild& c, TMainForm& m) {
     buildDialogsMenu(c, m);
     buildSizeMenu(c, m);
     buildWindowMenu(c, m);
+    buildToolsMenu(c, m);
     buildHelpMenu(c, m);
     for (QMap<int, QAction*>* items : {&render, &transform, &blend, &rgb, &rotate}) Group(*items, &c);
     buildPopup(c, m);
@@ -144,6 +145,15 @@ void ChildMenus::buildWindowMenu(TMDIChild& c, TMainForm& m) {
     toolbarVisible = Item(
         window, QStringLiteral("Toolbar &Visible"), [&m] { m.ToolbarVisibleClick(); }, true);
     Item(window, QStringLiteral("&Re-Size active window"), [&c] { c.ResizeActiveWindow1Click(); });
+}
+
+void ChildMenus::buildToolsMenu(TMDIChild& c, TMainForm& m) {
+    tools = addMenu(c, QStringLiteral("T&ools"));
+    back = Item(tools, QStringLiteral("&Back"), [&c] { c.BackClick(); });
+    back->setShortcut(Qt::ALT | Qt::Key_Left);
+    forward = Item(tools, QStringLiteral("&Forward"), [&c] { c.ForwardClick(); });
+    forward->setShortcut(Qt::ALT | Qt::Key_Right);
+    (void)m;
 }
 
 void ChildMenus::buildHelpMenu(TMDIChild& c, TMainForm& m) {

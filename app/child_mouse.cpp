@@ -37,4 +37,12 @@ void TMDIChild::Image1MouseUp(PicturePoint p, int shift) {
     UpdateMenuItems();
 }
 
+bool TMDIChild::Image1OtherButton(Qt::MouseButton button, PicturePoint, bool pressed) {
+    if (button == Qt::BackButton || button == Qt::ForwardButton) {
+        if (pressed) button == Qt::BackButton ? BackClick() : ForwardClick();
+        return true;
+    }
+    return false;
+}
+
 }  // namespace zarvo

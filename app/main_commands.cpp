@@ -160,6 +160,7 @@ void TMainForm::UpdateMenuItems() {
           "tool:Color parameters", "tool:Zoom into Rectangle", "tool:Julia Mode"})
         action(QString::fromLatin1(name))->setEnabled(any);
     updateStopDrawing();
+    updateHistoryButtons();
 }
 
 void TMainForm::updateStopDrawing() {

@@ -144,12 +144,18 @@ void TMainForm::createActions() {
     button("Zoom into Rectangle", ZoomGlyph(), [this] { ZoomClick(); });
     button("Stop Drawing", StopGlyph(), [this] { AbortClick(); })->setShortcut(Qt::Key_Escape);
     button("About", style->standardIcon(QStyle::SP_MessageBoxInformation), [this] { HelpAboutItemClick(); });
+    button("Back", style->standardIcon(QStyle::SP_ArrowBack), [this] {
+        if (TMDIChild* c = activeChild()) c->BackClick();
+    });
+    button("Forward", style->standardIcon(QStyle::SP_ArrowForward), [this] {
+        if (TMDIChild* c = activeChild()) c->ForwardClick();
+    });
 }
 
 void TMainForm::createMenus() {
     auto menu = [this](const QString& title, const QString& hint, const QStringList& items) {
         auto* m = new QMenu(title, this);
-        m->menuAction()->setStatusTip(hint);
+        if (!hint.isEmpty()) m->menuAction()->setStatusTip(hint);
         for (const QString& item : items) {
             if (item.isEmpty()) m->addSeparator();
             else m->addAction(action("menu:" + item));
@@ -162,6 +168,9 @@ void TMainForm::createMenus() {
     windowMenu_ = menu("&Window", "Window related commands such as Tile and Cascade",
                        {"&Cascade", "&Tile", "&Arrange Icons", "&Minimize All", "Minimize All", "", "Toolbar Visible"});
     connect(windowMenu_, &QMenu::aboutToShow, this, [this] { fillWindowList(); });
+    // Commands beyond the classic menus, just before "Help" (a fractal
+    // window's menu bar has its own Tools menu in the same place).
+    toolsMenu_ = menu("T&ools", "", {});
     menu("&Help", "Help topics", {"Help", "&About"});
     showMenusOf(nullptr);
 }
@@ -205,6 +214,14 @@ void TMainForm::createToolBar() {
         }
     }
     action("menu:Toolbar Visible")->setChecked(true);
+
+    // The window history's buttons, beside the tool bar rather than in it.
+    exploreBar_ = addToolBar(QStringLiteral("Exploring"));
+    exploreBar_->setObjectName(QStringLiteral("ExploreBar"));
+    exploreBar_->setMovable(false);
+    exploreBar_->setIconSize(toolBar_->iconSize());
+    exploreBar_->addAction(action("tool:Back"));
+    exploreBar_->addAction(action("tool:Forward"));
 }
 
 void TMainForm::showMenusOf(TMDIChild* child) {
@@ -242,6 +259,15 @@ void TMainForm::subWindowActivated(QMdiSubWindow*) {
     showMenusOf(child);
     UpdateMenuItems();
     if (child) child->UpdateMenuItems();
+    updateHistoryButtons();
+}
+
+void TMainForm::updateHistoryButtons() {
+    if (closing_) return;
+    const TMDIChild* child = activeChild();
+    action("tool:Back")->setEnabled(child && child->history().canGoBack());
+    action("tool:Forward")->setEnabled(child && child->history().canGoForward());
+    if (TMDIChild* c = activeChild()) c->UpdateMenuItems();
 }
 
 }  // namespace zarvo

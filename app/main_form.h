@@ -82,6 +82,8 @@ public:
     // Set by the active window's menu state.
     void setZoomEnabled(bool on);
     void setJuliaChecked(bool on);
+    // Back and Forward follow the active window's history.
+    void updateHistoryButtons();
     void showStatus(const QString& text);
 
     // The attractor view's per-pixel formula (none while it is not built).
@@ -114,8 +116,10 @@ private:
     std::unique_ptr<FileDialogs> fileDialogs_;
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QToolBar* exploreBar_ = nullptr;  // Back and Forward
     QList<QMenu*> frameMenus_;
     QMenu* windowMenu_ = nullptr;
+    QMenu* toolsMenu_ = nullptr;
     QTimer Timer1;
     bool closePending_ = false;
     bool closing_ = false;

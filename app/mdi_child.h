@@ -7,11 +7,13 @@
 #include <QPoint>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 #include "child_menus.h"
 #include "fractal_view.h"
 #include "mouse_navigation.h"
 #include "picture_window.h"
+#include "view_history.h"
 
 class QMdiSubWindow;
 
@@ -73,10 +75,19 @@ public:
     void UpdateMenuItems();
     void PopupMenu(const QPoint& globalPos) override;
 
+    // Back and Forward through the pictures the window drew: the whole
+    // state of the step is put back and its picture shown (at once while it
+    // is kept, else recoloured or drawn again). Asked for during a scan,
+    // the scan is stopped and the step taken when it has ended.
+    void BackClick();
+    void ForwardClick();
+    const ViewHistory& history() const { return history_; }
+
     // Mouse on the picture, in picture pixels.
     void Image1MouseDown(PicturePoint p, int shift) override;
     void Image1MouseMove(PicturePoint p) override;
     void Image1MouseUp(PicturePoint p, int shift) override;
+    bool Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) override;
     const MouseNavigation& pictureNavigation() const override { return nav_; }
 
     // Sizes the window's client area to the picture (see clientSizeFor),
@@ -102,6 +113,12 @@ private:
     // false when the window keeps it.
     bool mayReplacePicture();
     QString fileNamePart(const QString& caption) const;
+    // The history's side of a scan and a recolour (child_history.cpp).
+    void historyScanStarting();
+    void historyPictureFinished();
+    void historyRecoloured();
+    void stepThroughHistory(int direction);
+    void showHistoryStep(const PictureState& state);
 
     TMainForm& main_;
     ParameterSet& ps_;
@@ -115,6 +132,9 @@ private:
     int scanDepth_ = 0;
     bool showsOpenedPicture_ = false;
     PicturePoint lastMove_{-1000000, -1000000};
+    ViewHistory history_;
+    PictureState scanState_;                   // what the last scan started to draw
+    std::optional<PictureState> planesState_;  // what the planes hold, when they hold a finished picture
 };
 
 }  // namespace zarvo

@@ -72,7 +72,14 @@ void PictureArea::paintEvent(QPaintEvent*) {
     }
 }
 
+bool PictureArea::otherButton(QMouseEvent* event, bool pressed) {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) return false;
+    if (!owner_.Image1OtherButton(event->button(), toPicture(event->position().toPoint()), pressed)) event->ignore();
+    return true;
+}
+
 void PictureArea::mousePressEvent(QMouseEvent* event) {
+    if (otherButton(event, true)) return;
     if (event->button() != Qt::LeftButton) return;
     const int shift = ShiftBitsOf(event->modifiers(), event->button(), event->type() == QEvent::MouseButtonDblClick);
     owner_.Image1MouseDown(toPicture(event->position().toPoint()), shift);
@@ -81,6 +88,7 @@ void PictureArea::mousePressEvent(QMouseEvent* event) {
 void PictureArea::mouseMoveEvent(QMouseEvent* event) { owner_.Image1MouseMove(toPicture(event->position().toPoint())); }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (otherButton(event, false)) return;
     if (event->button() != Qt::LeftButton) return;
     owner_.Image1MouseUp(toPicture(event->position().toPoint()),
                          ShiftBitsOf(event->modifiers(), event->button(), false));

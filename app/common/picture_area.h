@@ -21,6 +21,13 @@ public:
     virtual void Image1MouseMove(PicturePoint p) = 0;
     virtual void Image1MouseUp(PicturePoint p, int shift) = 0;
     virtual void PopupMenu(const QPoint& globalPos) = 0;
+    // A button other than the left and right ones was pressed or released
+    // over the picture (the middle button, the mouse's back and forward
+    // buttons). False when the window has no use for it.
+    virtual bool Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) {
+        (void)button, (void)p, (void)pressed;
+        return false;
+    }
 };
 
 class PictureArea : public QWidget {
@@ -42,6 +49,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Passes a press or release of another button to the owner; true when
+    // it was one.
+    bool otherButton(QMouseEvent* event, bool pressed);
+
     PictureOwner& owner_;
     QImage picture_;
 };
