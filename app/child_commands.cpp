@@ -79,12 +79,16 @@ void TMDIChild::SaveToFile() {
 }
 
 void TMDIChild::Reset1Click() {
+    const ScanEdges from = shownEdges();
     ResetCoordinates(ps_);
+    showPreview(from);
     UpdateFractal();
 }
 
 void TMDIChild::Zoom1Click() {
+    const ScanEdges from = shownEdges();
     ApplyPendingView(ps_);
+    showPreview(from);
     UpdateFractal();
 }
 
@@ -183,7 +187,16 @@ void TMDIChild::TP01Click() {
         return;
     }
     if (!mayReplacePicture()) return;
-    setPictureSize(width, height);
+    // The picture keeps its centre and magnification: what stays in view
+    // shows at its new place until the scan has drawn over it.
+    const ScanEdges from = shownEdges();
+    ps_.pictureWidth = width;
+    ps_.pictureHeight = height;
+    sizeClientArea(width, height);
+    if (!showPreview(from)) {
+        view_.DrawDefaultImage();
+        showWorkBitmap();
+    }
     UpdateFractal();
 }
 

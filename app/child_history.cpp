@@ -67,6 +67,7 @@ void TMDIChild::stepThroughHistory(int direction) {
 }
 
 void TMDIChild::showHistoryStep(const PictureState& state) {
+    const ScanEdges from = shownEdges();
     const int shownWidth = ps_.pictureWidth, shownHeight = ps_.pictureHeight;
     RestorePicture(ps_, state);
     // Dialogs that are shown hold values a redraw would take over: they
@@ -110,6 +111,7 @@ void TMDIChild::showHistoryStep(const PictureState& state) {
         ChildApplyColors();
         return;
     }
+    showPreview(from);
     UpdateFractal();
 }
 

@@ -18,6 +18,7 @@ void TMDIChild::Image1MouseMove(PicturePoint p) {
     if (nav_.statusChanged) main_.showStatus(QString::fromStdString(nav_.statusText));
     area_->setCursor(CursorFor(nav_.pointer));
     if (drawing) area_->update();
+    if (panning_) dragPicture(p);
 }
 
 void TMDIChild::Image1MouseDown(PicturePoint p, int shift) {
@@ -35,14 +36,6 @@ void TMDIChild::Image1MouseUp(PicturePoint p, int shift) {
     area_->update();
     if (r.zoomNow) Zoom1Click();
     UpdateMenuItems();
-}
-
-bool TMDIChild::Image1OtherButton(Qt::MouseButton button, PicturePoint, bool pressed) {
-    if (button == Qt::BackButton || button == Qt::ForwardButton) {
-        if (pressed) button == Qt::BackButton ? BackClick() : ForwardClick();
-        return true;
-    }
-    return false;
 }
 
 }  // namespace zarvo

@@ -14,6 +14,7 @@
 #include "mouse_navigation.h"
 #include "picture_window.h"
 #include "view_history.h"
+#include "view_moves.h"
 
 class QMdiSubWindow;
 
@@ -87,7 +88,12 @@ public:
     void Image1MouseDown(PicturePoint p, int shift) override;
     void Image1MouseMove(PicturePoint p) override;
     void Image1MouseUp(PicturePoint p, int shift) override;
+    // The middle button drags the view; the mouse's back and forward
+    // buttons step through the history.
     bool Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) override;
+    // Ctrl+wheel, and the plain wheel while the whole picture is in sight,
+    // zoom in or out by 2 about the pointer.
+    bool Image1Wheel(PicturePoint p, int delta, Qt::KeyboardModifiers modifiers) override;
     const MouseNavigation& pictureNavigation() const override { return nav_; }
 
     // Sizes the window's client area to the picture (see clientSizeFor),
@@ -119,6 +125,14 @@ private:
     void historyRecoloured();
     void stepThroughHistory(int direction);
     void showHistoryStep(const PictureState& state);
+    // Moves of the view and their preview (child_explore.cpp).
+    ScanEdges shownEdges() const;
+    // Shows the part of the picture drawn over `from` that the view about
+    // to be drawn keeps, scaled to the new picture. False when there is no
+    // such picture.
+    bool showPreview(const ScanEdges& from);
+    void moveView(const ViewCentre& to);
+    void dragPicture(PicturePoint p);
 
     TMainForm& main_;
     ParameterSet& ps_;
@@ -133,6 +147,9 @@ private:
     bool showsOpenedPicture_ = false;
     PicturePoint lastMove_{-1000000, -1000000};
     ViewHistory history_;
+    int wheelTurn_ = 0;  // of the wheel, short of a notch
+    bool panning_ = false;
+    PicturePoint panFrom_;
     PictureState scanState_;                   // what the last scan started to draw
     std::optional<PictureState> planesState_;  // what the planes hold, when they hold a finished picture
 };

@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace zarvo {
 
@@ -47,6 +48,12 @@ void PictureArea::setPicture(const QImage& picture) {
     update();
 }
 
+void PictureArea::setShift(const QPoint& shift) {
+    if (shift == shift_) return;
+    shift_ = shift;
+    update();
+}
+
 PicturePoint PictureArea::toPicture(const QPoint& p) const {
     return ToPicture(p.x(), p.y(), width(), height(), picture_.width(), picture_.height());
 }
@@ -55,7 +62,7 @@ void PictureArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     const PicturePoint origin = PictureOrigin(width(), height(), picture_.width(), picture_.height());
-    painter.drawImage(origin.x, origin.y, picture_);
+    painter.drawImage(origin.x + shift_.x(), origin.y + shift_.y(), picture_);
 
     // The rectangle and its handles invert what lies under them.
     const std::vector<Outline>& outlines = owner_.pictureNavigation().outlines();
@@ -92,6 +99,11 @@ void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     owner_.Image1MouseUp(toPicture(event->position().toPoint()),
                          ShiftBitsOf(event->modifiers(), event->button(), false));
+}
+
+void PictureArea::wheelEvent(QWheelEvent* event) {
+    if (!owner_.Image1Wheel(toPicture(event->position().toPoint()), event->angleDelta().y(), event->modifiers()))
+        event->ignore();
 }
 
 void PictureArea::contextMenuEvent(QContextMenuEvent* event) { owner_.PopupMenu(event->globalPos()); }

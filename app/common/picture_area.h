@@ -28,6 +28,12 @@ public:
         (void)button, (void)p, (void)pressed;
         return false;
     }
+    // The wheel turned by `delta` (120 a notch) over the picture. False
+    // when the window has no use for it (the picture then scrolls).
+    virtual bool Image1Wheel(PicturePoint p, int delta, Qt::KeyboardModifiers modifiers) {
+        (void)p, (void)delta, (void)modifiers;
+        return false;
+    }
 };
 
 class PictureArea : public QWidget {
@@ -37,6 +43,8 @@ public:
     // The window's own picture (what a repaint shows).
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
+    // The picture drawn this far off its place (while it is being dragged).
+    void setShift(const QPoint& shift);
 
     // Window coordinates to picture pixels, the picture being centred.
     PicturePoint toPicture(const QPoint& p) const;
@@ -46,6 +54,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -55,6 +64,7 @@ private:
 
     PictureOwner& owner_;
     QImage picture_;
+    QPoint shift_;
 };
 
 // Modifier and button bits of an event in the order the navigation counts

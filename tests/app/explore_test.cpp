@@ -1,6 +1,7 @@
 // Exploring a picture: the window's back/forward history, the wheel and
 // the middle button, and the galleries.
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app_fixture.h"
 
@@ -46,6 +47,53 @@ TEST_F(AppTest, BackAndForwardShowKeptPicturesWithoutTheFormula) {
     QTest::keyClick(form.get(), Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(ps.blendMethod, 1);
     EXPECT_EQ(ps.renderMethod, 5);
+}
+
+// The wheel and a middle-button drag over pixel (60, 40) of the picture.
+void Wheel(PictureArea& area, QPoint at, int delta, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent turn(at, area.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                     false);
+    QCoreApplication::sendEvent(&area, &turn);
+}
+
+TEST_F(AppTest, TheWheelZoomsAboutThePointerAndTheMiddleButtonDrags) {
+    UseCountingPlugin(0);
+    ParameterSet& ps = form->parameters();
+    child->Reset1Click();
+    PictureArea& area = child->pictureArea();
+    const PicturePoint origin = PictureOrigin(area.width(), area.height(), 180, 120);
+    const QPoint at(origin.x + 60, origin.y + 40);
+    QTest::mouseMove(&area, at);
+    const double re = child->navigation().mouseRe, im = child->navigation().mouseIm;
+
+    Wheel(area, at, 120, Qt::ControlModifier);
+    EXPECT_EQ(ps.zoom, 2.0);
+    Wheel(area, at, 120, Qt::NoModifier);  // the whole picture is in sight
+    EXPECT_EQ(ps.zoom, 4.0);
+    QTest::mouseMove(&area, at + QPoint(1, 0));
+    QTest::mouseMove(&area, at);
+    EXPECT_NEAR(child->navigation().mouseRe, re, 1e-12);
+    EXPECT_NEAR(child->navigation().mouseIm, im, 1e-12);
+    EXPECT_EQ(child->history().steps(), 3u);
+    // The scan drew over every pixel of the preview.
+    const QImage zoomed = area.picture();
+    ps.workBitmap.reset(180, 120);
+    child->Apply1Click();
+    EXPECT_EQ(area.picture(), zoomed);
+
+    Wheel(area, at, -60, Qt::ControlModifier);  // half a notch: nothing yet
+    EXPECT_EQ(ps.zoom, 4.0);
+    Wheel(area, at, -60, Qt::ControlModifier);
+    EXPECT_EQ(ps.zoom, 2.0);
+
+    const double xCentre = ps.xCentre, yCentre = ps.yCentre, step = child->view().stepX;
+    QTest::mousePress(&area, Qt::MiddleButton, Qt::NoModifier, at);
+    QTest::mouseMove(&area, at + QPoint(5, -3));
+    QTest::mouseRelease(&area, Qt::MiddleButton, Qt::NoModifier, at + QPoint(10, -6));
+    EXPECT_NEAR(ps.xCentre, xCentre - 10 * step, 1e-12);
+    EXPECT_NEAR(ps.yCentre, yCentre + 6 * step, 1e-12);
+    EXPECT_EQ(ps.zoom, 2.0);
+    EXPECT_EQ(child->history().steps(), 5u);
 }
 
 }  // namespace
