@@ -153,7 +153,10 @@ void ChildMenus::buildToolsMenu(TMDIChild& c, TMainForm& m) {
     back->setShortcut(Qt::ALT | Qt::Key_Left);
     forward = Item(tools, QStringLiteral("&Forward"), [&c] { c.ForwardClick(); });
     forward->setShortcut(Qt::ALT | Qt::Key_Right);
-    (void)m;
+    tools->addSeparator();
+    Item(tools, QStringLiteral("Orbit &Inspector"), [&m] {
+        m.OrbitInspectorClick();
+    })->setShortcut(Qt::CTRL | Qt::Key_I);
 }
 
 void ChildMenus::buildHelpMenu(TMDIChild& c, TMainForm& m) {

@@ -18,6 +18,7 @@ void TMainForm::CreateForms() {
     dialogs_.vantrelParams = new Tvtl_params1(ps_, this);
     dialogs_.vantrel = new TVantrel(ps_, reporter_, this);
     dialogs_.jpeg = new TJPGUnit(ps_, this);
+    dialogs_.inspector = new TOrbitInspector(this);
 
     connect(dialogs_.list, &TListForm::formulaPicked, this, [this] {
         if (TMDIChild* c = activeChild()) c->Reset1Click();
@@ -40,6 +41,9 @@ void TMainForm::CreateForms() {
         if (TMDIChild* c = activeChild()) c->TP01Click();
     });
     connect(dialogs_.xySize, &TXYSize1::applyToVantrel, this, [this] { dialogs_.vantrel->TP01Click(); });
+    connect(dialogs_.inspector, &TOrbitInspector::drawOrbitToggled, this, [this] {
+        if (TMDIChild* c = activeChild()) c->inspectPixel();
+    });
     connect(dialogs_.colors, &TColorForm::recolourRequested, this, [this] {
         if (TMDIChild* c = activeChild()) c->ChildApplyColors();
     });
@@ -81,6 +85,12 @@ void TMainForm::XYSizeClick() {
 
 void TMainForm::ColorsClick() {
     if (dialogs_.colors) dialogs_.colors->toggle();
+}
+
+void TMainForm::OrbitInspectorClick() {
+    if (!dialogs_.inspector) return;
+    dialogs_.inspector->toggle();
+    if (TMDIChild* c = activeChild()) c->inspectPixel();
 }
 
 void TMainForm::JpegOptionsClick() {

@@ -69,9 +69,9 @@ TMainForm::~TMainForm() {
 
 QList<QWidget*> TMainForm::allDialogs() const {
     QList<QWidget*> list;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{dialogs_.about, dialogs_.xySize, dialogs_.params, dialogs_.list,
-                                         dialogs_.colors, dialogs_.vantrelParams, dialogs_.vantrel, dialogs_.jpeg})
+    for (QWidget* w : std::initializer_list<QWidget*>{dialogs_.about, dialogs_.xySize, dialogs_.params, dialogs_.list,
+                                                      dialogs_.colors, dialogs_.vantrelParams, dialogs_.vantrel,
+                                                      dialogs_.jpeg, dialogs_.inspector})
         if (w) list.append(w);
     return list;
 }

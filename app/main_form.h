@@ -64,6 +64,8 @@ public:
     void VantrelViewClick();
     void VantrelParametersClick();
     void ColorsClick();
+    // Tools: shows or hides the orbit inspector.
+    void OrbitInspectorClick();
     void ZoomClick();
     void AbortClick();
     void HelpAboutItemClick();

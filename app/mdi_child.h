@@ -12,6 +12,7 @@
 #include "child_menus.h"
 #include "fractal_view.h"
 #include "mouse_navigation.h"
+#include "orbit_probe.h"
 #include "picture_window.h"
 #include "view_history.h"
 #include "view_moves.h"
@@ -94,6 +95,12 @@ public:
     // Ctrl+wheel, and the plain wheel while the whole picture is in sight,
     // zoom in or out by 2 about the pointer.
     bool Image1Wheel(PicturePoint p, int delta, Qt::KeyboardModifiers modifiers) override;
+    void Image1MouseLeave() override;
+
+    // The orbit inspector follows the pixel under the pointer (the last
+    // one, when none is given); it computes the pixel on a record of its
+    // own, so a running scan goes on undisturbed.
+    void inspectPixel();
     const MouseNavigation& pictureNavigation() const override { return nav_; }
 
     // Sizes the window's client area to the picture (see clientSizeFor),
@@ -133,6 +140,7 @@ private:
     bool showPreview(const ScanEdges& from);
     void moveView(const ViewCentre& to);
     void dragPicture(PicturePoint p);
+    void inspectPixel(PicturePoint p);
 
     TMainForm& main_;
     ParameterSet& ps_;
@@ -150,6 +158,8 @@ private:
     int wheelTurn_ = 0;  // of the wheel, short of a notch
     bool panning_ = false;
     PicturePoint panFrom_;
+    OrbitProber prober_;
+    bool pointerOver_ = false;
     PictureState scanState_;                   // what the last scan started to draw
     std::optional<PictureState> planesState_;  // what the planes hold, when they hold a finished picture
 };

@@ -54,6 +54,12 @@ void PictureArea::setShift(const QPoint& shift) {
     update();
 }
 
+void PictureArea::setOverlay(const QPolygonF& line) {
+    if (line.isEmpty() && overlay_.isEmpty()) return;
+    overlay_ = line;
+    update();
+}
+
 PicturePoint PictureArea::toPicture(const QPoint& p) const {
     return ToPicture(p.x(), p.y(), width(), height(), picture_.width(), picture_.height());
 }
@@ -63,6 +69,19 @@ void PictureArea::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Window));
     const PicturePoint origin = PictureOrigin(width(), height(), picture_.width(), picture_.height());
     painter.drawImage(origin.x + shift_.x(), origin.y + shift_.y(), picture_);
+    if (!overlay_.isEmpty()) {
+        // A light line on a dark one, seen on any colours.
+        painter.save();
+        painter.translate(origin.x, origin.y);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(QColor(0, 0, 0, 160), 3));
+        painter.drawPolyline(overlay_);
+        painter.setPen(QPen(QColor(255, 236, 64), 1));
+        painter.drawPolyline(overlay_);
+        painter.setBrush(QColor(255, 236, 64));
+        painter.drawEllipse(overlay_.first(), 2.5, 2.5);
+        painter.restore();
+    }
 
     // The rectangle and its handles invert what lies under them.
     const std::vector<Outline>& outlines = owner_.pictureNavigation().outlines();
@@ -105,6 +124,8 @@ void PictureArea::wheelEvent(QWheelEvent* event) {
     if (!owner_.Image1Wheel(toPicture(event->position().toPoint()), event->angleDelta().y(), event->modifiers()))
         event->ignore();
 }
+
+void PictureArea::leaveEvent(QEvent*) { owner_.Image1MouseLeave(); }
 
 void PictureArea::contextMenuEvent(QContextMenuEvent* event) { owner_.PopupMenu(event->globalPos()); }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
 #include <QWidget>
 
 #include "mouse_navigation.h"
@@ -34,6 +35,8 @@ public:
         (void)p, (void)delta, (void)modifiers;
         return false;
     }
+    // The pointer left the picture.
+    virtual void Image1MouseLeave() {}
 };
 
 class PictureArea : public QWidget {
@@ -45,6 +48,9 @@ public:
     const QImage& picture() const { return picture_; }
     // The picture drawn this far off its place (while it is being dragged).
     void setShift(const QPoint& shift);
+    // A line through points given in picture pixels (the orbit of a pixel),
+    // drawn over the picture; an empty one draws nothing.
+    void setOverlay(const QPolygonF& line);
 
     // Window coordinates to picture pixels, the picture being centred.
     PicturePoint toPicture(const QPoint& p) const;
@@ -55,6 +61,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -65,6 +72,7 @@ private:
     PictureOwner& owner_;
     QImage picture_;
     QPoint shift_;
+    QPolygonF overlay_;
 };
 
 // Modifier and button bits of an event in the order the navigation counts
