@@ -145,6 +145,12 @@ void TMDIChild::RgbClick(int order) {
     ChildApplyColors();
 }
 
+void TMDIChild::BlendOrderClick(int blend, int order) {
+    ps_.blendMethod = blend;
+    ps_.rgbOrder = order;
+    ChildApplyColors();
+}
+
 void TMDIChild::ChildApplyColors() {
     // Recolouring paints the stored planes over the window's picture.
     if (!mayReplacePicture()) return;

@@ -13,6 +13,7 @@ void TMDIChild::historyScanStarting() {
     scanState_ = CapturePicture(ps_);
     history_.record(scanState_);
     main_.updateHistoryButtons();
+    main_.pictureChanging(this);
 }
 
 void TMDIChild::historyPictureFinished() {
@@ -36,6 +37,7 @@ void TMDIChild::historyPictureFinished() {
         planesState_ = now;
     }
     history_.keepPicture(now, std::move(kept));
+    main_.pictureFinished(this);
 }
 
 void TMDIChild::historyRecoloured() {
@@ -105,6 +107,7 @@ void TMDIChild::showHistoryStep(const PictureState& state) {
         ClearRectangle1Click();
         showWorkBitmap();
         UpdateMenuItems();
+        main_.pictureFinished(this);
         return;
     }
     if (planesState_ && SameComputation(*planesState_, state)) {

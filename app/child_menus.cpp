@@ -157,6 +157,12 @@ void ChildMenus::buildToolsMenu(TMDIChild& c, TMainForm& m) {
     Item(tools, QStringLiteral("Orbit &Inspector"), [&m] {
         m.OrbitInspectorClick();
     })->setShortcut(Qt::CTRL | Qt::Key_I);
+    Item(tools, QStringLiteral("Render Method &Gallery"), [&m] {
+        m.MethodGalleryClick();
+    })->setShortcut(Qt::CTRL | Qt::Key_G);
+    Item(tools, QStringLiteral("B&lend Gallery"), [&m] {
+        m.BlendGalleryClick();
+    })->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_G);
 }
 
 void ChildMenus::buildHelpMenu(TMDIChild& c, TMainForm& m) {

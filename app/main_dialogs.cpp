@@ -3,7 +3,9 @@
 #include <QEvent>
 #include <QUrl>
 
+#include "galleries.h"
 #include "link_panel.h"
+#include "thumbnail_gallery.h"
 #include "main_form.h"
 #include "mdi_child.h"
 
@@ -19,6 +21,13 @@ void TMainForm::CreateForms() {
     dialogs_.vantrel = new TVantrel(ps_, reporter_, this);
     dialogs_.jpeg = new TJPGUnit(ps_, this);
     dialogs_.inspector = new TOrbitInspector(this);
+    galleries_ = new Galleries(*this);
+    connect(galleries_->methods(), &ThumbnailGallery::picked, this, [this](int method) {
+        if (TMDIChild* c = activeChild()) c->RenderClick(method);
+    });
+    connect(galleries_->blends(), &ThumbnailGallery::picked, this, [this](int choice) {
+        if (TMDIChild* c = activeChild()) c->BlendOrderClick(choice / 10, choice % 10);
+    });
 
     connect(dialogs_.list, &TListForm::formulaPicked, this, [this] {
         if (TMDIChild* c = activeChild()) c->Reset1Click();
@@ -93,6 +102,26 @@ void TMainForm::OrbitInspectorClick() {
     if (TMDIChild* c = activeChild()) c->inspectPixel();
 }
 
+void TMainForm::MethodGalleryClick() {
+    if (!galleries_) return;
+    galleries_->methods()->toggle();
+    galleries_->refresh(activeChild());
+}
+
+void TMainForm::BlendGalleryClick() {
+    if (!galleries_) return;
+    galleries_->blends()->toggle();
+    galleries_->refresh(activeChild());
+}
+
+void TMainForm::pictureFinished(TMDIChild* child) {
+    if (galleries_ && child == activeChild()) galleries_->refresh(child);
+}
+
+void TMainForm::pictureChanging(TMDIChild* child) {
+    if (galleries_ && child == activeChild()) galleries_->outdated();
+}
+
 void TMainForm::JpegOptionsClick() {
     if (dialogs_.jpeg && !children().isEmpty()) dialogs_.jpeg->toggle();
 }
@@ -112,6 +141,7 @@ void TMainForm::FormulaButtomClick() {
     if (!c) return;
     list->UpdateListView(c->view());
     list->show();
+    galleries_->refresh(c);
 }
 
 }  // namespace zarvo

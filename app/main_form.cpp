@@ -13,7 +13,9 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "galleries.h"
 #include "glyphs.h"
+#include "thumbnail_gallery.h"
 #include "mdi_child.h"
 
 namespace zarvo {
@@ -73,6 +75,7 @@ QList<QWidget*> TMainForm::allDialogs() const {
                                                       dialogs_.colors, dialogs_.vantrelParams, dialogs_.vantrel,
                                                       dialogs_.jpeg, dialogs_.inspector})
         if (w) list.append(w);
+    if (galleries_) list << galleries_->methods() << galleries_->blends();
     return list;
 }
 
@@ -260,6 +263,7 @@ void TMainForm::subWindowActivated(QMdiSubWindow*) {
     UpdateMenuItems();
     if (child) child->UpdateMenuItems();
     updateHistoryButtons();
+    if (galleries_) galleries_->refresh(child);
 }
 
 void TMainForm::updateHistoryButtons() {

@@ -22,6 +22,7 @@ class QToolBar;
 
 namespace zarvo {
 
+class Galleries;
 class TMDIChild;
 
 class TMainForm : public QMainWindow {
@@ -64,8 +65,15 @@ public:
     void VantrelViewClick();
     void VantrelParametersClick();
     void ColorsClick();
-    // Tools: shows or hides the orbit inspector.
+    // Tools: shows or hides the orbit inspector and the two galleries.
     void OrbitInspectorClick();
+    void MethodGalleryClick();
+    void BlendGalleryClick();
+    Galleries& galleries() { return *galleries_; }
+    // A window drew or recoloured its picture in full, or is about to
+    // change it: the galleries follow the active window.
+    void pictureFinished(TMDIChild* child);
+    void pictureChanging(TMDIChild* child);
     void ZoomClick();
     void AbortClick();
     void HelpAboutItemClick();
@@ -122,6 +130,7 @@ private:
     QList<QMenu*> frameMenus_;
     QMenu* windowMenu_ = nullptr;
     QMenu* toolsMenu_ = nullptr;
+    Galleries* galleries_ = nullptr;
     QTimer Timer1;
     bool closePending_ = false;
     bool closing_ = false;

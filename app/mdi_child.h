@@ -68,6 +68,8 @@ public:
     void TransformClick(int mode);
     void BlendClick(int method);
     void RgbClick(int order);
+    // A blend and a channel order at once (the blend gallery).
+    void BlendOrderClick(int blend, int order);
     void SizePresetClick(int width, int height);
     // Takes the new picture size (from the image-size dialog while it is
     // shown) and draws the picture again.

@@ -4,6 +4,7 @@
 // copies it onto the screen.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

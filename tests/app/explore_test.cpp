@@ -1,9 +1,14 @@
 // Exploring a picture: the window's back/forward history, the wheel and
 // the middle button, and the galleries.
+#include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
+#include <cstring>
 #include <QWheelEvent>
 
 #include "app_fixture.h"
+#include "galleries.h"
+#include "thumbnail_gallery.h"
 
 namespace zarvo::test {
 namespace {
@@ -94,6 +99,50 @@ TEST_F(AppTest, TheWheelZoomsAboutThePointerAndTheMiddleButtonDrags) {
     EXPECT_NEAR(ps.yCentre, yCentre + 6 * step, 1e-12);
     EXPECT_EQ(ps.zoom, 2.0);
     EXPECT_EQ(child->history().steps(), 5u);
+}
+
+TEST_F(AppTest, GalleryPicturesNeverChangeTheWindowUntilOneIsClicked) {
+    form->VantrelViewClick();  // pixels from the plug-in's formulas
+    ParameterSet& ps = form->parameters();
+    ps.maxIterations = 48;
+    child->Reset1Click();
+    FormulaRecord record;
+    std::memcpy(&record, static_cast<FormulaRecord*>(&ps), sizeof record);
+    const int transform = ps.transformMode;
+    const std::vector<uint8_t> picture = ps.workBitmap.pixels;
+    std::vector<double> planes;
+    for (int x = 0; x < 180; ++x)
+        for (int y = 0; y < 120; ++y)
+            planes.insert(planes.end(), {child->view().planeA(x, y), child->view().planeB(x, y)});
+    const size_t steps = child->history().steps();
+
+    Galleries& galleries = form->galleries();
+    form->MethodGalleryClick();
+    form->BlendGalleryClick();
+    form->FormulaButtomClick();
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return !galleries.busy() && galleries.methods()->picturesShown() == 29 &&
+                   galleries.blends()->picturesShown() == 30;
+        },
+        30000));
+    EXPECT_EQ(std::memcmp(&record, static_cast<FormulaRecord*>(&ps), sizeof record), 0);
+    EXPECT_EQ(ps.transformMode, transform);
+    EXPECT_EQ(ps.workBitmap.pixels, picture);
+    size_t i = 0;
+    for (int x = 0; x < 180; ++x)
+        for (int y = 0; y < 120; ++y, i += 2)
+            ASSERT_TRUE(child->view().planeA(x, y) == planes[i] && child->view().planeB(x, y) == planes[i + 1]);
+    EXPECT_EQ(child->history().steps(), steps);
+    EXPECT_FALSE(form->dialogs().list->list()->item(3, 0)->icon().isNull());
+
+    // A click applies the choice, as one step.
+    galleries.methods()->button(7)->click();
+    EXPECT_EQ(ps.renderMethod, 7);
+    galleries.blends()->button(BlendChoice(3, 6))->click();
+    EXPECT_EQ(ps.blendMethod, 3);
+    EXPECT_EQ(ps.rgbOrder, 6);
+    EXPECT_EQ(child->history().steps(), steps + 2);
 }
 
 }  // namespace
