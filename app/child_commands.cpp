@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QThread>
 #include <QToolBar>
 
 #include "main_form.h"
@@ -169,6 +170,25 @@ void TMDIChild::ChildApplyColors() {
         UpdateFractal();
     }
     UpdateMenuItems();
+}
+
+void TMDIChild::liveRecolour() {
+    if (showsOpenedPicture_ || !planesState_ || !view_.planesHoldPicture()) return;
+    // The work picture is shared: never while any window draws into it.
+    for (TMDIChild* c : main_.children())
+        if (c->scanning()) return;
+    DialogSet& d = main_.dialogs();
+    if (d.colors && d.colors->isVisible()) d.colors->takeValues(ps_);
+    ScanHooks quiet;
+    // Colouring depends on no thread count: all of them, for speed.
+    const std::string fault = view_.RecolourFromPlanes(quiet, std::max(1, QThread::idealThreadCount()));
+    if (fault.empty()) showWorkBitmap();
+}
+
+ValueRange TMDIChild::resultRange() const {
+    if (!planesState_ || !view_.planesHoldPicture()) return ValueRange();
+    return ResultRange(view_.resultPlaneA.data(), view_.resultPlaneB.data(), maxPlaneHeight, ps_.pictureWidth,
+                       ps_.pictureHeight);
 }
 
 void TMDIChild::SizePresetClick(int width, int height) {

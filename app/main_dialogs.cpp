@@ -53,6 +53,9 @@ void TMainForm::CreateForms() {
     connect(dialogs_.inspector, &TOrbitInspector::drawOrbitToggled, this, [this] {
         if (TMDIChild* c = activeChild()) c->inspectPixel();
     });
+    connect(dialogs_.colors, &TColorForm::liveRecolourRequested, this, [this] {
+        if (TMDIChild* c = activeChild()) c->liveRecolour();
+    });
     connect(dialogs_.colors, &TColorForm::recolourRequested, this, [this] {
         if (TMDIChild* c = activeChild()) c->ChildApplyColors();
     });
@@ -115,7 +118,9 @@ void TMainForm::BlendGalleryClick() {
 }
 
 void TMainForm::pictureFinished(TMDIChild* child) {
-    if (galleries_ && child == activeChild()) galleries_->refresh(child);
+    if (child != activeChild()) return;
+    if (galleries_) galleries_->refresh(child);
+    if (dialogs_.colors) dialogs_.colors->setValueRange(child->resultRange());
 }
 
 void TMainForm::pictureChanging(TMDIChild* child) {

@@ -264,6 +264,7 @@ void TMainForm::subWindowActivated(QMdiSubWindow*) {
     if (child) child->UpdateMenuItems();
     updateHistoryButtons();
     if (galleries_) galleries_->refresh(child);
+    if (dialogs_.colors) dialogs_.colors->setValueRange(child ? child->resultRange() : ValueRange());
 }
 
 void TMainForm::updateHistoryButtons() {

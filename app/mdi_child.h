@@ -13,6 +13,7 @@
 #include "fractal_view.h"
 #include "mouse_navigation.h"
 #include "orbit_probe.h"
+#include "palette_strip.h"
 #include "picture_window.h"
 #include "view_history.h"
 #include "view_moves.h"
@@ -55,6 +56,12 @@ public:
     void Abort();
     // Recolours from the stored planes, or redraws a picture too large for them.
     void ChildApplyColors();
+    // While a colour value is being changed: the colour dialog's values
+    // recolour a picture that fits the planes at once (no history step;
+    // the dialog's timer still does the recolour that counts).
+    void liveRecolour();
+    // The range of the values in the planes of a finished picture.
+    ValueRange resultRange() const;
 
     // Commands of the window's menus.
     void Zoom1Click();

@@ -1,6 +1,7 @@
 #include "thumbnail.h"
 
 #include "colouring.h"
+#include "palette_strip.h"
 #include "row_compute.h"
 
 namespace zarvo {
@@ -45,12 +46,7 @@ Thumbnail ComputeThumbnail(const ScanPlan& plan, zarvo_formula_fn formula, const
 
 RgbImage ColourThumbnail(const Thumbnail& t, const FormulaRecord& colours) {
     RgbImage picture(t.width, t.height);
-    FormulaRecord rec = colours;
-    if (!PixelColourer(rec).usable()) {
-        rec.blendMethod = 1;
-        rec.rgbOrder = 1;
-    }
-    const PixelColourer colourer(rec);
+    const PixelColourer colourer(ColourableRecord(colours));
     const size_t computed = static_cast<size_t>(t.rowsDone) * static_cast<size_t>(t.width);
     for (size_t i = 0; i < computed; ++i) colourer.colour(t.a[i], t.b[i], &picture.pixels[3 * i]);
     return picture;

@@ -1,5 +1,6 @@
 // Exploring a picture: the window's back/forward history, the wheel and
 // the middle button, and the galleries.
+#include <QSlider>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -99,6 +100,23 @@ TEST_F(AppTest, TheWheelZoomsAboutThePointerAndTheMiddleButtonDrags) {
     EXPECT_NEAR(ps.yCentre, yCentre + 6 * step, 1e-12);
     EXPECT_EQ(ps.zoom, 2.0);
     EXPECT_EQ(child->history().steps(), 5u);
+}
+
+TEST_F(AppTest, AColourSliderRecoloursAtOnceWithoutTheFormula) {
+    UseCountingPlugin(0);
+    child->Reset1Click();
+    const QImage before = child->pictureArea().picture();
+    TColorForm* colours = form->dialogs().colors;
+    colours->toggle();
+    const QImage stripBefore = colours->paletteStrip();
+    plugin.reset();
+    colours->findChild<QSlider*>("RedStartBar")->setValue(90);
+    // Within a few frames, long before the colour timer's recolour.
+    ASSERT_TRUE(WaitFor([&] { return child->pictureArea().picture() != before; }, 400));
+    EXPECT_TRUE(colours->colorTimerActive());
+    EXPECT_NE(colours->paletteStrip(), stripBefore);
+    EXPECT_EQ(plugin.calls(), 0);
+    EXPECT_EQ(form->parameters().redStart, 90.0);
 }
 
 TEST_F(AppTest, GalleryPicturesNeverChangeTheWindowUntilOneIsClicked) {
