@@ -13,6 +13,7 @@
 
 #include "parameter_file.h"
 #include "picture_save.h"
+#include "remembered.h"
 
 namespace zarvo {
 
@@ -46,6 +47,7 @@ void TMDIChild::startParam(const QString& path) {
     ps_.drawRandom = 0;
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());
     if (loaded.ok()) view_.formulaIndexAtScan = ps_.formulaIndex;
+    if (loaded.opened) AddRecentParameterFile(path);
     // The attractor view shows and takes over the loaded attractor fields.
     main_.dialogs().vantrel->ParameterFileLoaded();
     if (!loaded.opened) {
@@ -73,6 +75,7 @@ void TMDIChild::SaveToFile() {
     if (path.isEmpty()) return;
     const SaveResult saved = zarvo::SaveToFile(ps_, path.toStdString(), main_.reporter());
     if (!saved.error.empty()) main_.reporter().message(saved.error);
+    if (saved.parameterFileWritten) AddRecentParameterFile(QString::fromStdString(saved.parameterFilePath));
     if (!saved.caption.empty()) {
         windowCaption = QString::fromStdString(saved.caption);
         if (!scanning()) setWindowTitle(windowCaption);

@@ -163,6 +163,8 @@ void ChildMenus::buildToolsMenu(TMDIChild& c, TMainForm& m) {
     Item(tools, QStringLiteral("B&lend Gallery"), [&m] {
         m.BlendGalleryClick();
     })->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_G);
+    tools->addSeparator();
+    m.addRecentFilesMenu(tools);
 }
 
 void ChildMenus::buildHelpMenu(TMDIChild& c, TMainForm& m) {

@@ -17,6 +17,7 @@
 #include "glyphs.h"
 #include "thumbnail_gallery.h"
 #include "mdi_child.h"
+#include "remembered.h"
 
 namespace zarvo {
 
@@ -45,6 +46,8 @@ TMainForm::TMainForm() : reporter_(this), fileDialogs_(std::make_unique<FileDial
     } else {
         resize(1000, 720);
     }
+
+    RestoreFrame(*this);
 
     applicationTitle = QStringLiteral("NEW");
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { subWindowActivated(w); });
@@ -174,6 +177,7 @@ void TMainForm::createMenus() {
     // Commands beyond the classic menus, just before "Help" (a fractal
     // window's menu bar has its own Tools menu in the same place).
     toolsMenu_ = menu("T&ools", "", {});
+    addRecentFilesMenu(toolsMenu_);
     menu("&Help", "Help topics", {"Help", "&About"});
     showMenusOf(nullptr);
 }
@@ -225,6 +229,19 @@ void TMainForm::createToolBar() {
     exploreBar_->setIconSize(toolBar_->iconSize());
     exploreBar_->addAction(action("tool:Back"));
     exploreBar_->addAction(action("tool:Forward"));
+}
+
+void TMainForm::addRecentFilesMenu(QMenu* tools) {
+    QMenu* recent = tools->addMenu(QStringLiteral("&Recent Parameter Files"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        const QStringList files = RecentParameterFiles();
+        int n = 1;
+        for (const QString& path : files)
+            connect(recent->addAction(QStringLiteral("&%1 %2").arg(n++).arg(path)), &QAction::triggered, this,
+                    [this, path] { LoadRecentParameterFile(path); });
+        if (files.isEmpty()) recent->addAction(QStringLiteral("(none yet)"))->setEnabled(false);
+    });
 }
 
 void TMainForm::showMenusOf(TMDIChild* child) {

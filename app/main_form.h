@@ -83,6 +83,11 @@ public:
     void WindowMinimizeAllClick();
     void WindowArrangeIconsClick();
     void ToolbarVisibleClick();
+    // Tools > Recent Parameter Files: the file is loaded into the active
+    // window, or into a new one when there is none.
+    void LoadRecentParameterFile(const QString& path);
+    // The recent files' submenu at the end of a Tools menu.
+    void addRecentFilesMenu(QMenu* tools);
 
     // Enabled states of the items that need a fractal window.
     void UpdateMenuItems();
@@ -118,6 +123,7 @@ private:
     void closeVantrelView();
     // Help and the About box's link: the page could not be shown.
     void reportNoBrowser(const QString& target);
+    void loadParameterFileInto(TMDIChild* child, const QString& path);
     TMDIChild* createChild(const QString& mode, const QString& caption, const QString& path = QString());
 
     ParameterSet ps_;

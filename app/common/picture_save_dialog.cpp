@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "modal_dialog.h"
+#include "remembered.h"
 
 namespace zarvo {
 
@@ -12,6 +13,8 @@ QString AskPictureSavePath(QWidget* parent, const QString& title, const QString&
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("JPEG (*.jpg)"), QStringLiteral("Bitmaps (*.bmp)")});
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
+    const QString folder = RememberedFolder(title);
+    if (!folder.isEmpty()) dialog.setDirectory(folder);
     dialog.selectFile(startName);
     // The bitmap filter proposes its own extension.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
@@ -19,6 +22,7 @@ QString AskPictureSavePath(QWidget* parent, const QString& title, const QString&
     });
     PrepareFileDialog(dialog);
     if (ExecOnTop(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    RememberFolder(title, dialog.selectedFiles().first());
     return dialog.selectedFiles().first();
 }
 

@@ -1,6 +1,11 @@
 // Exploring a picture: the window's back/forward history, the wheel and
 // the middle button, and the galleries.
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -9,6 +14,7 @@
 
 #include "app_fixture.h"
 #include "galleries.h"
+#include "remembered.h"
 #include "thumbnail_gallery.h"
 
 namespace zarvo::test {
@@ -161,6 +167,31 @@ TEST_F(AppTest, GalleryPicturesNeverChangeTheWindowUntilOneIsClicked) {
     EXPECT_EQ(ps.blendMethod, 3);
     EXPECT_EQ(ps.rgbOrder, 6);
     EXPECT_EQ(child->history().steps(), steps + 2);
+}
+
+TEST_F(AppTest, RecentParameterFilesOpenFromTheToolsMenu) {
+    UseCountingPlugin(0);
+    child->UpdateFractal();
+    QTemporaryDir dir;
+    answers->answer = dir.filePath("sea.bmp");
+    child->SaveToFile();
+    ASSERT_EQ(RecentParameterFiles(), QStringList{dir.filePath("sea.zrv")});
+    // Remembered in the test run's own settings, never the user's.
+    EXPECT_TRUE(QSettings().fileName().startsWith(QDir::tempPath())) << QSettings().fileName().toStdString();
+
+    // Without a window, the frame's Tools menu opens it in a new one.
+    child->subWindow()->close();
+    ASSERT_TRUE(WaitFor([&] { return form->children().isEmpty(); }));
+    QMenu* recent = nullptr;
+    for (QAction* a : form->menuBar()->actions())
+        if (a->text().remove('&') == "Tools")
+            for (QAction* item : a->menu()->actions())
+                if (item->menu()) recent = item->menu();
+    ASSERT_NE(recent, nullptr);
+    emit recent->aboutToShow();
+    ASSERT_FALSE(recent->actions().isEmpty());
+    recent->actions().first()->trigger();
+    ASSERT_TRUE(WaitFor([&] { return form->children().size() == 1 && form->children()[0]->windowTitle() == "sea"; }));
 }
 
 }  // namespace
