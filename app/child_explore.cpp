@@ -14,6 +14,12 @@ namespace {
 constexpr int kWheelNotch = 120;  // the wheel's turn for one step
 }
 
+ScanEdges TMDIChild::EdgesOf(const ViewCentre& view) const {
+    // As the scan computes them from the view and the picture size.
+    const ViewGeometry g = ViewGeometryOf(view.zoom, view.xCentre, view.yCentre, ps_.pictureWidth, ps_.pictureHeight);
+    return ScanEdges{g.xMin, g.xMax, g.yMin, g.yMax};
+}
+
 ScanEdges TMDIChild::shownEdges() const {
     return ScanEdges{view_.scanXMin, view_.scanXMax, view_.scanYMin, view_.scanYMax};
 }
@@ -25,11 +31,8 @@ bool TMDIChild::showPreview(const ScanEdges& from) {
     if (showsOpenedPicture_ || !(from.xMax > from.xMin) || !(from.yMax > from.yMin) || shown.width <= 0 ||
         ChannelOrder(ps_.rgbOrder) == nullptr)
         return false;
-    // The edges the scan is about to draw (it computes them the same way).
-    AdjustCoords(ps_);
-    const ScanEdges to{ps_.xMin, ps_.xMax, ps_.yMin, ps_.yMax};
+    const ScanEdges to = EdgesOf(ViewCentre{ps_.xCentre, ps_.yCentre, ps_.zoom});
     ps_.workBitmap = PreviewPicture(shown, from, to, ps_.pictureWidth, ps_.pictureHeight);
-    area_->setShift(QPoint());
     showWorkBitmap();
     return true;
 }
@@ -64,12 +67,14 @@ bool TMDIChild::Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool p
     if (button != Qt::MiddleButton || showsOpenedPicture_) return false;
     if (pressed) {
         panFrom_ = p;
+        panPicture_ = FromQImage(area_->picture());
         panning_ = true;
         area_->setCursor(Qt::ClosedHandCursor);
         return true;
     }
     if (!panning_) return true;
     panning_ = false;
+    area_->setPicture(ToQImage(panPicture_));
     area_->setCursor(CursorFor(nav_.pointer));
     const int dx = p.x - panFrom_.x, dy = p.y - panFrom_.y;
     if (dx == 0 && dy == 0) return true;
@@ -78,8 +83,11 @@ bool TMDIChild::Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool p
 }
 
 void TMDIChild::dragPicture(PicturePoint p) {
-    // The picture follows the pointer until the button is let go.
-    area_->setShift(QPoint(p.x - panFrom_.x, p.y - panFrom_.y));
+    // The picture follows the pointer until the button is let go, the
+    // strips it uncovers filled as the preview fills them.
+    const ScanEdges from = shownEdges();
+    const ScanEdges to = EdgesOf(DraggedView(ps_, from, p.x - panFrom_.x, p.y - panFrom_.y));
+    area_->setPicture(ToQImage(PreviewPicture(panPicture_, from, to, panPicture_.width, panPicture_.height)));
     area_->setCursor(Qt::ClosedHandCursor);
 }
 

@@ -157,7 +157,8 @@ void Galleries::compute(const ScanPlan& plan, const std::shared_ptr<PluginLibrar
             this,
             [this, t = std::move(t), givenUp, shown] {
                 --pending_;
-                if (!givenUp->load() && t.complete()) shown(t);
+                // A picture that a fault ended is shown as far as it got.
+                if (!givenUp->load() && (t.complete() || t.faulted)) shown(t);
             },
             Qt::QueuedConnection);
     });

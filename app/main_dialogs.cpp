@@ -50,9 +50,11 @@ void TMainForm::CreateForms() {
         if (TMDIChild* c = activeChild()) c->TP01Click();
     });
     connect(dialogs_.xySize, &TXYSize1::applyToVantrel, this, [this] { dialogs_.vantrel->TP01Click(); });
-    connect(dialogs_.inspector, &TOrbitInspector::drawOrbitToggled, this, [this] {
+    const auto inspectAgain = [this] {
         if (TMDIChild* c = activeChild()) c->inspectPixel();
-    });
+    };
+    connect(dialogs_.inspector, &TOrbitInspector::drawOrbitToggled, this, inspectAgain);
+    connect(dialogs_.inspector, &TOrbitInspector::closed, this, inspectAgain);
     connect(dialogs_.colors, &TColorForm::liveRecolourRequested, this, [this] {
         if (TMDIChild* c = activeChild()) c->liveRecolour();
     });

@@ -143,6 +143,7 @@ private:
     void showHistoryStep(const PictureState& state);
     // Moves of the view and their preview (child_explore.cpp).
     ScanEdges shownEdges() const;
+    ScanEdges EdgesOf(const ViewCentre& view) const;
     // Shows the part of the picture drawn over `from` that the view about
     // to be drawn keeps, scaled to the new picture. False when there is no
     // such picture.
@@ -167,6 +168,7 @@ private:
     int wheelTurn_ = 0;  // of the wheel, short of a notch
     bool panning_ = false;
     PicturePoint panFrom_;
+    RgbImage panPicture_;  // what the window showed when the drag began
     OrbitProber prober_;
     bool pointerOver_ = false;
     PictureState scanState_;                   // what the last scan started to draw

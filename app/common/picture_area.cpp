@@ -48,12 +48,6 @@ void PictureArea::setPicture(const QImage& picture) {
     update();
 }
 
-void PictureArea::setShift(const QPoint& shift) {
-    if (shift == shift_) return;
-    shift_ = shift;
-    update();
-}
-
 void PictureArea::setOverlay(const QPolygonF& line) {
     if (line.isEmpty() && overlay_.isEmpty()) return;
     overlay_ = line;
@@ -68,7 +62,7 @@ void PictureArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     const PicturePoint origin = PictureOrigin(width(), height(), picture_.width(), picture_.height());
-    painter.drawImage(origin.x + shift_.x(), origin.y + shift_.y(), picture_);
+    painter.drawImage(origin.x, origin.y, picture_);
     if (!overlay_.isEmpty()) {
         // A light line on a dark one, seen on any colours.
         painter.save();

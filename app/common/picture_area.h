@@ -46,8 +46,6 @@ public:
     // The window's own picture (what a repaint shows).
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
-    // The picture drawn this far off its place (while it is being dragged).
-    void setShift(const QPoint& shift);
     // A line through points given in picture pixels (the orbit of a pixel),
     // drawn over the picture; an empty one draws nothing.
     void setOverlay(const QPolygonF& line);
@@ -71,7 +69,6 @@ private:
 
     PictureOwner& owner_;
     QImage picture_;
-    QPoint shift_;
     QPolygonF overlay_;
 };
 

@@ -83,6 +83,11 @@ void TOrbitInspector::showNothing(const QString& why) {
     points_->setPlainText(why);
 }
 
+void TOrbitInspector::hideEvent(QHideEvent* event) {
+    ToolDialog::hideEvent(event);
+    emit closed();
+}
+
 QPoint TOrbitInspector::homeSpot(const QRect& frame, const QSize& size) const {
     return alongRightEdge(frame, size, 120);
 }

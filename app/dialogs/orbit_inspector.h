@@ -30,9 +30,12 @@ public:
 
 signals:
     void drawOrbitToggled(bool on);
+    // The inspector was closed: the orbit drawn over a picture goes.
+    void closed();
 
 protected:
     QPoint homeSpot(const QRect& frame, const QSize& size) const override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QCheckBox* drawOrbit_;
