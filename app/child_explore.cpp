@@ -59,27 +59,26 @@ bool TMDIChild::Image1Wheel(PicturePoint p, int delta, Qt::KeyboardModifiers mod
     return true;
 }
 
-bool TMDIChild::Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) {
+void TMDIChild::Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) {
     if (button == Qt::BackButton || button == Qt::ForwardButton) {
         if (pressed) button == Qt::BackButton ? BackClick() : ForwardClick();
-        return true;
+        return;
     }
-    if (button != Qt::MiddleButton || showsOpenedPicture_) return false;
+    if (button != Qt::MiddleButton || showsOpenedPicture_) return;
     if (pressed) {
         panFrom_ = p;
         panPicture_ = FromQImage(area_->picture());
         panning_ = true;
         area_->setCursor(Qt::ClosedHandCursor);
-        return true;
+        return;
     }
-    if (!panning_) return true;
+    if (!panning_) return;
     panning_ = false;
     area_->setPicture(ToQImage(panPicture_));
     area_->setCursor(CursorFor(nav_.pointer));
     const int dx = p.x - panFrom_.x, dy = p.y - panFrom_.y;
-    if (dx == 0 && dy == 0) return true;
+    if (dx == 0 && dy == 0) return;
     moveView(DraggedView(ps_, shownEdges(), dx, dy));
-    return true;
 }
 
 void TMDIChild::dragPicture(PicturePoint p) {

@@ -100,7 +100,7 @@ public:
     void Image1MouseUp(PicturePoint p, int shift) override;
     // The middle button drags the view; the mouse's back and forward
     // buttons step through the history.
-    bool Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) override;
+    void Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) override;
     // Ctrl+wheel, and the plain wheel while the whole picture is in sight,
     // zoom in or out by 2 about the pointer.
     bool Image1Wheel(PicturePoint p, int delta, Qt::KeyboardModifiers modifiers) override;

@@ -94,7 +94,8 @@ void PictureArea::paintEvent(QPaintEvent*) {
 
 bool PictureArea::otherButton(QMouseEvent* event, bool pressed) {
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) return false;
-    if (!owner_.Image1OtherButton(event->button(), toPicture(event->position().toPoint()), pressed)) event->ignore();
+    // Taken here whether the owner wants it or not, as it always was.
+    owner_.Image1OtherButton(event->button(), toPicture(event->position().toPoint()), pressed);
     return true;
 }
 

@@ -24,10 +24,9 @@ public:
     virtual void PopupMenu(const QPoint& globalPos) = 0;
     // A button other than the left and right ones was pressed or released
     // over the picture (the middle button, the mouse's back and forward
-    // buttons). False when the window has no use for it.
-    virtual bool Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) {
+    // buttons).
+    virtual void Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) {
         (void)button, (void)p, (void)pressed;
-        return false;
     }
     // The wheel turned by `delta` (120 a notch) over the picture. False
     // when the window has no use for it (the picture then scrolls).
