@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QThread>
 #include <QToolBar>
 
 #include "main_form.h"
@@ -12,6 +13,7 @@
 
 #include "parameter_file.h"
 #include "picture_save.h"
+#include "remembered.h"
 
 namespace zarvo {
 
@@ -45,6 +47,7 @@ void TMDIChild::startParam(const QString& path) {
     ps_.drawRandom = 0;
     const ParameterFileResult loaded = LoadParameters(ps_, path.toStdString(), main_.reporter());
     if (loaded.ok()) view_.formulaIndexAtScan = ps_.formulaIndex;
+    if (loaded.opened) AddRecentParameterFile(path);
     // The attractor view shows and takes over the loaded attractor fields.
     main_.dialogs().vantrel->ParameterFileLoaded();
     if (!loaded.opened) {
@@ -72,6 +75,7 @@ void TMDIChild::SaveToFile() {
     if (path.isEmpty()) return;
     const SaveResult saved = zarvo::SaveToFile(ps_, path.toStdString(), main_.reporter());
     if (!saved.error.empty()) main_.reporter().message(saved.error);
+    if (saved.parameterFileWritten) AddRecentParameterFile(QString::fromStdString(saved.parameterFilePath));
     if (!saved.caption.empty()) {
         windowCaption = QString::fromStdString(saved.caption);
         if (!scanning()) setWindowTitle(windowCaption);
@@ -79,12 +83,16 @@ void TMDIChild::SaveToFile() {
 }
 
 void TMDIChild::Reset1Click() {
+    const ScanEdges from = shownEdges();
     ResetCoordinates(ps_);
+    showPreview(from);
     UpdateFractal();
 }
 
 void TMDIChild::Zoom1Click() {
+    const ScanEdges from = shownEdges();
     ApplyPendingView(ps_);
+    showPreview(from);
     UpdateFractal();
 }
 
@@ -141,6 +149,12 @@ void TMDIChild::RgbClick(int order) {
     ChildApplyColors();
 }
 
+void TMDIChild::BlendOrderClick(int blend, int order) {
+    ps_.blendMethod = blend;
+    ps_.rgbOrder = order;
+    ChildApplyColors();
+}
+
 void TMDIChild::ChildApplyColors() {
     // Recolouring paints the stored planes over the window's picture.
     if (!mayReplacePicture()) return;
@@ -151,6 +165,7 @@ void TMDIChild::ChildApplyColors() {
             ScanHooks quiet;
             const std::string fault = view_.RecolourFromPlanes(quiet, EveryCoreThreads());
             if (!fault.empty()) main_.reporter().message(fault);
+            else historyRecoloured();
         }
         ClearRectangle1Click();
         showWorkBitmap();
@@ -158,6 +173,25 @@ void TMDIChild::ChildApplyColors() {
         UpdateFractal();
     }
     UpdateMenuItems();
+}
+
+void TMDIChild::liveRecolour() {
+    if (showsOpenedPicture_ || !planesState_ || !view_.planesHoldPicture()) return;
+    // The work picture is shared: never while any window draws into it.
+    for (TMDIChild* c : main_.children())
+        if (c->scanning()) return;
+    DialogSet& d = main_.dialogs();
+    if (d.colors && d.colors->isVisible()) d.colors->takeValues(ps_);
+    ScanHooks quiet;
+    // Colouring depends on no thread count: all of them, for speed.
+    const std::string fault = view_.RecolourFromPlanes(quiet, std::max(1, QThread::idealThreadCount()));
+    if (fault.empty()) showWorkBitmap();
+}
+
+ValueRange TMDIChild::resultRange() const {
+    if (!planesState_ || !view_.planesHoldPicture()) return ValueRange();
+    return ResultRange(view_.resultPlaneA.data(), view_.resultPlaneB.data(), maxPlaneHeight, ps_.pictureWidth,
+                       ps_.pictureHeight);
 }
 
 void TMDIChild::SizePresetClick(int width, int height) {
@@ -182,7 +216,16 @@ void TMDIChild::TP01Click() {
         return;
     }
     if (!mayReplacePicture()) return;
-    setPictureSize(width, height);
+    // The picture keeps its centre and magnification: what stays in view
+    // shows at its new place until the scan has drawn over it.
+    const ScanEdges from = shownEdges();
+    ps_.pictureWidth = width;
+    ps_.pictureHeight = height;
+    sizeClientArea(width, height);
+    if (!showPreview(from)) {
+        view_.DrawDefaultImage();
+        showWorkBitmap();
+    }
     UpdateFractal();
 }
 
@@ -203,6 +246,8 @@ void TMDIChild::PopupMenu(const QPoint& globalPos) {
 void TMDIChild::UpdateMenuItems() {
     const bool toolbar = main_.toolBar() && main_.toolBar()->isVisible();
     menus_.update(ps_, nav_.rectangleExists != 0, toolbar);
+    menus_.back->setEnabled(history_.canGoBack());
+    menus_.forward->setEnabled(history_.canGoForward());
     if (main_.activeChild() == this || main_.activeChild() == nullptr) {
         main_.setJuliaChecked(ps_.juliaMode == 1);
         main_.setZoomEnabled(nav_.rectangleExists != 0);

@@ -53,6 +53,7 @@ void ChildMenus::build(TMDIChild& c, TMainForm& m) {
     buildDialogsMenu(c, m);
     buildSizeMenu(c, m);
     buildWindowMenu(c, m);
+    buildToolsMenu(c, m);
     buildHelpMenu(c, m);
     for (QMap<int, QAction*>* items : {&render, &transform, &blend, &rgb, &rotate}) Group(*items, &c);
     buildPopup(c, m);
@@ -144,6 +145,26 @@ void ChildMenus::buildWindowMenu(TMDIChild& c, TMainForm& m) {
     toolbarVisible = Item(
         window, QStringLiteral("Toolbar &Visible"), [&m] { m.ToolbarVisibleClick(); }, true);
     Item(window, QStringLiteral("&Re-Size active window"), [&c] { c.ResizeActiveWindow1Click(); });
+}
+
+void ChildMenus::buildToolsMenu(TMDIChild& c, TMainForm& m) {
+    tools = addMenu(c, QStringLiteral("T&ools"));
+    back = Item(tools, QStringLiteral("&Back"), [&c] { c.BackClick(); });
+    back->setShortcut(Qt::ALT | Qt::Key_Left);
+    forward = Item(tools, QStringLiteral("&Forward"), [&c] { c.ForwardClick(); });
+    forward->setShortcut(Qt::ALT | Qt::Key_Right);
+    tools->addSeparator();
+    Item(tools, QStringLiteral("Orbit &Inspector"), [&m] {
+        m.OrbitInspectorClick();
+    })->setShortcut(Qt::CTRL | Qt::Key_I);
+    Item(tools, QStringLiteral("Render Method &Gallery"), [&m] {
+        m.MethodGalleryClick();
+    })->setShortcut(Qt::CTRL | Qt::Key_G);
+    Item(tools, QStringLiteral("B&lend Gallery"), [&m] {
+        m.BlendGalleryClick();
+    })->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_G);
+    tools->addSeparator();
+    m.addRecentFilesMenu(tools);
 }
 
 void ChildMenus::buildHelpMenu(TMDIChild& c, TMainForm& m) {

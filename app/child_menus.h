@@ -26,6 +26,9 @@ struct ChildMenus {
 
     QList<QMenu*> menuBar;  // in menu-bar order
     QMenu* popup = nullptr;
+    // The window's own commands beyond the classic menus; placed just
+    // before "Help".
+    QMenu* tools = nullptr;
 
     QMap<int, QAction*> render;     // renderMethod -> item
     QMap<int, QAction*> transform;  // transformMode -> item
@@ -36,6 +39,8 @@ struct ChildMenus {
     QList<QAction*> julia;          // menu item and pop-up item
     QAction* zoomIn = nullptr;      // pop-up "Zoom In"
     QAction* toolbarVisible = nullptr;
+    QAction* back = nullptr;     // Tools "Back"
+    QAction* forward = nullptr;  // Tools "Forward"
 
 private:
     // A new menu at the end of the menu bar.
@@ -47,6 +52,7 @@ private:
     void buildDialogsMenu(TMDIChild& child, TMainForm& main);
     void buildSizeMenu(TMDIChild& child, TMainForm& main);
     void buildWindowMenu(TMDIChild& child, TMainForm& main);
+    void buildToolsMenu(TMDIChild& child, TMainForm& main);
     void buildHelpMenu(TMDIChild& child, TMainForm& main);
     void buildPopup(TMDIChild& child, TMainForm& main);
 };

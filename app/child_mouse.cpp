@@ -18,6 +18,14 @@ void TMDIChild::Image1MouseMove(PicturePoint p) {
     if (nav_.statusChanged) main_.showStatus(QString::fromStdString(nav_.statusText));
     area_->setCursor(CursorFor(nav_.pointer));
     if (drawing) area_->update();
+    if (panning_) dragPicture(p);
+    pointerOver_ = true;
+    inspectPixel(p);
+}
+
+void TMDIChild::Image1MouseLeave() {
+    pointerOver_ = false;
+    inspectPixel(lastMove_);
 }
 
 void TMDIChild::Image1MouseDown(PicturePoint p, int shift) {

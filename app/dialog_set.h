@@ -9,6 +9,7 @@
 #include "iteration_parameters_dialog.h"
 #include "jpeg_dialog.h"
 #include "list_form.h"
+#include "orbit_inspector.h"
 #include "attractor_params_dialog.h"
 #include "attractor_view.h"
 
@@ -23,6 +24,8 @@ struct DialogSet {
     Tvtl_params1* vantrelParams = nullptr;
     TVantrel* vantrel = nullptr;
     TJPGUnit* jpeg = nullptr;
+    // Tools of the exploring commands, created after the forms above.
+    TOrbitInspector* inspector = nullptr;
 };
 
 }  // namespace zarvo

@@ -44,7 +44,9 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowSta
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->verticalHeader()->hide();
-    ListView1->verticalHeader()->setDefaultSectionSize(ListView1->fontMetrics().height() + 6);
+    // Rows high enough for the formulas' small pictures.
+    ListView1->setIconSize(QSize(48, 32));
+    ListView1->verticalHeader()->setDefaultSectionSize(std::max(ListView1->fontMetrics().height() + 6, 36));
     InitHeader();
     connect(ListView1, &QTableWidget::cellClicked, this, [this](int, int) { ListView1Click(); });
 }
@@ -108,6 +110,10 @@ void TListForm::fitColumnsToTexts() {
     needed += layout()->contentsMargins().left() + layout()->contentsMargins().right();
     if (const QScreen* s = screen()) needed = std::min(needed, s->availableGeometry().width() * 19 / 20);
     if (needed > width()) resize(needed, height());
+}
+
+void TListForm::setThumbnail(int row, const QImage& picture) {
+    if (QTableWidgetItem* item = ListView1->item(row, 0)) item->setIcon(QPixmap::fromImage(picture));
 }
 
 void TListForm::ListView1Click() {

@@ -27,6 +27,9 @@ public:
 
     QTableWidget* list() const { return ListView1; }
 
+    // A small picture of formula `row` at the current view, beside its title.
+    void setThumbnail(int row, const QImage& picture);
+
 signals:
     // A formula was picked: the active window resets its view and redraws.
     void formulaPicked();

@@ -10,6 +10,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zarvo"));
+    QApplication::setOrganizationName(QStringLiteral("zarvo"));
     // Parameter files write numbers with the user's decimal separator.
     std::setlocale(LC_NUMERIC, "");
     zarvo::ReportFileSizeLimitAsWriteError();

@@ -11,6 +11,7 @@
 
 #include "main_form.h"
 #include "mdi_child.h"
+#include "remembered.h"
 
 namespace zarvo {
 
@@ -71,9 +72,23 @@ void TMainForm::LoadParameterFileClick() {
     parameters().stopFlag = flagOn;
     const QString path = fileDialogs_->openParameterFile(this);
     if (path.isEmpty() || c != activeChild()) return;
+    loadParameterFileInto(c, path);
+}
+
+void TMainForm::loadParameterFileInto(TMDIChild* child, const QString& path) {
     applicationTitle = QStringLiteral("PARAM");
-    c->setWindowTitle(path);
-    c->startFirstDraw(applicationTitle, path);
+    child->setWindowTitle(path);
+    child->startFirstDraw(applicationTitle, path);
+}
+
+void TMainForm::LoadRecentParameterFile(const QString& path) {
+    TMDIChild* c = activeChild();
+    if (!c) {
+        createChild(QStringLiteral("PARAM"), path, path);
+        return;
+    }
+    parameters().stopFlag = flagOn;
+    loadParameterFileInto(c, path);
 }
 
 void TMainForm::ResetClick() {
@@ -160,6 +175,7 @@ void TMainForm::UpdateMenuItems() {
           "tool:Color parameters", "tool:Zoom into Rectangle", "tool:Julia Mode"})
         action(QString::fromLatin1(name))->setEnabled(any);
     updateStopDrawing();
+    updateHistoryButtons();
 }
 
 void TMainForm::updateStopDrawing() {
@@ -191,6 +207,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!children().isEmpty()) parameters().stopFlag = flagOn;
+    RememberFrame(*this);
     closing_ = true;
     mdi_->closeAllSubWindows();
     for (QWidget* w : allDialogs()) w->hide();

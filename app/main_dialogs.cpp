@@ -3,7 +3,9 @@
 #include <QEvent>
 #include <QUrl>
 
+#include "galleries.h"
 #include "link_panel.h"
+#include "thumbnail_gallery.h"
 #include "main_form.h"
 #include "mdi_child.h"
 
@@ -18,6 +20,14 @@ void TMainForm::CreateForms() {
     dialogs_.vantrelParams = new Tvtl_params1(ps_, this);
     dialogs_.vantrel = new TVantrel(ps_, reporter_, this);
     dialogs_.jpeg = new TJPGUnit(ps_, this);
+    dialogs_.inspector = new TOrbitInspector(this);
+    galleries_ = new Galleries(*this);
+    connect(galleries_->methods(), &ThumbnailGallery::picked, this, [this](int method) {
+        if (TMDIChild* c = activeChild()) c->RenderClick(method);
+    });
+    connect(galleries_->blends(), &ThumbnailGallery::picked, this, [this](int choice) {
+        if (TMDIChild* c = activeChild()) c->BlendOrderClick(choice / 10, choice % 10);
+    });
 
     connect(dialogs_.list, &TListForm::formulaPicked, this, [this] {
         if (TMDIChild* c = activeChild()) c->Reset1Click();
@@ -40,6 +50,14 @@ void TMainForm::CreateForms() {
         if (TMDIChild* c = activeChild()) c->TP01Click();
     });
     connect(dialogs_.xySize, &TXYSize1::applyToVantrel, this, [this] { dialogs_.vantrel->TP01Click(); });
+    const auto inspectAgain = [this] {
+        if (TMDIChild* c = activeChild()) c->inspectPixel();
+    };
+    connect(dialogs_.inspector, &TOrbitInspector::drawOrbitToggled, this, inspectAgain);
+    connect(dialogs_.inspector, &TOrbitInspector::closed, this, inspectAgain);
+    connect(dialogs_.colors, &TColorForm::liveRecolourRequested, this, [this] {
+        if (TMDIChild* c = activeChild()) c->liveRecolour();
+    });
     connect(dialogs_.colors, &TColorForm::recolourRequested, this, [this] {
         if (TMDIChild* c = activeChild()) c->ChildApplyColors();
     });
@@ -83,6 +101,34 @@ void TMainForm::ColorsClick() {
     if (dialogs_.colors) dialogs_.colors->toggle();
 }
 
+void TMainForm::OrbitInspectorClick() {
+    if (!dialogs_.inspector) return;
+    dialogs_.inspector->toggle();
+    if (TMDIChild* c = activeChild()) c->inspectPixel();
+}
+
+void TMainForm::MethodGalleryClick() {
+    if (!galleries_) return;
+    galleries_->methods()->toggle();
+    galleries_->refresh(activeChild());
+}
+
+void TMainForm::BlendGalleryClick() {
+    if (!galleries_) return;
+    galleries_->blends()->toggle();
+    galleries_->refresh(activeChild());
+}
+
+void TMainForm::pictureFinished(TMDIChild* child) {
+    if (child != activeChild()) return;
+    if (galleries_) galleries_->refresh(child);
+    if (dialogs_.colors) dialogs_.colors->setValueRange(child->resultRange());
+}
+
+void TMainForm::pictureChanging(TMDIChild* child) {
+    if (galleries_ && child == activeChild()) galleries_->outdated();
+}
+
 void TMainForm::JpegOptionsClick() {
     if (dialogs_.jpeg && !children().isEmpty()) dialogs_.jpeg->toggle();
 }
@@ -102,6 +148,7 @@ void TMainForm::FormulaButtomClick() {
     if (!c) return;
     list->UpdateListView(c->view());
     list->show();
+    galleries_->refresh(c);
 }
 
 }  // namespace zarvo

@@ -13,8 +13,11 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "galleries.h"
 #include "glyphs.h"
+#include "thumbnail_gallery.h"
 #include "mdi_child.h"
+#include "remembered.h"
 
 namespace zarvo {
 
@@ -44,6 +47,8 @@ TMainForm::TMainForm() : reporter_(this), fileDialogs_(std::make_unique<FileDial
         resize(1000, 720);
     }
 
+    RestoreFrame(*this);
+
     applicationTitle = QStringLiteral("NEW");
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { subWindowActivated(w); });
 
@@ -69,10 +74,11 @@ TMainForm::~TMainForm() {
 
 QList<QWidget*> TMainForm::allDialogs() const {
     QList<QWidget*> list;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{dialogs_.about, dialogs_.xySize, dialogs_.params, dialogs_.list,
-                                         dialogs_.colors, dialogs_.vantrelParams, dialogs_.vantrel, dialogs_.jpeg})
+    for (QWidget* w : std::initializer_list<QWidget*>{dialogs_.about, dialogs_.xySize, dialogs_.params, dialogs_.list,
+                                                      dialogs_.colors, dialogs_.vantrelParams, dialogs_.vantrel,
+                                                      dialogs_.jpeg, dialogs_.inspector})
         if (w) list.append(w);
+    if (galleries_) list << galleries_->methods() << galleries_->blends();
     return list;
 }
 
@@ -144,12 +150,18 @@ void TMainForm::createActions() {
     button("Zoom into Rectangle", ZoomGlyph(), [this] { ZoomClick(); });
     button("Stop Drawing", StopGlyph(), [this] { AbortClick(); })->setShortcut(Qt::Key_Escape);
     button("About", style->standardIcon(QStyle::SP_MessageBoxInformation), [this] { HelpAboutItemClick(); });
+    button("Back", style->standardIcon(QStyle::SP_ArrowBack), [this] {
+        if (TMDIChild* c = activeChild()) c->BackClick();
+    });
+    button("Forward", style->standardIcon(QStyle::SP_ArrowForward), [this] {
+        if (TMDIChild* c = activeChild()) c->ForwardClick();
+    });
 }
 
 void TMainForm::createMenus() {
     auto menu = [this](const QString& title, const QString& hint, const QStringList& items) {
         auto* m = new QMenu(title, this);
-        m->menuAction()->setStatusTip(hint);
+        if (!hint.isEmpty()) m->menuAction()->setStatusTip(hint);
         for (const QString& item : items) {
             if (item.isEmpty()) m->addSeparator();
             else m->addAction(action("menu:" + item));
@@ -162,6 +174,10 @@ void TMainForm::createMenus() {
     windowMenu_ = menu("&Window", "Window related commands such as Tile and Cascade",
                        {"&Cascade", "&Tile", "&Arrange Icons", "&Minimize All", "Minimize All", "", "Toolbar Visible"});
     connect(windowMenu_, &QMenu::aboutToShow, this, [this] { fillWindowList(); });
+    // Commands beyond the classic menus, just before "Help" (a fractal
+    // window's menu bar has its own Tools menu in the same place).
+    toolsMenu_ = menu("T&ools", "", {});
+    addRecentFilesMenu(toolsMenu_);
     menu("&Help", "Help topics", {"Help", "&About"});
     showMenusOf(nullptr);
 }
@@ -205,6 +221,27 @@ void TMainForm::createToolBar() {
         }
     }
     action("menu:Toolbar Visible")->setChecked(true);
+
+    // The window history's buttons, beside the tool bar rather than in it.
+    exploreBar_ = addToolBar(QStringLiteral("Exploring"));
+    exploreBar_->setObjectName(QStringLiteral("ExploreBar"));
+    exploreBar_->setMovable(false);
+    exploreBar_->setIconSize(toolBar_->iconSize());
+    exploreBar_->addAction(action("tool:Back"));
+    exploreBar_->addAction(action("tool:Forward"));
+}
+
+void TMainForm::addRecentFilesMenu(QMenu* tools) {
+    QMenu* recent = tools->addMenu(QStringLiteral("&Recent Parameter Files"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        const QStringList files = RecentParameterFiles();
+        int n = 1;
+        for (const QString& path : files)
+            connect(recent->addAction(QStringLiteral("&%1 %2").arg(n++).arg(path)), &QAction::triggered, this,
+                    [this, path] { LoadRecentParameterFile(path); });
+        if (files.isEmpty()) recent->addAction(QStringLiteral("(none yet)"))->setEnabled(false);
+    });
 }
 
 void TMainForm::showMenusOf(TMDIChild* child) {
@@ -242,6 +279,17 @@ void TMainForm::subWindowActivated(QMdiSubWindow*) {
     showMenusOf(child);
     UpdateMenuItems();
     if (child) child->UpdateMenuItems();
+    updateHistoryButtons();
+    if (galleries_) galleries_->refresh(child);
+    if (dialogs_.colors) dialogs_.colors->setValueRange(child ? child->resultRange() : ValueRange());
+}
+
+void TMainForm::updateHistoryButtons() {
+    if (closing_) return;
+    const TMDIChild* child = activeChild();
+    action("tool:Back")->setEnabled(child && child->history().canGoBack());
+    action("tool:Forward")->setEnabled(child && child->history().canGoForward());
+    if (TMDIChild* c = activeChild()) c->UpdateMenuItems();
 }
 
 }  // namespace zarvo

@@ -22,6 +22,7 @@ class QToolBar;
 
 namespace zarvo {
 
+class Galleries;
 class TMDIChild;
 
 class TMainForm : public QMainWindow {
@@ -64,6 +65,15 @@ public:
     void VantrelViewClick();
     void VantrelParametersClick();
     void ColorsClick();
+    // Tools: shows or hides the orbit inspector and the two galleries.
+    void OrbitInspectorClick();
+    void MethodGalleryClick();
+    void BlendGalleryClick();
+    Galleries& galleries() { return *galleries_; }
+    // A window drew or recoloured its picture in full, or is about to
+    // change it: the galleries follow the active window.
+    void pictureFinished(TMDIChild* child);
+    void pictureChanging(TMDIChild* child);
     void ZoomClick();
     void AbortClick();
     void HelpAboutItemClick();
@@ -73,6 +83,11 @@ public:
     void WindowMinimizeAllClick();
     void WindowArrangeIconsClick();
     void ToolbarVisibleClick();
+    // Tools > Recent Parameter Files: the file is loaded into the active
+    // window, or into a new one when there is none.
+    void LoadRecentParameterFile(const QString& path);
+    // The recent files' submenu at the end of a Tools menu.
+    void addRecentFilesMenu(QMenu* tools);
 
     // Enabled states of the items that need a fractal window.
     void UpdateMenuItems();
@@ -82,6 +97,8 @@ public:
     // Set by the active window's menu state.
     void setZoomEnabled(bool on);
     void setJuliaChecked(bool on);
+    // Back and Forward follow the active window's history.
+    void updateHistoryButtons();
     void showStatus(const QString& text);
 
     // The attractor view's per-pixel formula (none while it is not built).
@@ -106,6 +123,7 @@ private:
     void closeVantrelView();
     // Help and the About box's link: the page could not be shown.
     void reportNoBrowser(const QString& target);
+    void loadParameterFileInto(TMDIChild* child, const QString& path);
     TMDIChild* createChild(const QString& mode, const QString& caption, const QString& path = QString());
 
     ParameterSet ps_;
@@ -114,8 +132,11 @@ private:
     std::unique_ptr<FileDialogs> fileDialogs_;
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QToolBar* exploreBar_ = nullptr;  // Back and Forward
     QList<QMenu*> frameMenus_;
     QMenu* windowMenu_ = nullptr;
+    QMenu* toolsMenu_ = nullptr;
+    Galleries* galleries_ = nullptr;
     QTimer Timer1;
     bool closePending_ = false;
     bool closing_ = false;

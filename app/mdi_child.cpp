@@ -226,6 +226,7 @@ ScanResult TMDIChild::UpdateFractal() {
     ++scanDepth_;
     ScanResult result = view_.UpdateFractal(hooks, EveryCoreThreads());
     --scanDepth_;
+    if (result.completed) historyPictureFinished();
     main_.updateStopDrawing();
     main_.scanEnded();
     return result;
@@ -238,6 +239,7 @@ void TMDIChild::prepareForScan() {
     if (ps_.vantrelFormulaMode == 0) view_.GetDLLDescriptions();
     if (ClampIterations(ps_))
         main_.reporter().message("Max Iterations is limited to " + std::to_string(maxIterationsLimit));
+    historyScanStarting();
     ClearRectangle1Click();
     UpdateMenuItems();
     Timer2.start();

@@ -8,11 +8,16 @@
 #include <QPoint>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 #include "child_menus.h"
 #include "fractal_view.h"
 #include "mouse_navigation.h"
+#include "orbit_probe.h"
+#include "palette_strip.h"
 #include "picture_window.h"
+#include "view_history.h"
+#include "view_moves.h"
 
 class QMdiSubWindow;
 
@@ -52,6 +57,12 @@ public:
     void Abort();
     // Recolours from the stored planes, or redraws a picture too large for them.
     void ChildApplyColors();
+    // While a colour value is being changed: the colour dialog's values
+    // recolour a picture that fits the planes at once (no history step;
+    // the dialog's timer still does the recolour that counts).
+    void liveRecolour();
+    // The range of the values in the planes of a finished picture.
+    ValueRange resultRange() const;
 
     // Commands of the window's menus.
     void Zoom1Click();
@@ -65,6 +76,8 @@ public:
     void TransformClick(int mode);
     void BlendClick(int method);
     void RgbClick(int order);
+    // A blend and a channel order at once (the blend gallery).
+    void BlendOrderClick(int blend, int order);
     void SizePresetClick(int width, int height);
     // Takes the new picture size (from the image-size dialog while it is
     // shown) and draws the picture again.
@@ -74,10 +87,30 @@ public:
     void UpdateMenuItems();
     void PopupMenu(const QPoint& globalPos) override;
 
+    // Back and Forward through the pictures the window drew: the whole
+    // state of the step is put back and its picture shown (at once while it
+    // is kept, else recoloured or drawn again). Asked for during a scan,
+    // the scan is stopped and the step taken when it has ended.
+    void BackClick();
+    void ForwardClick();
+    const ViewHistory& history() const { return history_; }
+
     // Mouse on the picture, in picture pixels.
     void Image1MouseDown(PicturePoint p, int shift) override;
     void Image1MouseMove(PicturePoint p) override;
     void Image1MouseUp(PicturePoint p, int shift) override;
+    // The middle button drags the view; the mouse's back and forward
+    // buttons step through the history.
+    void Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) override;
+    // Ctrl+wheel, and the plain wheel while the whole picture is in sight,
+    // zoom in or out by 2 about the pointer.
+    bool Image1Wheel(PicturePoint p, int delta, Qt::KeyboardModifiers modifiers) override;
+    void Image1MouseLeave() override;
+
+    // The orbit inspector follows the pixel under the pointer (the last
+    // one, when none is given); it computes the pixel on a record of its
+    // own, so a running scan goes on undisturbed.
+    void inspectPixel();
     const MouseNavigation& pictureNavigation() const override { return nav_; }
 
     // Sizes the window's client area to the picture (see clientSizeFor),
@@ -103,6 +136,22 @@ private:
     // false when the window keeps it.
     bool mayReplacePicture();
     QString fileNamePart(const QString& caption) const;
+    // The history's side of a scan and a recolour (child_history.cpp).
+    void historyScanStarting();
+    void historyPictureFinished();
+    void historyRecoloured();
+    void stepThroughHistory(int direction);
+    void showHistoryStep(const PictureState& state);
+    // Moves of the view and their preview (child_explore.cpp).
+    ScanEdges shownEdges() const;
+    ScanEdges EdgesOf(const ViewCentre& view) const;
+    // Shows the part of the picture drawn over `from` that the view about
+    // to be drawn keeps, scaled to the new picture. False when there is no
+    // such picture.
+    bool showPreview(const ScanEdges& from);
+    void moveView(const ViewCentre& to);
+    void dragPicture(PicturePoint p);
+    void inspectPixel(PicturePoint p);
 
     TMainForm& main_;
     ParameterSet& ps_;
@@ -116,6 +165,15 @@ private:
     int scanDepth_ = 0;
     bool showsOpenedPicture_ = false;
     PicturePoint lastMove_{-1000000, -1000000};
+    ViewHistory history_;
+    int wheelTurn_ = 0;  // of the wheel, short of a notch
+    bool panning_ = false;
+    PicturePoint panFrom_;
+    RgbImage panPicture_;  // what the window showed when the drag began
+    OrbitProber prober_;
+    bool pointerOver_ = false;
+    PictureState scanState_;                   // what the last scan started to draw
+    std::optional<PictureState> planesState_;  // what the planes hold, when they hold a finished picture
 };
 
 }  // namespace zarvo

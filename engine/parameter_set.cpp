@@ -88,26 +88,40 @@ void ResetCoordinates(ParameterSet& ps) {
 
 void AdjustViewEdges(ParameterSet& ps, double zoom, double xCentre, double yCentre, int width, int height,
                      ViewEdges e) {
-    ps.halfWidth = 2.0 / zoom;
-    ps.halfHeight = 2.0 / zoom;
-    e.xMax = xCentre + ps.halfWidth;
-    e.xMin = xCentre - ps.halfWidth;
-    e.yMax = yCentre + ps.halfHeight;
-    e.yMin = yCentre - ps.halfHeight;
+    const ViewGeometry g = ViewGeometryOf(zoom, xCentre, yCentre, width, height);
+    ps.halfWidth = g.halfWidth;
+    ps.halfHeight = g.halfHeight;
+    ps.aspectX = g.aspectX;
+    ps.aspectY = g.aspectY;
+    e.xMin = g.xMin;
+    e.xMax = g.xMax;
+    e.yMin = g.yMin;
+    e.yMax = g.yMax;
+}
+
+ViewGeometry ViewGeometryOf(double zoom, double xCentre, double yCentre, int width, int height) {
+    ViewGeometry g;
+    g.halfWidth = 2.0 / zoom;
+    g.halfHeight = 2.0 / zoom;
+    g.xMax = xCentre + g.halfWidth;
+    g.xMin = xCentre - g.halfWidth;
+    g.yMax = yCentre + g.halfHeight;
+    g.yMin = yCentre - g.halfHeight;
 
     const double w = width;
     const double h = height;
-    ps.aspectX = w / h;
-    ps.aspectY = h / w;
-    ps.aspectX = (1 - ps.aspectX) / 2 + ps.aspectX;
-    ps.aspectY = (1 - ps.aspectY) / 2 + ps.aspectY;
+    g.aspectX = w / h;
+    g.aspectY = h / w;
+    g.aspectX = (1 - g.aspectX) / 2 + g.aspectX;
+    g.aspectY = (1 - g.aspectY) / 2 + g.aspectY;
 
-    const double dx = ps.halfWidth * ps.aspectX - ps.halfWidth;
-    e.xMax += dx;
-    e.xMin -= dx;
-    const double dy = ps.halfWidth * ps.aspectY - ps.halfHeight;
-    e.yMax += dy;
-    e.yMin -= dy;
+    const double dx = g.halfWidth * g.aspectX - g.halfWidth;
+    g.xMax += dx;
+    g.xMin -= dx;
+    const double dy = g.halfWidth * g.aspectY - g.halfHeight;
+    g.yMax += dy;
+    g.yMin -= dy;
+    return g;
 }
 
 void AdjustCoords(ParameterSet& ps) {

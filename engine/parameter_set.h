@@ -115,6 +115,15 @@ struct ViewEdges {
 void AdjustViewEdges(ParameterSet& ps, double zoom, double xCentre, double yCentre, int width, int height,
                      ViewEdges edges);
 
+// The same arithmetic without a parameter set: the half-extents, the two
+// aspect factors and the edges.
+struct ViewGeometry {
+    double halfWidth = 0, halfHeight = 0;
+    double aspectX = 0, aspectY = 0;
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+};
+ViewGeometry ViewGeometryOf(double zoom, double xCentre, double yCentre, int width, int height);
+
 // A plane coordinate too close to zero is pushed to a small positive value:
 // 0.001 up to zoom 10, minCoordinate beyond.
 double AwayFromZero(double v, double zoom);

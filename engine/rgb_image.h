@@ -9,6 +9,7 @@
 // memory are drawn so, band after band (see streamed_picture.h).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

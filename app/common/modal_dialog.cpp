@@ -9,6 +9,7 @@
 #include <QTreeView>
 
 #include "fp_guard.h"
+#include "remembered.h"
 
 namespace zarvo {
 
@@ -58,11 +59,12 @@ void PrepareFileDialog(QFileDialog& dialog) {
 }
 
 QString AskOpenFile(QWidget* from, const QString& title, const QString& filter) {
-    QFileDialog dialog(ModalAnchor(from), title, QString(), filter);
+    QFileDialog dialog(ModalAnchor(from), title, RememberedFolder(title), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     PrepareFileDialog(dialog);
     if (ExecOnTop(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    RememberFolder(title, dialog.selectedFiles().first());
     return dialog.selectedFiles().first();
 }
 

@@ -29,7 +29,8 @@ int ExecOnTop(QDialog& dialog);
 // are read without widening a column.
 void PrepareFileDialog(QFileDialog& dialog);
 
-// An open dialog for one existing file; empty on Cancel.
+// An open dialog for one existing file; empty on Cancel. It opens in the
+// folder it was last left in (remembered by its title).
 QString AskOpenFile(QWidget* from, const QString& title, const QString& filter);
 
 }  // namespace zarvo

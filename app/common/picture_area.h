@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
 #include <QWidget>
 
 #include "mouse_navigation.h"
@@ -21,6 +22,20 @@ public:
     virtual void Image1MouseMove(PicturePoint p) = 0;
     virtual void Image1MouseUp(PicturePoint p, int shift) = 0;
     virtual void PopupMenu(const QPoint& globalPos) = 0;
+    // A button other than the left and right ones was pressed or released
+    // over the picture (the middle button, the mouse's back and forward
+    // buttons).
+    virtual void Image1OtherButton(Qt::MouseButton button, PicturePoint p, bool pressed) {
+        (void)button, (void)p, (void)pressed;
+    }
+    // The wheel turned by `delta` (120 a notch) over the picture. False
+    // when the window has no use for it (the picture then scrolls).
+    virtual bool Image1Wheel(PicturePoint p, int delta, Qt::KeyboardModifiers modifiers) {
+        (void)p, (void)delta, (void)modifiers;
+        return false;
+    }
+    // The pointer left the picture.
+    virtual void Image1MouseLeave() {}
 };
 
 class PictureArea : public QWidget {
@@ -30,6 +45,9 @@ public:
     // The window's own picture (what a repaint shows).
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
+    // A line through points given in picture pixels (the orbit of a pixel),
+    // drawn over the picture; an empty one draws nothing.
+    void setOverlay(const QPolygonF& line);
 
     // Window coordinates to picture pixels, the picture being centred.
     PicturePoint toPicture(const QPoint& p) const;
@@ -39,11 +57,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Passes a press or release of another button to the owner; true when
+    // it was one.
+    bool otherButton(QMouseEvent* event, bool pressed);
+
     PictureOwner& owner_;
     QImage picture_;
+    QPolygonF overlay_;
 };
 
 // Modifier and button bits of an event in the order the navigation counts

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "modal_dialog.h"
+#include "remembered.h"
 
 namespace zarvo {
 
@@ -13,6 +14,8 @@ QString AskPictureSavePath(QWidget* parent, const QString& title, const QString&
     dialog.setNameFilters(
         {QStringLiteral("JPEG (*.jpg)"), QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG (*.png)")});
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
+    const QString folder = RememberedFolder(title);
+    if (!folder.isEmpty()) dialog.setDirectory(folder);
     dialog.selectFile(startName);
     // Each filter proposes its own extension.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
@@ -20,6 +23,7 @@ QString AskPictureSavePath(QWidget* parent, const QString& title, const QString&
     });
     PrepareFileDialog(dialog);
     if (ExecOnTop(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    RememberFolder(title, dialog.selectedFiles().first());
     return dialog.selectedFiles().first();
 }
 

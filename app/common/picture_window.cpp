@@ -55,6 +55,18 @@ QImage ToQImage(const RgbImage& image) {
     return QImage(image.pixels.data(), image.width, image.height, image.width * 3, QImage::Format_RGB888).copy();
 }
 
+RgbImage FromQImage(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    RgbImage out(rgb.width(), rgb.height());
+    for (int y = 0; y < rgb.height(); ++y)
+        std::copy_n(rgb.constScanLine(y), static_cast<size_t>(rgb.width()) * 3, out.at(0, y));
+    return out;
+}
+
+bool PictureWindow::wholePictureVisible() const {
+    return scroll_->horizontalScrollBar()->maximum() == 0 && scroll_->verticalScrollBar()->maximum() == 0;
+}
+
 PictureWindow::PictureWindow(QWidget* parent) : QWidget(parent) {
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);

@@ -18,6 +18,8 @@ namespace zarvo {
 // A copy of an off-screen picture for the screen; a null image when the
 // picture has no pixels.
 QImage ToQImage(const RgbImage& image);
+// And back: the picture's pixels as red, green, blue bytes.
+RgbImage FromQImage(const QImage& image);
 
 class PictureWindow : public QWidget, public PictureOwner {
 public:
@@ -26,6 +28,8 @@ public:
     PictureArea& pictureArea() { return *area_; }
     // What the window shows.
     const QImage& shownPicture() const { return area_->picture(); }
+    // The whole picture fits the window: nothing to scroll.
+    bool wholePictureVisible() const;
 
 protected:
     // The client area for a picture of width x height: the picture, at most

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -86,15 +87,39 @@ TColorForm::TColorForm(ParameterSet& ps, QWidget* parent)
     grid->addWidget(offset, 1, 0);
     grid->addWidget(saturation, 1, 1);
 
+    // The palette over the picture's values, with the two ends' values.
+    strip_ = new QLabel(this);
+    strip_->setObjectName(QStringLiteral("PaletteStrip"));
+    strip_->setFixedHeight(18);
+    strip_->setScaledContents(true);
+    strip_->setFrameShape(QFrame::Box);
+    low_ = new QLabel(this);
+    high_ = new QLabel(this);
+    auto* ends = new QHBoxLayout;
+    ends->addWidget(low_);
+    ends->addStretch();
+    ends->addWidget(high_);
+    auto* paletteBox = new QVBoxLayout;
+    paletteBox->setContentsMargins(10, 6, 10, 0);
+    paletteBox->setSpacing(2);
+    paletteBox->addWidget(strip_);
+    paletteBox->addLayout(ends);
+
     auto* top = new QVBoxLayout(this);
     top->addLayout(grid);
     top->addLayout(intensityRow);
+    top->addLayout(paletteBox);
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     ColorTimer = new QTimer(this);
     ColorTimer->setObjectName(QStringLiteral("ColorTimer"));
     ColorTimer->setInterval(colorTimerInterval);
     connect(ColorTimer, &QTimer::timeout, this, &TColorForm::ColorTimerTimer);
+
+    frameTimer_ = new QTimer(this);
+    frameTimer_->setSingleShot(true);
+    connect(frameTimer_, &QTimer::timeout, this, &TColorForm::liveRecolourRequested);
+    showRange();
 }
 
 QDoubleSpinBox* TColorForm::addField(QGridLayout* grid, int row, const QString& name, double step, int decimals,
@@ -144,6 +169,7 @@ void TColorForm::loadFields() {
     }
     intensity_.load(dFactor3, ps_.intensity);
     blockFieldSignals(wasBlocked);
+    strip_->setPixmap(QPixmap::fromImage(paletteStrip()));
 }
 
 bool TColorForm::blockFieldSignals(bool block) {
@@ -153,7 +179,7 @@ bool TColorForm::blockFieldSignals(bool block) {
     return was;
 }
 
-void TColorForm::copyFields(ParameterSet& ps) const {
+void TColorForm::copyFields(FormulaRecord& ps) const {
     for (int k = 0; k < 3; ++k) {
         const ChannelInfo& info = channelInfo[k];
         const Channel& ch = channels_[k];
@@ -170,6 +196,11 @@ void TColorForm::takeValues(ParameterSet& ps) const {
 }
 
 void TColorForm::fieldChanged() {
+    strip_->setPixmap(QPixmap::fromImage(paletteStrip()));
+    if (!frameTimer_->isActive()) {
+        const double rate = screen() && screen()->refreshRate() > 0 ? screen()->refreshRate() : 60.0;
+        frameTimer_->start(std::max(1, static_cast<int>(1000.0 / rate)));
+    }
     changeCounter_ = 0;
     // Switching the timer on does not restart a running timer: the recolour
     // keeps its half-second rhythm while values are being dragged.
@@ -190,6 +221,30 @@ void TColorForm::ColorTimerTimer() {
 }
 
 bool TColorForm::colorTimerActive() const { return ColorTimer->isActive(); }
+
+void TColorForm::setValueRange(const ValueRange& range) {
+    range_ = range;
+    showRange();
+}
+
+void TColorForm::showRange() {
+    if (range_.known) {
+        low_->setText(QString::number(range_.low, 'g', 6));
+        high_->setText(QString::number(range_.high, 'g', 6));
+    } else {
+        low_->setText(QStringLiteral("0"));
+        high_->setText(QStringLiteral("1 (the picture's values are not kept)"));
+    }
+    strip_->setPixmap(QPixmap::fromImage(paletteStrip()));
+}
+
+QImage TColorForm::paletteStrip() const {
+    // The colours with the values the fields hold now.
+    FormulaRecord rec = ps_;
+    copyFields(rec);
+    const RgbImage strip = PaletteStrip(rec, range_, 256);
+    return QImage(strip.pixels.data(), strip.width, 1, strip.width * 3, QImage::Format_RGB888).copy();
+}
 
 void TColorForm::afterShow() {
     // Opening the dialog recolours once, about a second later.

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "loaded_value.h"
+#include "palette_strip.h"
 #include "tool_dialog.h"
 
 class QDoubleSpinBox;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QSlider;
 class QTimer;
 
@@ -38,9 +40,19 @@ public:
     int changeCounter() const { return changeCounter_; }
     bool colorTimerActive() const;
 
+    // The range of values of the active window's picture, over which the
+    // palette strip shows the colours.
+    void setValueRange(const ValueRange& range);
+    // The strip as it is drawn now, one pixel high.
+    QImage paletteStrip() const;
+
 signals:
     // Recolour the active fractal window (it calls takeValues first).
     void recolourRequested();
+    // While values change: recolour the active window at once when that
+    // needs no drawing. Asked for at most once a frame of the screen; the
+    // recolour of ColorTimer still follows.
+    void liveRecolourRequested();
 
 protected:
     QPoint homeSpot(const QRect& frame, const QSize& size) const override;
@@ -64,7 +76,8 @@ private:
     QSlider* addBar(QGridLayout* grid, int row, QDoubleSpinBox* field);
     void fieldChanged();
     bool blockFieldSignals(bool block);  // returns the previous state
-    void copyFields(ParameterSet& ps) const;
+    void copyFields(FormulaRecord& rec) const;
+    void showRange();
 
     ParameterSet& ps_;
     Channel channels_[3];  // red, blue, green
@@ -72,6 +85,11 @@ private:
     LoadedValue intensity_;
     QTimer* ColorTimer = nullptr;
     int changeCounter_ = 0;
+    QTimer* frameTimer_ = nullptr;  // throttles the live recolour
+    QLabel* strip_ = nullptr;
+    QLabel* low_ = nullptr;
+    QLabel* high_ = nullptr;
+    ValueRange range_;
 };
 
 }  // namespace zarvo

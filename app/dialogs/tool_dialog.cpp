@@ -2,6 +2,8 @@
 
 #include <QScreen>
 
+#include "remembered.h"
+
 namespace zarvo {
 
 ToolDialog::ToolDialog(const QString& caption, QWidget* parent) : QDialog(parent) {
@@ -38,7 +40,8 @@ void ToolDialog::placeFirstTime() {
     QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
     if (!main || !main->isVisible()) return;
     adjustSize();
-    QPoint spot = homeSpot(main->frameGeometry(), size());
+    const QRect remembered = RememberedPlace(placeKey());
+    QPoint spot = remembered.isNull() ? homeSpot(main->frameGeometry(), size()) : remembered.topLeft();
     if (spot.isNull()) return;
     // Keep the whole dialog on the screen, with its caption bar and
     // border, which are taken to be as large as the main window's.
@@ -49,6 +52,13 @@ void ToolDialog::placeFirstTime() {
         spot.setY(qBound(avail.top(), spot.y(), qMax(avail.top(), avail.bottom() + 1 - outer.height())));
     }
     move(spot);
+}
+
+QString ToolDialog::placeKey() const { return QStringLiteral("dialogs/") + windowTitle(); }
+
+void ToolDialog::hideEvent(QHideEvent* event) {
+    if (placed_) RememberPlace(placeKey(), frameGeometry());
+    QDialog::hideEvent(event);
 }
 
 void ToolDialog::reject() {

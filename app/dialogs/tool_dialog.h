@@ -22,10 +22,13 @@ protected:
     // Where the dialog first appears, given the main window's frame in
     // screen coordinates and the dialog's own size; a null point leaves the
     // toolkit's choice (centred over the main window). Later shows keep
-    // wherever the user moved the dialog.
+    // wherever the user moved the dialog, and so does the next run.
     virtual QPoint homeSpot(const QRect& frame, const QSize& size) const;
     // Near the right edge of the frame, `top` pixels below its top.
     static QPoint alongRightEdge(const QRect& frame, const QSize& size, int top);
+
+    // Where the dialog was is remembered for the next run.
+    void hideEvent(QHideEvent* event) override;
 
     // Hooks around showing and hiding; by default they do nothing.
     virtual void beforeShow() {}
@@ -34,6 +37,7 @@ protected:
 
 private:
     void placeFirstTime();
+    QString placeKey() const;
     bool placed_ = false;
 };
 

@@ -36,10 +36,11 @@ TEST_F(AppTest, StartUpOpensOneNewWindowAndTheAttractorView) {
     EXPECT_EQ(child->view().scanRunning, 0);
     // The window's own menu bar replaces the frame's.
     const QList<QAction*> menus = form->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 11);
+    ASSERT_EQ(menus.size(), 12);
     EXPECT_EQ(menus[0]->text().remove('&'), "File");
     EXPECT_EQ(menus[1]->text().remove('&'), "Render01");
-    EXPECT_EQ(menus[10]->text().remove('&'), "Help");
+    EXPECT_EQ(menus[10]->text().remove('&'), "Tools");
+    EXPECT_EQ(menus[11]->text().remove('&'), "Help");
 }
 
 TEST_F(AppTest, SecondNewWindowSwitchesTheAttractorViewOff) {
@@ -73,8 +74,9 @@ TEST_F(AppTest, WindowCommandsFollowTheOpenWindows) {
         EXPECT_TRUE(form->action(name)->isEnabled()) << name;
     // The frame's own menus are back.
     const QList<QAction*> menus = form->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[2]->text().remove('&'), "Tools");
     // Commands that need a window do nothing.
     form->ApplyClick();
     form->ResetClick();
