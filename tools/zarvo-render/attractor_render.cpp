@@ -1,7 +1,8 @@
 // Attractor pictures: the state right after the attractor view opened, the
 // .vtl file loaded as "Load from parameter file" loads it (random set-up
 // off, start point from the file), the picture size, then exactly N map
-// steps of the drawing loop and the view's picture written.
+// steps of the drawing loop and the view's picture written. With --streams
+// K the N steps are shared among K streams (on -j threads).
 #include "attractor_render.h"
 
 #include <unistd.h>
@@ -71,8 +72,11 @@ int RunAttractorRender(const RenderOptions& o) {
         engine.fixedSeed = o.seed;
         engine.random.seed(o.seed);
     }
+    engine.streams = o.streams;
+    engine.threads = o.threads;
 
     const attractor::RunResult run = RunWithProgress(engine, o.steps, isatty(STDERR_FILENO) != 0 && o.steps > 0);
+    engine.ComposePicture();
 
     int status = exitWritten;
     std::string error;
