@@ -61,6 +61,47 @@ void AllVariations(ParameterSet& ps) {
     }
 }
 
+uint64_t Fnv(const void* data, size_t size, uint64_t h = 0xcbf29ce484222325ull) {
+    const auto* b = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < size; ++i) h = (h ^ b[i]) * 0x100000001b3ull;
+    return h;
+}
+
+TEST(Streams, OneStreamIsTheSingleSequenceBitForBit) {
+    // Pictures and counters of seeded random runs with every variation,
+    // recorded from the drawing loop as it was before runs had streams.
+    struct Case {
+        int formula;
+        bool variations, colorMix, squareRoot;
+        double intensity, scaling;
+        uint64_t hash;
+    };
+    const Case cases[] = {
+        {1, true, true, false, 10, 0.1, 0xfe61479ad2251175ull},  {70, true, false, true, 64, 0.5, 0x820ed4125fe8f91aull},
+        {26, true, true, true, 3, 0.02, 0x3e5478ace622c2bdull},  {24, false, false, false, 10, 0.1, 0x5f63e0b859b3a0e7ull},
+        {63, true, false, false, 0, 0.3, 0x0ff2cf2926813adbull}, {41, true, true, false, 20, 1.0, 0xba84760ba9de53d6ull},
+    };
+    for (const Case& c : cases) {
+        ParameterSet ps;
+        SilentReporter quiet;
+        AttractorEngine e(ps, quiet);
+        e.OpenView();
+        e.fixedSeed = 99;
+        ps.formulaIndex = c.formula;
+        ps.colorMix = c.colorMix ? flagOn : 0;
+        ps.squareRoot = c.squareRoot ? flagOn : 0;
+        ps.vtlFactor1 = c.intensity;
+        ps.vtlFactor2 = c.scaling;
+        ps.vtlRed = 30;
+        ps.vtlGreen = -20;
+        ps.vtlBlue = 90;
+        if (c.variations) AllVariations(ps);
+        EXPECT_EQ(e.RunAttractor(50000).steps, 50000);
+        const uint64_t h = Fnv(e.vtlBitmap.pixels.data(), e.vtlBitmap.pixels.size());
+        EXPECT_EQ(Fnv(e.hitCounts.data(), e.hitCounts.size() * sizeof(int32_t), h), c.hash) << c.formula;
+    }
+}
+
 TEST(Streams, PictureDoesNotDependOnThreadsOrCalls) {
     const std::vector<std::function<void(ParameterSet&)>> setups = {
         [](ParameterSet& ps) {  // level colouring with Color Mix, every variation
