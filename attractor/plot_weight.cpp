@@ -1,43 +1,38 @@
 #include "plot_weight.h"
 
-#include "stream_step.h"
-
 namespace zarvo::attractor {
 
 using namespace fm;
 
 namespace {
 
-// The plane coordinate v in pixels from the left (or top) edge of a window
-// of `size` pixels; the value PointToPixel rounds.
-LD PixelPosition(double v, double lo, double hi, int size) { return (LD(v) - lo) / (LD(hi) - lo) * size; }
+// The fast pixel arithmetic of a window whose edges and extent keep every
+// double operation of it far from overflow; 0 turns it off.
+double UsableScale(double lo, double hi, int size) {
+    const double extent = hi - lo;
+    if (!(std::fabs(lo) <= 1e300 && std::fabs(hi) <= 1e300 && extent >= 1e-290)) return 0.0;
+    return size / extent;
+}
 
 }  // namespace
 
-bool PlotPixel(const StepSettings& s, double x, double y, int& px, int& py) {
-    px = s.xMin < x && x < s.xMax ? static_cast<int>(RoundEven(PixelPosition(x, s.xMin, s.xMax, s.width))) : s.width;
-    py = s.yMin < y && y < s.yMax ? static_cast<int>(RoundEven(PixelPosition(y, s.yMin, s.yMax, s.height)))
-                                  : s.height;
-    return px >= 0 && px < s.width && py >= 0 && py < s.height;
+PlotWindow::PlotWindow(double x0, double x1, double y0, double y1, int w, int h)
+    : xMin(x0),
+      xMax(x1),
+      yMin(y0),
+      yMax(y1),
+      width(w),
+      height(h),
+      xScale(UsableScale(x0, x1, w)),
+      yScale(UsableScale(y0, y1, h)) {}
+
+int ExactPixel(double v, double lo, double hi, int size) {
+    return static_cast<int>(RoundEven((LD(v) - lo) / (LD(hi) - lo) * size));
 }
 
-uint32_t HitCell(const StepSettings& s, double x, double y, int px, int py) {
-    const int n = s.oversample;
-    const auto sub = [n](LD position, int pixel) {
-        const LD k = std::floor((position - pixel + 0.5L) * n);
-        return static_cast<uint32_t>(std::clamp<LD>(k, 0, n - 1));
-    };
-    const uint32_t sx = sub(PixelPosition(x, s.xMin, s.xMax, s.width), px);
-    const uint32_t sy = sub(PixelPosition(y, s.yMin, s.yMax, s.height), py);
-    const uint32_t rowCells = static_cast<uint32_t>(s.gridWidth) * static_cast<uint32_t>(n);
-    return (static_cast<uint32_t>(py) * n + sy) * rowCells + static_cast<uint32_t>(px) * n + sx;
-}
-
-PlotWeight WeighPlot(double x, double y, double x0, double y0, double factor1) {
-    // The differences are taken in extended precision like the maps; the
-    // sine and arc tangent in double precision, which is ample for a weight
-    // that is rounded to an integer.
-    const double q = D((1 + LD(x) - x0) / (1 + LD(y) - y0));
+PlotWeight ExactWeighPlot(double q, double factor1) {
+    // The sine and arc tangent in double precision, which is ample for a
+    // weight that is rounded to an integer.
     const double a = D((Abs(std::sin(std::atan(q) * constPI)) + 1) * 10);
     constexpr LD kMax = std::numeric_limits<int32_t>::max();
     constexpr LD kMin = std::numeric_limits<int32_t>::min();
@@ -49,11 +44,11 @@ PlotWeight WeighPlot(double x, double y, double x0, double y0, double factor1) {
     return w;
 }
 
-void SinCosAsDoubles(LD v, double& s, double& c) {
+void ExactSinCosAsDoubles(LD v, double& s, double& c) {
     s = D(Sin(v));
     c = D(Cos(v));
 }
 
-LD SinusoidalStep(double v, LD w) { return v + w * Sin(v); }
+LD ExactSinusoidalStep(double v, LD w) { return v + w * Sin(v); }
 
 }  // namespace zarvo::attractor

@@ -61,9 +61,8 @@ struct StepSettings {
     double factor1;  // hit weight
     double factor2;  // variation weight
     unsigned variations;
-    double xMin, xMax, yMin, yMax;  // the plot window
-    int width, height;              // the picture as the plot window divides it
-    int gridWidth, gridHeight;      // the counters, one per pixel
+    PlotWindow window;          // the plot window and the picture it is divided into
+    int gridWidth, gridHeight;  // the counters, one per pixel
     int plotWidth, plotHeight;      // a point beyond these pixels is not plotted
     int oversample;                 // hit-grid cells per pixel side, 1..4
     bool plotEnabled;
@@ -146,21 +145,29 @@ public:
     // Picture pixel of a plane point (also left in zRe, zIm); false when it
     // falls outside the picture.
     bool PointToPixel(double x, double y, int& px, int& py) {
+        PlotPosition p;
+        const bool inside = PointToPixel(x, y, p);
+        px = p.px;
+        py = p.py;
+        return inside;
+    }
+    bool PointToPixel(double x, double y, PlotPosition& p) {
         st_.zRe = x;
         st_.zIm = y;
-        return PlotPixel(s_, x, y, px, py);
+        return PlotPixel(s_.window, x, y, p);
     }
 
     void PlotPoint(double x, double y) {
         st_.map.x = x;
         st_.map.y = y;
-        int px = 0, py = 0;
-        if (!s_.plotEnabled || !PointToPixel(x, y, px, py)) return;
+        PlotPosition p;
+        if (!s_.plotEnabled || !PointToPixel(x, y, p)) return;
+        const int px = p.px, py = p.py;
         if (px >= s_.plotWidth || py >= s_.plotHeight) return;  // counters not made for this size
         const PlotWeight w = WeighPlot(x, y, st_.map.x0, st_.map.y0, s_.factor1);
         Hit hit;
         hit.pixel = static_cast<uint32_t>(py) * static_cast<uint32_t>(s_.gridWidth) + static_cast<uint32_t>(px);
-        hit.cell = s_.oversample == 1 ? hit.pixel : HitCell(s_, x, y, px, py);
+        hit.cell = s_.oversample == 1 ? hit.pixel : HitCell(p, s_.gridWidth, s_.oversample);
         hit.weight = w.weight;
         hit.shade = w.shade;
         st_.lastPixel = hit.pixel;
