@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "angle_weight_table.h"
 #include "fast_trig.h"
 #include "formula_math.h"
 
@@ -23,39 +24,60 @@ using fm::LD;
 
 // ---- double precision: the angle weight ----
 
-// atan(q) for a finite q, within 1e-15 of the true value: the argument is
-// folded into [0, 1], split at the nearest multiple c of 1/8 (atan(q) =
-// atan(c) + atan(w), w = (q - c) / (1 + q c), |w| <= 1/16) and the series
-// of atan(w) is summed to w^11.
-inline double Atan(double q) {
-    static constexpr double kTable[9] = {0.0,
-                                         0x1.fd5ba9aac2f6ep-4,
-                                         0x1.f5b75f92c80ddp-3,
-                                         0x1.6f61941e4def1p-2,
-                                         0x1.dac670561bb4fp-2,
-                                         0x1.1e00babdefeb4p-1,
-                                         0x1.4978fa3269ee1p-1,
-                                         0x1.700a7c5784634p-1,
-                                         0x1.921fb54442d18p-1};
-    constexpr double kHalfPi = 0x1.921fb54442d18p+0;
-    const double z = std::fabs(q);
-    const bool folded = z > 1;
-    const double t = folded ? 1 / z : z;
-    const int k = static_cast<int>(t * 8 + 0.5);
-    const double c = k * 0.125;
-    const double w = (t - c) / (1 + t * c);
-    const double w2 = w * w;
-    const double p = w + w * w2 * (-1.0 / 3 + w2 * (1.0 / 5 + w2 * (-1.0 / 7 + w2 * (1.0 / 9 + w2 * (-1.0 / 11)))));
-    double r = kTable[k] + p;
-    if (folded) r = kHalfPi - r;
-    return q < 0 ? -r : r;
+// |sin| of constPI atan(q) for t = |q| (folded false) or t = 1 / |q|
+// (folded true), 0 <= t <= 1: the piece of angle_weight_table.h that t
+// lies in, a polynomial of degree 8 in s = 2 u - 1 (u the position of t
+// within the piece), by Estrin's scheme. Chosen without branches: the
+// choices follow the data, which jumps at random.
+inline double AngleSine(double t, bool folded) {
+    static const double (*const kTables[3])[9] = {kUnfolded, kFoldedLow, kFoldedHigh};
+    static constexpr double kStart[3] = {0.0, 0.0, kFoldCorner};
+    static constexpr double kScale[3] = {kAnglePieces, kAnglePieces / kFoldCorner, kAnglePieces / (1 - kFoldCorner)};
+    const int which = static_cast<int>(folded) * (1 + static_cast<int>(t >= kFoldCorner));
+    const double u = (t - kStart[which]) * kScale[which];
+    const int i = std::min(static_cast<int>(u), kAnglePieces - 1);
+    const double s = 2 * (u - i) - 1;
+    const double* c = kTables[which][i];
+    const double s2 = s * s, s4 = s2 * s2;
+    const double p03 = (c[0] + c[1] * s) + (c[2] + c[3] * s) * s2;
+    const double p47 = (c[4] + c[5] * s) + (c[6] + c[7] * s) * s2;
+    return p03 + (p47 + c[8] * s4) * s4;
 }
 
-// The angle weight a = (|sin(atan(q) * constPI)| + 1) * 10 as the fast
-// functions give it: within kAngleWeightError of the drawing loop's a
-// (library atan and sin) for every finite q.
-constexpr double kAngleWeightError = 1e-10;
-inline double AngleWeight(double q) { return (std::fabs(fasttrig::Sin(Atan(q) * constPI)) + 1) * 10; }
+// The angle weight a = (|sin(atan(q) * constPI)| + 1) * 10 of a plotted
+// point, q = (1 + x - x0) / (1 + y - y0), in double precision: numerator
+// and denominator are formed in double precision (each within 2^-52 of its
+// inputs' sizes of the extended values the drawing loop divides), t = |q|
+// or 1 / |q|, whichever is at most 1, and |sin| of constPI atan(q) comes
+// from the piecewise polynomials in t of angle_weight_table.h. `error`
+// bounds the distance to the drawing loop's a (library atan and sin of its
+// q). False when the fast value cannot be bounded usefully (a numerator or
+// denominator lost most of its digits, a quotient beyond 1e300 either way,
+// values beyond 1e300, non-finite values); the caller then uses the
+// library. Nothing here can raise a fault flag.
+inline bool AngleWeight(double x, double y, double x0, double y0, double& a, double& error) {
+    if (!(std::max(std::max(std::fabs(x), std::fabs(x0)), std::max(std::fabs(y), std::fabs(y0))) <= 1e300)) {
+        return false;  // also NaN
+    }
+    const double onePlusX = 1 + x, onePlusY = 1 + y;
+    const double n = onePlusX - x0, d = onePlusY - y0;
+    const double an = std::fabs(n), ad = std::fabs(d);
+    // Numerator and denominator each within 1e-13 of their size, so q is
+    // within 2.1e-13 of its size (two more roundings of quotients).
+    if (!(0x1p-52 * (std::fabs(onePlusX) + an) < 1e-13 * an && 0x1p-52 * (std::fabs(onePlusY) + ad) < 1e-13 * ad)) {
+        return false;
+    }
+    const bool folded = an > ad;
+    const double t = std::min(an, ad) / std::max(an, ad);
+    if (folded && !(t > 1e-300)) return false;
+    a = (std::fabs(AngleSine(t, folded)) + 1) * 10;
+    // |sin| changes by at most constPI |q| / (1 + q^2) * 2.1e-13 <= 3.3e-13
+    // with q; the pieces and their evaluation add below 1e-14, the
+    // library's functions less. a is ten times |sin|; four times that, for
+    // safety.
+    error = 40 * (3.3e-13 + 1e-14);
+    return true;
+}
 
 // ---- extended precision: the variations ----
 

@@ -83,21 +83,20 @@ struct PlotWeight {
 PlotWeight ExactWeighPlot(double q, double factor1);
 inline PlotWeight WeighPlot(double x, double y, double x0, double y0, double factor1) {
     using fm::LD;
-    const double q = fm::D((1 + LD(x) - x0) / (1 + LD(y) - y0));
-    if (!(std::fabs(q) <= 1e300) || !(std::fabs(factor1) <= 1e6)) return ExactWeighPlot(q, factor1);
-    const double a = checked::AngleWeight(q);
+    const auto exact = [&] { return ExactWeighPlot(fm::D((1 + LD(x) - x0) / (1 + LD(y) - y0)), factor1); };
+    double a, error;
+    if (!(std::fabs(factor1) <= 1e6) || !checked::AngleWeight(x, y, x0, y0, a, error)) return exact();
     // The exact weight and shade are these unless the exact a, within
-    // kAngleWeightError of this one, could round or cut to another integer.
-    const LD v = LD(factor1) * a + 10;
-    const int64_t nearest = fm::RoundEven(v);
-    const double margin = (std::fabs(factor1) + 1) * checked::kAngleWeightError;
-    if (std::fabs(v - LD(nearest)) >= 0.5L - margin) return ExactWeighPlot(q, factor1);
+    // `error` of this one, could round or cut to another integer (the
+    // weight's own rounding adds at most 2^-51 of it).
+    const double v = factor1 * a + 10;
+    const double nearest = fasttrig::RoundNearest(v);
+    const double margin = std::fabs(factor1) * error + std::fabs(v) * 0x1p-51;
+    if (std::fabs(v - nearest) >= 0.5 - margin) return exact();
     const double shade = (a - 10) * 25.6;
-    const double shadeMargin = 26 * checked::kAngleWeightError + 1e-12;
+    const double shadeMargin = 26 * error + 1e-12;
     const int whole = shade > 0 ? static_cast<int>(shade) : -1;
-    if (whole < 255 && (shade - whole <= shadeMargin || whole + 1 - shade <= shadeMargin)) {
-        return ExactWeighPlot(q, factor1);
-    }
+    if (whole < 255 && (shade - whole <= shadeMargin || whole + 1 - shade <= shadeMargin)) return exact();
     PlotWeight w;
     w.weight = static_cast<int32_t>(nearest);
     w.shade = static_cast<uint32_t>(std::min(whole, 255));

@@ -33,10 +33,8 @@ void AttractorEngine::PlotPoint(double x, double y) {
 }
 
 int32_t AttractorEngine::LevelOfCount(int32_t count, bool squareRoot) {
-    LD v = count;
-    if (squareRoot) v = count > 0 ? Sqrt(10 * LD(count)) : 0;
-    const int32_t level = static_cast<int32_t>(RoundEven(v));
-    return level < 0 ? 0 : level;
+    if (!squareRoot) return count < 0 ? 0 : count;
+    return count > 0 ? static_cast<int32_t>(RoundEven(Sqrt(10 * LD(count)))) : 0;
 }
 
 int32_t AttractorEngine::CountToLevel(int32_t count) {
