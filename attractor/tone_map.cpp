@@ -38,22 +38,19 @@ ToneSettings::ToneSettings(const ParameterSet& ps)
 
 int OversampleOf(int32_t requested) { return std::clamp<int32_t>(requested, 1, kMaxOversample); }
 
-uint64_t ReferenceDensity(const std::vector<DensityCell>& cells) {
-    std::vector<uint64_t> hit;
-    for (const DensityCell& c : cells) {
-        if (c.hits != 0) hit.push_back(c.hits);
-    }
-    if (hit.empty()) return 0;
-    const size_t rank = static_cast<size_t>(std::ceil(kDensestFraction * static_cast<double>(hit.size())));
-    const auto at = hit.begin() + static_cast<std::ptrdiff_t>(std::max<size_t>(rank, 1) - 1);
-    std::nth_element(hit.begin(), at, hit.end());
+double ReferenceDensity(std::vector<double> densities) {
+    densities.erase(std::remove_if(densities.begin(), densities.end(), [](double d) { return !(d > 0); }),
+                    densities.end());
+    if (densities.empty()) return 0.0;
+    const size_t rank = static_cast<size_t>(std::ceil(kDensestFraction * static_cast<double>(densities.size())));
+    const auto at = densities.begin() + static_cast<std::ptrdiff_t>(std::max<size_t>(rank, 1) - 1);
+    std::nth_element(densities.begin(), at, densities.end());
     return *at;
 }
 
-double LogDensity(uint64_t hits, uint64_t reference) {
-    if (hits == 0 || reference == 0) return 0.0;
-    return std::log1p(kDensityRange * static_cast<double>(hits) / static_cast<double>(reference)) /
-           std::log1p(kDensityRange);
+double LogDensity(double density, double reference) {
+    if (!(density > 0) || !(reference > 0)) return 0.0;
+    return std::log1p(kDensityRange * density / reference) / std::log1p(kDensityRange);
 }
 
 ToneRgb ToneColour(const ToneSettings& s, double density, double t) {
@@ -81,45 +78,49 @@ void ToneMapPicture(const ToneSettings& s, const std::vector<DensityCell>& cells
     const size_t cellsWide = static_cast<size_t>(width) * static_cast<size_t>(n);
     const size_t cellsHigh = static_cast<size_t>(height) * static_cast<size_t>(n);
     if (cells.size() != cellsWide * cellsHigh || picture.width != width || picture.height != height) return;
-    const uint64_t reference = ReferenceDensity(cells);
     const Tent tent(n);
+    const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
 
-    // Rows of cells reduced to pixel columns: density, hits and shade sums.
-    struct Sums {
-        double density = 0, hits = 0, shade = 0;
-    };
-    std::vector<Sums> rows(cellsHigh * static_cast<size_t>(width));
+    // Rows of cells reduced to pixel columns, then columns to pixels: the
+    // tent-weighted hits and shades around each pixel.
+    std::vector<double> rowHits(cellsHigh * static_cast<size_t>(width)), rowShade(rowHits.size());
     for (size_t cy = 0; cy < cellsHigh; ++cy) {
         const DensityCell* row = cells.data() + cy * cellsWide;
         for (int px = 0; px < width; ++px) {
-            Sums sum;
+            double hits = 0, shade = 0;
             for (int k = 0; k < tent.count; ++k) {
                 const long cx = static_cast<long>(px) * n + tent.first + k;
                 if (cx < 0 || cx >= static_cast<long>(cellsWide) || row[cx].hits == 0) continue;
-                const double w = tent.weight[k];
-                sum.density += w * LogDensity(row[cx].hits, reference);
-                sum.hits += w * static_cast<double>(row[cx].hits);
-                sum.shade += w * static_cast<double>(row[cx].shade);
+                hits += tent.weight[k] * static_cast<double>(row[cx].hits);
+                shade += tent.weight[k] * static_cast<double>(row[cx].shade);
             }
-            rows[cy * static_cast<size_t>(width) + static_cast<size_t>(px)] = sum;
+            rowHits[cy * static_cast<size_t>(width) + static_cast<size_t>(px)] = hits;
+            rowShade[cy * static_cast<size_t>(width) + static_cast<size_t>(px)] = shade;
         }
     }
+    std::vector<double> density(pixels), shade(pixels);
     for (int py = 0; py < height; ++py) {
         for (int px = 0; px < width; ++px) {
-            Sums sum;
+            double hits = 0, shades = 0;
             for (int k = 0; k < tent.count; ++k) {
                 const long cy = static_cast<long>(py) * n + tent.first + k;
                 if (cy < 0 || cy >= static_cast<long>(cellsHigh)) continue;
-                const Sums& r = rows[static_cast<size_t>(cy) * static_cast<size_t>(width) + static_cast<size_t>(px)];
-                const double w = tent.weight[k];
-                sum.density += w * r.density;
-                sum.hits += w * r.hits;
-                sum.shade += w * r.shade;
+                const size_t at = static_cast<size_t>(cy) * static_cast<size_t>(width) + static_cast<size_t>(px);
+                hits += tent.weight[k] * rowHits[at];
+                shades += tent.weight[k] * rowShade[at];
             }
-            const double t = sum.hits > 0 ? sum.shade / (255.0 * sum.hits) : 0.0;
-            const ToneRgb c = ToneColour(s, sum.density, t);
-            picture.set(px, py, c.r, c.g, c.b);
+            const size_t p = static_cast<size_t>(py) * static_cast<size_t>(width) + static_cast<size_t>(px);
+            density[p] = hits;
+            shade[p] = hits > 0 ? shades / (255.0 * hits) : 0.0;
         }
+    }
+    const double reference = ReferenceDensity(density);
+    for (size_t p = 0; p < pixels; ++p) {
+        const ToneRgb c = ToneColour(s, LogDensity(density[p], reference), shade[p]);
+        uint8_t* out = picture.pixels.data() + 3 * p;
+        out[0] = c.r;
+        out[1] = c.g;
+        out[2] = c.b;
     }
 }
 

@@ -1,9 +1,10 @@
 // The log-density mapping: the attractor picture made from how often each
 // cell of an oversampled hit grid was hit, with brightness, gamma and
 // vibrancy as flame renderers use them, and a colour from the mean angle of
-// the steps that landed there. The densities are taken relative to the
-// densest part of the picture, so the picture never burns out and a longer
-// run only makes it smoother. The formulas are in algorithms.md.
+// the steps that landed there. Each pixel's density is the smooth (tent
+// filtered) mean of the cells around it, taken relative to the densest
+// part of the picture, so the picture never burns out and a longer run
+// makes it smoother. The formulas are in algorithms.md.
 #pragma once
 
 #include <cstdint>
@@ -33,32 +34,31 @@ struct ToneSettings {
     bool invert = false;      // "White": every byte b becomes 255 - b
 };
 
-// Densities down to 1 / kDensityRange of the densest part show.
+// Densities down to about 1 / kDensityRange of the densest part show.
 constexpr double kDensityRange = 1000.0;
-// The densest part: the hit count below which this fraction of the cells
-// that were hit lie.
+// The densest part: the density below which this fraction of the pixels
+// that have any lie.
 constexpr double kDensestFraction = 0.999;
 // Oversampling of the hit grid: 1..4 cells per pixel side.
 constexpr int kMaxOversample = 4;
 int OversampleOf(int32_t requested);
 
-// The reference density: the hit count at rank ceil(0.999 * M) (1-based)
-// of the M cells with hits, in ascending order; 0 when no cell has any.
-uint64_t ReferenceDensity(const std::vector<DensityCell>& cells);
+// The reference density: the density at rank ceil(0.999 * M) (1-based) of
+// the M positive ones, in ascending order; 0 when none is positive.
+double ReferenceDensity(std::vector<double> densities);
 
-// ln(1 + kDensityRange * hits / reference) / ln(1 + kDensityRange).
-double LogDensity(uint64_t hits, uint64_t reference);
+// ln(1 + kDensityRange * density / reference) / ln(1 + kDensityRange).
+double LogDensity(double density, double reference);
 
-// The colour of a pixel whose filtered log density is `density` (before
-// brightness) and whose colour coordinate is t (0..1), as 0..255 bytes.
+// The colour of a pixel whose log density is `density` (before brightness)
+// and whose colour coordinate is t (0..1), as 0..255 bytes.
 struct ToneRgb {
     uint8_t r, g, b;
 };
 ToneRgb ToneColour(const ToneSettings& s, double density, double t);
 
 // The picture (width x height pixels) from the hit grid of
-// (width * n) x (height * n) cells, each pixel the smooth (tent-filtered)
-// reduction of the cells around it.
+// (width * n) x (height * n) cells.
 void ToneMapPicture(const ToneSettings& s, const std::vector<DensityCell>& cells, int width, int height, int n,
                     RgbImage& picture);
 
