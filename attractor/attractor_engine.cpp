@@ -42,6 +42,7 @@ void AttractorEngine::CreateTList() {
     gridHeight = std::max(ps.vtlHeight, 0);
     hitCounts.assign(static_cast<size_t>(gridWidth) * static_cast<size_t>(gridHeight), 0);
     vtlBitmap.reset(gridWidth, gridHeight);
+    densityBitmap.reset(gridWidth, gridHeight);
     PrepareDensity();
     ClearDensity();
     ResetLevelSums(0);
@@ -73,7 +74,10 @@ void AttractorEngine::ResetLevelSums(int32_t value) {
     stamps_.assign(hitCounts.size(), 0);
 }
 
-void AttractorEngine::DrawDefaultImage() { vtlBitmap.reset(ps.vtlWidth, ps.vtlHeight); }
+void AttractorEngine::DrawDefaultImage() {
+    vtlBitmap.reset(ps.vtlWidth, ps.vtlHeight);
+    densityBitmap.reset(ps.vtlWidth, ps.vtlHeight);
+}
 
 bool AttractorEngine::SetPictureSize(int width, int height) {
     if (!IsPictureSize(width, height)) return false;
@@ -89,6 +93,8 @@ bool AttractorEngine::SetPictureSize(int width, int height) {
         hitCounts.shrink_to_fit();
         vtlBitmap.pixels.clear();
         vtlBitmap.pixels.shrink_to_fit();
+        densityBitmap.pixels.clear();
+        densityBitmap.pixels.shrink_to_fit();
         density.clear();
         density.shrink_to_fit();
         multi_.reset();
@@ -99,7 +105,10 @@ bool AttractorEngine::SetPictureSize(int width, int height) {
     return true;
 }
 
-void AttractorEngine::FillSquare(uint8_t value) { std::fill(vtlBitmap.pixels.begin(), vtlBitmap.pixels.end(), value); }
+void AttractorEngine::FillSquare(uint8_t value) {
+    std::fill(vtlBitmap.pixels.begin(), vtlBitmap.pixels.end(), value);
+    std::fill(densityBitmap.pixels.begin(), densityBitmap.pixels.end(), value);
+}
 
 void AttractorEngine::ResetOrbit() {
     ps.tickCount = 0;
@@ -197,7 +206,6 @@ RunResult AttractorEngine::RunSteps(int64_t n) {
 RunResult AttractorEngine::RunStreams(const std::vector<int64_t>& steps) {
     RunResult result;
     mergeColours_ = LevelColours();
-    mergePaints_ = ps.logDensity == 0;
     const int t = threads > 0 ? threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const MultiStream::Outcome out = multi_->Advance(Settings(), steps, t, *this);
     result.steps = out.steps;

@@ -80,7 +80,13 @@ public:
     Reporter& reporter;
 
     // ---- picture and counters ----
+    // The picture of the level colouring, painted hit by hit.
     RgbImage vtlBitmap;
+    // The picture of the log-density mapping, made by ComposePicture.
+    RgbImage densityBitmap;
+    // The picture the view shows and saves: the one of the mapping the
+    // parameter set asks for.
+    const RgbImage& picture() const { return ps.logDensity != 0 ? densityBitmap : vtlBitmap; }
     // One hit counter per picture pixel, [py * gridWidth + px]. (A grid of
     // exactly the picture's size: a square of the longer side would only
     // add counters that are never read.)
@@ -161,14 +167,10 @@ public:
     void Stop() { ps.stopFlag = flagOn; }
     bool running() const { return ps.stopFlag == 0; }
 
-    // Makes vtlBitmap show the counters as the mapping of the parameter set
-    // asks: with the log-density mapping the picture is made from the hit
-    // grid; the level colouring paints every hit as it comes and needs
-    // nothing here.
+    // With the log-density mapping, makes densityBitmap from the hit grid.
+    // (The level colouring paints every hit as it comes, whichever mapping
+    // is shown, and needs nothing here.)
     void ComposePicture();
-    // Paints every pixel that has hits with the level colouring of its
-    // counter (after the mapping was switched back to it).
-    void RepaintLevels();
 
     // The progress caption shown once a second while a run is active
     // ("Busy... " with ticks, last level, A and the current point); counts
@@ -233,7 +235,6 @@ private:
     std::vector<int64_t> levelSums_;      // a K-stream run's counters, exact
     std::vector<uint64_t> stamps_;        // a K-stream run's last hit of each pixel
     LevelColourTable mergeColours_;
-    bool mergePaints_ = false;
 };
 
 }  // namespace zarvo::attractor

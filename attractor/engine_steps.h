@@ -12,8 +12,7 @@ namespace zarvo::attractor {
 
 struct AttractorEngine::PaintSink {
     AttractorEngine& e;
-    bool paint;                             // level colouring (not the log-density mapping)
-    std::optional<LevelColourTable> table;  // made at the first painted hit
+    std::optional<LevelColourTable> table;  // made at the first hit
 
     void take(const Hit& h, int px, int py, const StreamState& st) {
         // Counters saturate at the ends of the 32-bit range instead of wrapping.
@@ -22,11 +21,9 @@ struct AttractorEngine::PaintSink {
                                                             std::numeric_limits<int32_t>::min(),
                                                             std::numeric_limits<int32_t>::max()));
         const int32_t level = e.CountToLevel(counter);
-        if (paint) {
-            if (!table) table = e.LevelColours();
-            const Rgb c = table->at(level, st.colourCycle);
-            e.vtlBitmap.set(px, py, c.r, c.g, c.b);
-        }
+        if (!table) table = e.LevelColours();
+        const Rgb c = table->at(level, st.colourCycle);
+        e.vtlBitmap.set(px, py, c.r, c.g, c.b);
         if (h.cell < e.density.size()) {
             DensityCell& d = e.density[h.cell];
             ++d.hits;
@@ -42,7 +39,7 @@ void AttractorEngine::Single(F f) {
     main_.zRe = ps.zRe;
     main_.zIm = ps.zIm;
     const StepSettings settings = Settings();
-    PaintSink sink{*this, ps.logDensity == 0, std::nullopt};
+    PaintSink sink{*this, std::nullopt};
     Stepper<PaintSink> stepper(settings, main_, sink);
     f(stepper);
     ps.AA = main_.AA;

@@ -98,13 +98,11 @@ void AttractorEngine::merge(const HitRecord* records, size_t count) {
         hitCounts[r.pixel] = counter;
         uint64_t& stamp = stamps_[r.pixel];
         stamp = std::max(stamp, r.stamp);
-        if (mergePaints_) {
-            const Rgb c = mergeColours_.at(LevelOfCount(counter, squareRoot), static_cast<int64_t>(stamp & kCycle));
-            uint8_t* p = vtlBitmap.pixels.data() + size_t{r.pixel} * 3;
-            p[0] = c.r;
-            p[1] = c.g;
-            p[2] = c.b;
-        }
+        const Rgb c = mergeColours_.at(LevelOfCount(counter, squareRoot), static_cast<int64_t>(stamp & kCycle));
+        uint8_t* p = vtlBitmap.pixels.data() + size_t{r.pixel} * 3;
+        p[0] = c.r;
+        p[1] = c.g;
+        p[2] = c.b;
         if (r.cell < density.size()) {
             DensityCell& d = density[r.cell];
             ++d.hits;
@@ -114,28 +112,10 @@ void AttractorEngine::merge(const HitRecord* records, size_t count) {
 }
 
 void AttractorEngine::ComposePicture() {
-    if (ps.logDensity == 0 || density.empty()) return;
-    if (vtlBitmap.width != gridWidth || vtlBitmap.height != gridHeight) return;
-    ToneMapPicture(ToneSettings(ps), density, gridWidth, gridHeight, densityOversample, vtlBitmap);
-}
-
-void AttractorEngine::RepaintLevels() {
-    if (density.empty() || vtlBitmap.width != gridWidth || vtlBitmap.height != gridHeight) return;
-    const LevelColourTable colours = LevelColours();
-    const size_t n = static_cast<size_t>(densityOversample);
-    const size_t rowCells = static_cast<size_t>(gridWidth) * n;
-    for (int py = 0; py < gridHeight; ++py) {
-        for (int px = 0; px < gridWidth; ++px) {
-            uint64_t hits = 0;
-            for (size_t sy = 0; sy < n; ++sy) {
-                const DensityCell* row = density.data() + (static_cast<size_t>(py) * n + sy) * rowCells;
-                for (size_t sx = 0; sx < n; ++sx) hits += row[static_cast<size_t>(px) * n + sx].hits;
-            }
-            if (hits == 0) continue;
-            const Rgb c = colours.at(LevelOfCount(hitCount(px, py), ps.squareRoot != 0), colourCycle);
-            vtlBitmap.set(px, py, c.r, c.g, c.b);
-        }
-    }
+    if (ps.logDensity == 0) return;
+    if (densityBitmap.width != gridWidth || densityBitmap.height != gridHeight) densityBitmap.reset(gridWidth, gridHeight);
+    if (density.empty()) return;  // no grid at this size: a background picture
+    ToneMapPicture(ToneSettings(ps), density, gridWidth, gridHeight, densityOversample, densityBitmap);
 }
 
 }  // namespace zarvo::attractor

@@ -40,7 +40,7 @@ Drawn Draw(const std::function<void(ParameterSet&)>& setup, int streams, int thr
         d.run.running = r.running;
     }
     engine.ComposePicture();
-    d.pixels = engine.vtlBitmap.pixels;
+    d.pixels = engine.picture().pixels;
     d.counts = engine.hitCounts;
     for (const DensityCell& c : engine.density) d.hits.push_back(c.hits * 256 + c.shade);
     return d;

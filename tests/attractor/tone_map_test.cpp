@@ -93,7 +93,7 @@ RgbImage LookAt(int formula, uint64_t seed, int64_t steps) {
     ps.logDensity = flagOn;
     e.RunAttractor(steps);
     e.ComposePicture();
-    return e.vtlBitmap;
+    return e.picture();
 }
 
 TEST(ToneMap, NeverBurnsOutAndOnlyGetsSmoother) {

@@ -80,7 +80,7 @@ int RunAttractorRender(const RenderOptions& o) {
 
     int status = exitWritten;
     std::string error;
-    if (!WriteOutputPicture(o, engine.vtlBitmap, &error)) status = Fail(exitUsageOrFile, error);
+    if (!WriteOutputPicture(o, engine.picture(), &error)) status = Fail(exitUsageOrFile, error);
     if (!run.fault.empty()) {
         Fail(exitFault, run.fault + " (" + o.paramFile + ", step " + std::to_string(run.steps) + ")");
         if (status == exitWritten) status = exitFault;
