@@ -32,8 +32,20 @@ std::string Label(int formula, bool all) {
     return std::string(formula == 1 ? "W formula 1" : "IFS formula 70") + (all ? ", nine variations" : ", None only");
 }
 
-// Runs batches of `batch` steps, starting a new run when a fault ends one.
-int64_t Run(benchmark::State& state, AttractorEngine& engine, ParameterSet& ps, int64_t batch) {
+// A seeded random run of `formula` with None or all nine variations, on
+// `streams` streams and `threads` threads, in batches of `batch` steps (a
+// fault starts a new run). Returns the steps taken and sets "steps/s".
+int64_t Run(benchmark::State& state, int formula, bool all, int streams, int threads, int64_t batch) {
+    ParameterSet ps;
+    SilentReporter quiet;
+    AttractorEngine engine(ps, quiet);
+    engine.OpenView();
+    engine.fixedSeed = 2024;
+    ps.formulaIndex = formula;
+    AllVariations(ps, all);
+    engine.streams = streams;
+    engine.threads = threads;
+    engine.StartRun();
     int64_t steps = 0;
     for (auto _ : state) {
         const RunResult r = engine.RunSteps(batch);
@@ -43,38 +55,21 @@ int64_t Run(benchmark::State& state, AttractorEngine& engine, ParameterSet& ps, 
         }
         steps += r.steps;
     }
+    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
     return steps;
 }
 
 void MapSteps(benchmark::State& state) {
-    ParameterSet ps;
-    SilentReporter quiet;
-    AttractorEngine engine(ps, quiet);
-    engine.OpenView();
-    engine.fixedSeed = 2024;
-    ps.formulaIndex = static_cast<int32_t>(state.range(0));
-    AllVariations(ps, state.range(1) != 0);
-    engine.StartRun();
-    const int64_t steps = Run(state, engine, ps, 100000);
-    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
-    state.SetLabel(Label(static_cast<int>(state.range(0)), state.range(1) != 0));
+    const int formula = static_cast<int>(state.range(0));
+    Run(state, formula, state.range(1) != 0, 1, 1, 100000);
+    state.SetLabel(Label(formula, state.range(1) != 0));
 }
 
 void StreamSteps(benchmark::State& state) {
-    ParameterSet ps;
-    SilentReporter quiet;
-    AttractorEngine engine(ps, quiet);
-    engine.OpenView();
-    engine.fixedSeed = 2024;
-    ps.formulaIndex = 1;
-    AllVariations(ps, state.range(1) != 0);
-    engine.streams = 64;
-    engine.threads = static_cast<int>(state.range(0));
-    engine.StartRun();
-    const int64_t steps = Run(state, engine, ps, state.range(1) != 0 ? 64 * 4000 : 64 * 40000);
-    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+    const int threads = static_cast<int>(state.range(0));
+    const int64_t steps = Run(state, 1, state.range(1) != 0, 64, threads, state.range(1) != 0 ? 64 * 4000 : 64 * 40000);
     state.counters["per thread"] =
-        benchmark::Counter(static_cast<double>(steps) / static_cast<double>(state.range(0)), benchmark::Counter::kIsRate);
+        benchmark::Counter(static_cast<double>(steps) / threads, benchmark::Counter::kIsRate);
     state.SetLabel("64 streams, " + Label(1, state.range(1) != 0));
 }
 
