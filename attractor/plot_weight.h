@@ -46,7 +46,9 @@ struct PlotPosition {
 };
 int ExactPixel(double v, double lo, double hi, int size);
 inline int Pixel(double v, double lo, double hi, int size, double scale, double& position) {
-    position = (v - lo) * scale;
+    // (No double operation here may overflow: a usable scale means edges
+    // within 1e300.)
+    position = scale > 0 ? (v - lo) * scale : 0.0;
     // The exact pixel differs only when position lies near a half-way
     // point: position is within 5e-16 of |position| <= 65536 of the exact
     // value.
