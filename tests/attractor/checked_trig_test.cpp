@@ -2,6 +2,7 @@
 // give, over many points of every kind that runs meet.
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 
 #include "plot_weight.h"
@@ -51,6 +52,16 @@ TEST(CheckedTrig, FastFormsGiveTheExactResults) {
         PlotPixel(window, x, x, p);
         ASSERT_EQ(p.px, ExactPixel(x, lo, lo + extent, size)) << x;
     }
+    // Edges near the largest doubles: the exact arithmetic, and no fault
+    // flag from the fast one.
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const PlotWindow huge(-1.7e308, 1.7e308, -1.7e308, 1.7e308, 640, 480);
+    PlotPosition p;
+    EXPECT_TRUE(PlotPixel(huge, 1.6e308, -1.6e308, p));
+    EXPECT_EQ(p.px, ExactPixel(1.6e308, -1.7e308, 1.7e308, 640));
+    EXPECT_EQ(WeighPlot(1.6e308, -1.6e308, 1e308, 1e308, 10).weight,
+              ExactWeighPlot(D((1 + LD(1.6e308) - 1e308) / (1 + LD(-1.6e308) - 1e308)), 10).weight);
+    EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID));
 }
 
 }  // namespace
