@@ -4,9 +4,9 @@
 
 namespace zarvo::attractor::checked {
 
-constexpr int kAnglePieces = 16;
-constexpr double kFoldCorner = 0x1.48c05d04e2043p-1;  // t*
-constexpr double kUnfolded[16][9] = {
+inline constexpr int kAnglePieces = 16;
+inline constexpr double kFoldCorner = 0x1.48c05d04e2043p-1;  // t*
+inline constexpr double kUnfolded[16][9] = {
     {0x1.915917696b136p-4, 0x1.8fcc60ece968cp-4, -0x1.2903cc8c559dfp-11, -0x1.888f3844da298p-13, 0x1.4b17668727641p-20, 0x1.047aed6ed843ep-22, -0x1.17972b3566c37p-29, -0x1.3619ff77ab61dp-32, 0x1.9b1a615f187ffp-39},
     {0x1.286909b83f828p-2, 0x1.7d8e19e5d7c78p-4, -0x1.ae416ea1d9a45p-10, -0x1.608435d1f1be2p-13, 0x1.d0bd4d3bf51d4p-19, 0x1.a59e69be7b119p-23, -0x1.780b79f9516e5p-28, -0x1.ae9e2bb998525p-33, 0x1.05e1842a564d8p-37},
     {0x1.df269f35c5e8cp-2, 0x1.5aea61c1a83afp-4, -0x1.4e8edaa9ac372p-9, -0x1.17fdcc92d2c0bp-13, 0x1.530112b9ab599p-18, 0x1.f9f1d8ef71c05p-24, -0x1.f598c8d0ea625p-28, -0x1.0d30d28d525e6p-34, 0x1.35cfabd14be72p-37},
@@ -24,7 +24,7 @@ constexpr double kUnfolded[16][9] = {
     {0x1.7953b357f9203p-1, -0x1.2a7a527231abap-5, -0x1.084eb8d113d52p-11, 0x1.7f6cc8288156bp-15, -0x1.376d5dfbeb999p-20, 0x1.ecd58f9f49067p-28, 0x1.2640e81cc416cp-31, -0x1.8c620fbf3b6bfp-36, 0x1.cde4f38954a97p-42},
     {0x1.5329a1d0e2d65p-1, -0x1.36cd6cfe456e5p-5, -0x1.0d857c03ac91ep-12, 0x1.3497defa41baep-15, -0x1.1d202ecf98029p-20, 0x1.985ba28587e92p-27, 0x1.23adfbfa00d50p-32, -0x1.1baadfcbbc6ccp-36, 0x1.abe74b8895f6bp-42},
 };
-constexpr double kFoldedLow[16][9] = {
+inline constexpr double kFoldedLow[16][9] = {
     {0x1.f982af74d58e9p-1, 0x1.47b386d1771eep-7, -0x1.0170b66ff63f5p-9, -0x1.ac2217edb688bp-18, 0x1.3d87b44c1a25dp-20, 0x1.4a2d59537e859p-29, -0x1.4b4784bb7b31bp-31, -0x1.6ddfffda08ffep-41, 0x1.422d22d138928p-42},
     {0x1.ffb654a1a784fp-1, 0x1.13fb24d72d0f4p-9, -0x1.02baec5ef6192p-9, 0x1.9dd4ad854dc03p-19, 0x1.3a4f6d90a2715p-20, -0x1.46d409e3f4363p-28, -0x1.3edd1a549f795p-31, 0x1.0c3e1aa4d5340p-38, 0x1.29778d80721c8p-42},
     {0x1.fdd9092ca7099p-1, -0x1.769f2067cffb4p-8, -0x1.f9612a310ba52p-10, 0x1.985b9a1bfa54fp-17, 0x1.2490b18372e5ep-20, -0x1.83ac213387b22p-27, -0x1.124cd674a9ddep-31, 0x1.0ae703ee638aep-37, 0x1.c6a607cfeff2cp-43},
@@ -42,7 +42,7 @@ constexpr double kFoldedLow[16][9] = {
     {0x1.18e2c25d748a0p-3, -0x1.7e217af8ebcb0p-5, 0x1.0b2daf63d497ap-12, 0x1.4cd6a605b14d1p-16, -0x1.09fdb8ac4ab01p-21, 0x1.aeb43c0a81bc6p-30, 0x1.5a60cd339157ap-33, -0x1.f0804a5ef10f6p-39, 0x1.67ec8023b21fdp-47},
     {0x1.70ddd7e0aea2ep-5, -0x1.73f5b88ac5b59p-5, 0x1.7bb1737154164p-12, 0x1.0bc842bc55107p-16, -0x1.fa0e1b2bd0258p-22, 0x1.b342edaf126f1p-29, 0x1.e314c78243e71p-34, -0x1.c7f4b4dfaeb95p-39, 0x1.be0f388679acfp-46},
 };
-constexpr double kFoldedHigh[16][9] = {
+inline constexpr double kFoldedHigh[16][9] = {
     {0x1.958533ce9e0d0p-6, 0x1.935e9ae86f957p-6, -0x1.1826725f36699p-13, -0x1.30bad27a858c4p-19, 0x1.6f67b0d39657fp-25, -0x1.dd54e909a7f8dp-33, -0x1.425767a3136d4p-39, 0x1.b2c573e19ea68p-45, -0x1.507e796ad7632p-52},
     {0x1.2ccdf7a2d55d3p-4, 0x1.8a30cbccf5df2p-6, -0x1.329a7463cdf53p-13, -0x1.0403dfc061d75p-19, 0x1.5bb12b42f6392p-25, -0x1.0892f702077dbp-32, -0x1.cff05cff3e690p-40, 0x1.86e4960f0883bp-45, -0x1.6a9887623c207p-52},
     {0x1.ef7194231cea6p-4, 0x1.803fd07d655c5p-6, -0x1.48fbcfca95725p-13, -0x1.b3c161eb029dep-20, 0x1.46462842bb9d4p-25, -0x1.1a78263727fcap-32, -0x1.2ef46f30b1773p-40, 0x1.58d12630cfba7p-45, -0x1.742e440cfdc95p-52},
@@ -61,6 +61,6 @@ constexpr double kFoldedHigh[16][9] = {
     {0x1.38821004c810fp-1, 0x1.cd253f66b9cc6p-7, -0x1.6f0db0297389dp-13, 0x1.50a23f69a9124p-21, 0x1.13cd1cf1e0629p-27, -0x1.4a7c8adebaf46p-33, 0x1.4ec0ff3515685p-40, -0x1.9a6cd139325d9p-49, -0x1.f50da6c1a40bep-55},
 };
 // Largest difference of a piece from its function: 1.23e-15.
-constexpr double kAngleFitError = 1.23e-15;
+inline constexpr double kAngleFitError = 1.23e-15;
 
 }  // namespace zarvo::attractor::checked

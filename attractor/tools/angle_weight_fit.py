@@ -42,17 +42,17 @@ parts = [("kUnfolded", g0, 0, 1), ("kFoldedLow", g1, 0, tstar), ("kFoldedHigh", 
 out = ["// Written by attractor/tools/angle_weight_fit.py; do not edit.",
        "// Piecewise polynomials for the angle weight (checked_trig.h).",
        "#pragma once", "", "namespace zarvo::attractor::checked {", "",
-       "constexpr int kAnglePieces = %d;" % PIECES,
-       "constexpr double kFoldCorner = %s;  // t*" % float(tstar).hex()]
+       "inline constexpr int kAnglePieces = %d;" % PIECES,
+       "inline constexpr double kFoldCorner = %s;  // t*" % float(tstar).hex()]
 worst = 0
 for name, f, a, b in parts:
     rows, w = fit(f, a, b)
     worst = max(worst, w)
-    out.append("constexpr double %s[%d][%d] = {" % (name, PIECES, DEGREE + 1))
+    out.append("inline constexpr double %s[%d][%d] = {" % (name, PIECES, DEGREE + 1))
     for r in rows:
         out.append("    {" + ", ".join(c.hex() for c in r) + "},")
     out.append("};")
 out.append("// Largest difference of a piece from its function: %.3g." % float(worst))
-out.append("constexpr double kAngleFitError = %.3g;" % float(worst))
+out.append("inline constexpr double kAngleFitError = %.3g;" % float(worst))
 out += ["", "}  // namespace zarvo::attractor::checked", ""]
 open("attractor/angle_weight_table.h", "w").write("\n".join(out))
