@@ -33,12 +33,13 @@ zarvo_build_sanitized() {
     cmake --build build-asan --parallel "$(nproc)" --target zarvo_tests
 }
 
-# The threaded scan's tests built with ThreadSanitizer in build-tsan: the
-# engine's tests only (the scan, its worker pool and the plug-in calls).
+# The threaded tests built with ThreadSanitizer in build-tsan: the engine's
+# (the scan, its worker pool and the plug-in calls) and the attractor's
+# (sample streams on several threads).
 zarvo_build_threads_sanitized() {
     local flags="-O1 -g1 -DNDEBUG"
     cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_C_FLAGS_RELWITHDEBINFO="$flags" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$flags" \
         -DZARVO_SANITIZE=thread -DZARVO_BUILD_BENCH=OFF >/dev/null
-    cmake --build build-tsan --parallel "$(nproc)" --target engine_tests render_tests
+    cmake --build build-tsan --parallel "$(nproc)" --target engine_tests render_tests attractor_tests
 }

@@ -10,21 +10,36 @@
 // milliseconds, so the interface stays responsive; a batch tool calls
 // RunAttractor(n) for exactly n steps.
 //
+// A run is one sequence of steps (streams = 1), or K independent sample
+// streams whose hits add up in the same counters (streams = K > 1), worked
+// on by several threads. The picture of a K-stream run depends on the seed,
+// K and the steps taken, never on the number of threads or on timing
+// (multi_stream.h).
+//
+// Besides the level colouring of every hit, a run counts the hits of an
+// oversampled hit grid, from which the log-density mapping makes the
+// picture (ComposePicture, tone_map.h).
+//
 // Floating-point faults are detected through the sticky flags after every
 // step: a fault ends the run (stopFlag on), its description is reported
 // once through the Reporter and returned, and the picture drawn so far
 // stays.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "dialog_values.h"
 #include "map_state.h"
+#include "multi_stream.h"
+#include "stream_step.h"
+#include "tone_map.h"
 #include "parameter_set.h"
 #include "reporter.h"
 #include "rgb_image.h"
@@ -42,15 +57,36 @@ struct Rgb {
     uint8_t r, g, b;
 };
 
-class AttractorEngine {
+// The level colouring of levels 0..768 (higher levels colour as 768) under
+// each of the three Color Mix rotations, for the tints, Color Mix and
+// "White" of the moment: what LevelToColour gives, looked up.
+struct LevelColourTable {
+    static constexpr int kLevels = 769;
+    bool mix = false;
+    std::vector<Rgb> rgb;  // [rotation * kLevels + level]
+    Rgb at(int32_t level, int64_t cycle) const {
+        const int64_t k = mix ? cycle % 3 : 0;
+        const int32_t v = level < kLevels ? level : kLevels - 1;
+        return rgb[static_cast<size_t>(k > 0 ? k : 0) * kLevels + static_cast<size_t>(v)];
+    }
+};
+
+class AttractorEngine : private HitMerger {
 public:
     AttractorEngine(ParameterSet& ps, Reporter& reporter);
+    ~AttractorEngine() override;
 
     ParameterSet& ps;
     Reporter& reporter;
 
     // ---- picture and counters ----
+    // The picture of the level colouring, painted hit by hit.
     RgbImage vtlBitmap;
+    // The picture of the log-density mapping, made by ComposePicture.
+    RgbImage densityBitmap;
+    // The picture the view shows and saves: the one of the mapping the
+    // parameter set asks for.
+    const RgbImage& picture() const { return ps.logDensity != 0 ? densityBitmap : vtlBitmap; }
     // One hit counter per picture pixel, [py * gridWidth + px]. (A grid of
     // exactly the picture's size: a square of the longer side would only
     // add counters that are never read.)
@@ -60,14 +96,23 @@ public:
     int32_t hitCount(int px, int py) const { return hitCounts[static_cast<size_t>(py) * gridWidth + px]; }
     // Plane size of one pixel of the running view (for the mouse status text).
     double pixelStepX = 0.0, pixelStepY = 0.0;
+    // The oversampled hit grid of the log-density mapping: hits and colour
+    // coordinates of (gridWidth * n) x (gridHeight * n) cells, n =
+    // densityOversample. Cleared with the counters.
+    std::vector<DensityCell> density;
+    int densityOversample = 1;
 
-    // ---- working variables ----
-    MapState map;
-    int64_t colourCycle = 0;  // advanced every 1000 steps; Color Mix rotates by it
-    bool plotEnabled = true;  // off while vtl_draw computes escape-time pixels
+    // ---- working variables (of the single sequence, or of stream 0) ----
+private:
+    StreamState main_;
+
+public:
+    MapState& map = main_.map;
+    int64_t& colourCycle = main_.colourCycle;  // advanced every 1000 steps; Color Mix rotates by it
+    bool plotEnabled = true;                   // off while vtl_draw computes escape-time pixels
 
     // ---- random generator ----
-    UniformRandom random;
+    UniformRandom& random = main_.random;
     // When set, every random set-up seeds the generator with this value
     // instead of the clock, so runs repeat (tests, batch rendering).
     std::optional<uint64_t> fixedSeed;
@@ -75,6 +120,14 @@ public:
     // Called when a random start has changed what the dialog shows (the
     // desktop program runs Parameters1Update there and shows the values).
     std::function<void()> parametersChanged;
+
+    // ---- streams ----
+    // Sample streams of the next run (1: the single sequence) and the
+    // threads that work on them (0: one per core). Read by StartRun.
+    int streams = 1;
+    int threads = 0;
+    // Streams of the run in hand.
+    int runStreams() const { return multi_ ? multi_->count() : 1; }
 
     // ---- opening and state ----
     // The "Vantrel View" command's computing part when the view opens:
@@ -101,15 +154,23 @@ public:
     // while preparing (for example a magnification of 0); the run is then
     // not started.
     std::string StartRun();
-    // Up to n steps while stopFlag is off.
+    // Up to n steps while stopFlag is off. With K streams, step i of the
+    // run (counting from its start) belongs to stream i mod K, so the
+    // streams' shares do not depend on how the steps are split into calls.
     RunResult RunSteps(int64_t n);
-    // Steps while stopFlag is off, returning after roughly `budget`.
+    // Steps while stopFlag is off, returning after roughly `budget` (with K
+    // streams: the same number of steps for every stream).
     RunResult RunFor(std::chrono::microseconds budget);
     // StartRun, then exactly n steps unless stopped or ended by a fault.
     RunResult RunAttractor(int64_t n);
     // Stop: the run ends after the step in hand.
     void Stop() { ps.stopFlag = flagOn; }
     bool running() const { return ps.stopFlag == 0; }
+
+    // With the log-density mapping, makes densityBitmap from the hit grid.
+    // (The level colouring paints every hit as it comes, whichever mapping
+    // is shown, and needs nothing here.)
+    void ComposePicture();
 
     // The progress caption shown once a second while a run is active
     // ("Busy... " with ticks, last level, A and the current point); counts
@@ -130,7 +191,10 @@ public:
     bool PointToPixel(double x, double y, int& px, int& py);
     void PlotPoint(double x, double y);
     int32_t CountToLevel(int32_t count);
+    // The level of a count (CountToLevel without noting it in lastLevel).
+    static int32_t LevelOfCount(int32_t count, bool squareRoot);
     Rgb LevelToColour(int32_t level) const;
+    Rgb LevelToColour(int32_t level, int64_t cycle) const;
 
     // ---- escape-time pixels ----
     // The per-pixel orbit while vantrelFormulaMode is on: starts at c (or
@@ -138,7 +202,10 @@ public:
     // iterationCount, plots nothing.
     void vtl_draw();
 
+    LevelColourTable LevelColours() const;
+
 private:
+    struct PaintSink;
     void SeedForSetup();
     void SetRotation();
     void FillSquare(uint8_t value);
@@ -146,6 +213,28 @@ private:
     // the start point (cRe, cIm).
     void ResetOrbit();
     void AttractorPixelStep();
+
+    // The hit grid at the oversampling the parameter set asks for (made
+    // anew, empty, when that changed); every cell 0.
+    void PrepareDensity();
+    void ClearDensity();
+    // The counters were set to `value`: the sums of a K-stream run follow.
+    void ResetLevelSums(int32_t value);
+    StepSettings Settings() const;
+    // Runs f(stepper) on the single sequence, with A, the step count and
+    // the current point taken from the parameter set and put back after.
+    template <class F>
+    void Single(F f);
+    RunResult RunSingle(int64_t n);
+    RunResult RunStreams(const std::vector<int64_t>& steps);
+    void merge(const HitRecord* records, size_t count) override;
+
+    std::unique_ptr<MultiStream> multi_;  // the streams of a K-stream run, or none
+    uint64_t streamStepsDone_ = 0;        // steps of the K-stream run so far
+    int64_t sliceStepsPerStream_ = 256;   // RunFor's estimate for its budget
+    std::vector<int64_t> levelSums_;      // a K-stream run's counters, exact
+    std::vector<uint64_t> stamps_;        // a K-stream run's last hit of each pixel
+    LevelColourTable mergeColours_;
 };
 
 }  // namespace zarvo::attractor

@@ -36,6 +36,7 @@ void SetAttractorDefaults(ParameterSet& ps) {
     ps.varNone = flagOn;
     ps.varLinear = ps.varSinusoidal = ps.varSpherical = ps.varSwirl = 0;
     ps.varHorseshoe = ps.varPolar = ps.varBent = ps.varInversion = 0;
+    ps.setLogDensityDefaults();
 }
 
 }  // namespace zarvo::attractor

@@ -22,7 +22,8 @@ void AdjustCoords(ParameterSet& ps);
 // picture and the counters: stop and random-start flags on, invert and
 // square root off, size 180 x 120, tints 1.0, formula 1, intensity 10,
 // scaling 0.1, random factor 2.0, one map setting of 2, B 1.0, start point
-// (5.0, 5.0), the three effects off, variation None on and the rest off.
+// (5.0, 5.0), the three effects off, variation None on and the rest off,
+// and the log-density mapping off with its default settings.
 void SetAttractorDefaults(ParameterSet& ps);
 
 }  // namespace zarvo::attractor

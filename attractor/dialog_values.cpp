@@ -66,6 +66,13 @@ AttractorDialogValues Parameters1Update(ParameterSet& ps) {
     v.spherical = ps.varSpherical != 0;
     v.polar = ps.varPolar != 0;
     v.inversion = ps.varInversion != 0;
+    v.logDensity = ps.logDensity != 0;
+    for (int k = 0; k < logDensityTrackCount; ++k) {
+        const ScaledTrack& t = logDensityTracks[k];
+        v.logDensityBars[k] = ToPosition(LD(ps.*t.field) / t.scale, t.range);
+        v.logDensityLabels[k] = FormatF(ps.*t.field);
+    }
+    v.oversample = ToPosition(ps.ldOversample, oversampleRange);
     return v;
 }
 
@@ -99,5 +106,7 @@ void ApplyParameters(ParameterSet& ps, AttractorDialogValues& v) {
     ps.varPolar = Flag(v.polar);
     ps.varInversion = Flag(v.inversion);
 }
+
+double TrackValue(const ScaledTrack& track, int position) { return static_cast<double>(position * LD(track.scale)); }
 
 }  // namespace zarvo::attractor

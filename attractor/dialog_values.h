@@ -5,6 +5,7 @@
 // arithmetic of its own.
 #pragma once
 
+#include <iterator>
 #include <string>
 
 #include "parameter_set.h"
@@ -20,6 +21,24 @@ inline constexpr TrackRange intensityRange{0, 64, 4};   // "Intensity"
 inline constexpr TrackRange tintRange{-200, 200, 20};   // "Red", "Green", "Blue"
 inline constexpr TrackRange scalingRange{0, 50, 2};     // "Scaling"
 inline constexpr TrackRange randomizerRange{0, 50, 4};  // "Random Factor"
+// The "Log Density" group: track bars whose position times `scale` is the
+// value.
+struct ScaledTrack {
+    const char* name;     // the control's name and caption
+    TrackRange range;
+    double scale;
+    double ParameterSet::*field;
+};
+inline constexpr ScaledTrack logDensityTracks[] = {
+    {"Brightness", {0, 100, 10}, 0.05, &ParameterSet::ldBrightness},
+    {"Gamma", {10, 60, 5}, 0.1, &ParameterSet::ldGamma},
+    {"Vibrancy", {0, 100, 10}, 0.01, &ParameterSet::ldVibrancy},
+    {"Hue", {0, 100, 10}, 0.01, &ParameterSet::ldHue},
+    {"Hue Range", {0, 300, 25}, 0.01, &ParameterSet::ldHueRange},
+};
+constexpr int logDensityTrackCount = static_cast<int>(std::size(logDensityTracks));
+inline constexpr TrackRange oversampleRange{1, 4, 1};  // "Oversampling": hit-grid cells per pixel side
+
 // Spin-edit steps (all show 9 decimals).
 inline constexpr double constAAStep = 0.001, constBBStep = 0.0001, parameterXYStep = 0.001;
 
@@ -39,6 +58,12 @@ struct AttractorDialogValues {
     bool invert = false;      // "White"
     bool none = true, linear = false, sinusoidal = false, swirl = false, bent = false;
     bool horseshoe = false, spherical = false, polar = false, inversion = false;
+    // The "Log Density" group: its check box, the track bars of
+    // logDensityTracks with their value labels ("%F"), and Oversampling.
+    bool logDensity = false;
+    int logDensityBars[logDensityTrackCount] = {20, 25, 100, 60, 50};
+    std::string logDensityLabels[logDensityTrackCount];
+    int oversample = 2;
 };
 
 // "%F" of the dialog's labels: fixed notation, two decimals, the locale's
@@ -56,5 +81,11 @@ AttractorDialogValues Parameters1Update(ParameterSet& ps);
 // X, Y, square root, invert and the nine variations. The six value labels
 // of `values` are set to the new values.
 void ApplyParameters(ParameterSet& ps, AttractorDialogValues& values);
+
+// The value of a "Log Density" track bar at `position`. The group's
+// controls take effect one at a time as they change (ApplyParameters
+// leaves them alone, so a value loaded from a file stays exact until its
+// own control is moved).
+double TrackValue(const ScaledTrack& track, int position);
 
 }  // namespace zarvo::attractor

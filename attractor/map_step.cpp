@@ -1,13 +1,11 @@
-// One step of the attractor map: the map choice for the IFS formulas, the
-// prologue with the Modulas and Expansion effects, the formula itself and
-// the escape check; also the random set-up. All random numbers come from
-// the engine's generator, drawn in a fixed order so that a seeded run
+// The random set-up of a run and the single sequence's map step, one piece
+// at a time (the step itself is in stream_step.h). All random numbers come
+// from the engine's generator, drawn in a fixed order so that a seeded run
 // repeats exactly.
 #include <cmath>
 
+#include "engine_steps.h"
 #include "formula_math.h"
-#include "formula_table.h"
-#include "attractor_engine.h"
 
 namespace zarvo::attractor {
 
@@ -41,53 +39,19 @@ void AttractorEngine::RandomSetup() {
 }
 
 void AttractorEngine::ChooseMap() {
-    const int32_t n = ps.mapCount;
-    LD r;
-    if (n >= 1 && n <= 3) {
-        r = RoundEven(random.uniform() * LD(n) * 20);
-    } else {
-        r = map.j;
-    }
-    map.j = r < 19 ? 0 : (r >= 39 ? 39 : 19);
+    Single([](auto& s) { s.ChooseMap(); });
 }
 
 void AttractorEngine::MapStep() {
-    if (static_cast<uint32_t>(ps.stepCount) % 1000u == 0) {
-        if (ps.modulas != 0) {
-            const LD a = ps.AA;
-            ps.AA = D(a - 0.0002L * Sin(a));
-        }
-        ++colourCycle;
-    }
-    if (ps.expansion != 0) {
-        const LD x = map.x, y = map.y;
-        map.x = D(x - x / (20000 * Sqrt(Sq(x) + Sq(y))));
-    }
-    const MapInputs in{ps.AA, ps.BB, ps.af};
-    map.x0 = map.x;
-    map.y0 = map.y;
-    FormulaStepFor(ps.formulaIndex)(map, in);
-    ReseedIfDiverged();
+    Single([](auto& s) { s.MapStep(); });
 }
 
 void AttractorEngine::ReseedIfDiverged() {
-    const LD x = map.x, y = map.y;
-    const LD s = Sq(Sq(x) + 0.0001L + Sq(y));
-    if (s > 1e12L || s < 1e-20L) {
-        const double r = D(random.uniform() * 14.99L + 0.01L);
-        map.x = D(r * Cos(random.uniform() * LD(constPI)));
-        map.y = D(r * Sin(LD(map.x) * constPI));
-        map.W = 0.0;
-    }
+    Single([](auto& s) { s.ReseedIfDiverged(); });
 }
 
 void AttractorEngine::IterateOnce() {
-    ChooseMap();
-    MapStep();
-    ApplyVariations();
-    // Wraps after 2^32 steps instead of overflowing; the every-1000-steps
-    // rhythm of MapStep reads it as unsigned.
-    ps.stepCount = static_cast<int32_t>(static_cast<uint32_t>(ps.stepCount) + 1u);
+    Single([](auto& s) { s.IterateOnce(); });
 }
 
 }  // namespace zarvo::attractor

@@ -18,6 +18,7 @@ LD SquaredModulus(double re, double im) { return LD(re) * re + LD(im) * im; }
 void VtlDrawFormula::compute(ParameterSet&) { engine_.vtl_draw(); }
 
 void AttractorEngine::AttractorPixelStep() {
+    multi_.reset();  // a run's streams cannot go on after this
     if (ps.drawRandom != 0) {
         RandomSetup();
         ClearAccumulation();

@@ -19,7 +19,7 @@ void TakeAASetAsA(ParameterSet& ps, Reporter&, bool valueRead) {
 
 ParameterLine& LayoutBuilder::add(LineKind kind, const char* name, W w, double v) {
     ParameterLine l;
-    l.number = static_cast<int>(lines_.size()) + 1;
+    l.number = firstLine_ + static_cast<int>(lines_.size());
     l.kind = kind;
     l.field = name;
     l.whenMissing = w;

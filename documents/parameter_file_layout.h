@@ -69,6 +69,9 @@ public:
     using W = WhenMissing;
     using PS = ParameterSet;
 
+    // Numbers lines from firstLine (lines after those of another table).
+    explicit LayoutBuilder(int firstLine = 1) : firstLine_(firstLine) {}
+
     ParameterLine& heading(const char* name, const char* text);
     ParameterLine& formulaText(LineKind kind, const char* name);  // Title or Description
     ParameterLine& ignored(const char* what);
@@ -93,6 +96,7 @@ public:
 
 private:
     ParameterLine& add(LineKind kind, const char* name, W w, double v = 0);
+    int firstLine_;
     std::vector<ParameterLine> lines_;
 };
 
@@ -132,6 +136,15 @@ struct LineRules {
 // it stay. Messages go to reporter.
 ParameterFileResult ReadParameterLines(const std::string& path, const std::vector<ParameterLine>& layout,
                                        const LineRules& rules, ParameterSet& ps, Reporter& reporter);
+
+// Lines that follow the `after` lines of a format, where a reader of that
+// format never looks: layout starts with a heading line, then values. When
+// line after + 1 of the file is that heading the values are read as
+// ReadParameterLines reads them, except that a missing value (an empty
+// line, or the end of the file) takes its missingValue and says nothing;
+// when it is not there, every value takes its missingValue.
+ParameterFileResult ReadTrailingLines(const std::string& path, int after, const std::vector<ParameterLine>& layout,
+                                      const LineRules& rules, ParameterSet& ps, Reporter& reporter);
 
 // The file's text: the lines of layout, each ended by CR LF, reals with the
 // given decimal separator.

@@ -50,22 +50,42 @@ bool Assign(ParameterSet& ps, const ParameterLine& line, const std::string& line
     }
 }
 
+void AssignMissingValue(ParameterSet& ps, const ParameterLine& line) {
+    if (line.kind == LineKind::Real) {
+        line.realIn(ps) = line.missingValue;
+    } else if (line.integer) {
+        ps.*line.integer = static_cast<int32_t>(line.missingValue);
+    }
+}
+
 // A value line met while reading is stopped. Returns the new readingOn.
 bool ApplyMissing(ParameterSet& ps, const ParameterLine& line) {
     const bool assign =
         line.whenMissing == WhenMissing::DefaultAndResume || line.whenMissing == WhenMissing::DefaultStayStopped;
-    if (assign) {
-        if (line.kind == LineKind::Real) {
-            line.realIn(ps) = line.missingValue;
-        } else if (line.integer) {
-            ps.*line.integer = static_cast<int32_t>(line.missingValue);
-        }
-    }
+    if (assign) AssignMissingValue(ps, line);
     return line.whenMissing == WhenMissing::DefaultAndResume || line.whenMissing == WhenMissing::Resume;
+}
+
+// The end of a reading: the message of a line that did not convert.
+void Finish(ParameterFileResult& result, Reporter& reporter) {
+    if (result.errorLine != 0) {
+        result.error = kReadError;
+        reporter.message(kReadError);
+    } else {
+        result.complete = true;
+    }
 }
 
 std::string CannotOpenZrv(const std::string& path) {
     return "Cannot open parameter file " + path + ": " + std::strerror(errno);
+}
+
+// A picture is read through the parameter file it carries: its bytes go
+// into `reader` (found). Anything else is left for the caller to open.
+CarriedParameters OpenParameterText(TextLineReader& reader, const std::string& path) {
+    CarriedParameters carried = ReadCarriedParameters(path);
+    if (carried.found) reader.openText(std::move(carried.bytes));
+    return carried;
 }
 
 }  // namespace
@@ -74,11 +94,8 @@ ParameterFileResult ReadParameterLines(const std::string& path, const std::vecto
                                        const LineRules& rules, ParameterSet& ps, Reporter& reporter) {
     ParameterFileResult result;
     TextLineReader reader(rules.ends);
-    // A picture is read through the parameter file it carries.
-    CarriedParameters carried = ReadCarriedParameters(path);
-    if (carried.found) {
-        reader.openText(std::move(carried.bytes));
-    } else if (carried.picture || !reader.open(path)) {
+    const CarriedParameters carried = OpenParameterText(reader, path);
+    if (!carried.found && (carried.picture || !reader.open(path))) {
         result.error = carried.picture ? carried.error : rules.cannotOpen(path);
         reporter.message(result.error);
         return result;
@@ -129,13 +146,35 @@ ParameterFileResult ReadParameterLines(const std::string& path, const std::vecto
         if (line.after) line.after(ps, reporter, valueRead);
     }
     reader.close();
+    Finish(result, reporter);
+    return result;
+}
 
-    if (result.errorLine != 0) {
-        result.error = kReadError;
-        reporter.message(kReadError);
-    } else {
-        result.complete = true;
+ParameterFileResult ReadTrailingLines(const std::string& path, int after, const std::vector<ParameterLine>& layout,
+                                      const LineRules& rules, ParameterSet& ps, Reporter& reporter) {
+    ParameterFileResult result;
+    TextLineReader reader(rules.ends);
+    const CarriedParameters carried = OpenParameterText(reader, path);
+    result.opened = carried.found || (!carried.picture && reader.open(path));
+    for (int i = 0; i < after && result.opened; ++i) reader.readLineCut(0);
+    const bool present = result.opened && !layout.empty() && reader.readLineCut(rules.valueLineLimit) ==
+                                                                  layout.front().text && !reader.failed();
+    for (size_t i = 1; i < layout.size(); ++i) {
+        const ParameterLine& line = layout[i];
+        const std::string text = present ? reader.readLineCut(rules.valueLineLimit) : std::string();
+        if (text.empty() && !reader.failed()) {
+            AssignMissingValue(ps, line);
+            continue;
+        }
+        if (reader.failed() || reader.lastLineCut() || !Assign(ps, line, text)) {
+            result.errorLine = reader.linesRead();
+            result.errorEntry = line.number;
+            break;
+        }
+        ++result.valuesRead;
     }
+    reader.close();
+    Finish(result, reporter);
     return result;
 }
 

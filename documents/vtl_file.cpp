@@ -30,7 +30,29 @@ std::vector<ParameterLine> BuildLayout() {
     return b.finish(vtlLineCount);
 }
 
+std::vector<ParameterLine> BuildLogDensityLayout() {
+    const LogDensitySettings d;
+    LayoutBuilder b(vtlLineCount + 1);
+    b.heading("logDensityTitle", "log density");                                      // 151
+    b.flag(&PS::logDensity, "logDensity", W::DefaultStayStopped, d.logDensity);      // 152
+    b.real(&PS::ldBrightness, "ldBrightness", W::DefaultStayStopped, d.ldBrightness);
+    b.real(&PS::ldGamma, "ldGamma", W::DefaultStayStopped, d.ldGamma);
+    b.real(&PS::ldVibrancy, "ldVibrancy", W::DefaultStayStopped, d.ldVibrancy);
+    b.real(&PS::ldHue, "ldHue", W::DefaultStayStopped, d.ldHue);
+    b.real(&PS::ldHueRange, "ldHueRange", W::DefaultStayStopped, d.ldHueRange);
+    b.integer(&PS::ldOversample, "ldOversample", W::DefaultStayStopped, d.ldOversample);  // 158
+    return b.finish(8);
+}
+
 std::string CannotOpenVtl(const std::string& path) { return "Cannot open parameter file: " + path; }
+
+LineRules VtlRules(const std::string& missingMessage) {
+    LineRules rules;
+    rules.ends = LineEnds::CrOrLf;
+    rules.missingMessage = missingMessage;
+    rules.cannotOpen = CannotOpenVtl;
+    return rules;
+}
 
 }  // namespace
 
@@ -39,7 +61,16 @@ const std::vector<ParameterLine>& VtlFileLayout() {
     return layout;
 }
 
-std::string VtlFileText(const ParameterSet& ps, char separator) { return LayoutText(VtlFileLayout(), ps, separator); }
+const std::vector<ParameterLine>& VtlLogDensityLayout() {
+    static const std::vector<ParameterLine> layout = BuildLogDensityLayout();
+    return layout;
+}
+
+std::string VtlFileText(const ParameterSet& ps, char separator) {
+    std::string text = LayoutText(VtlFileLayout(), ps, separator);
+    if (!ps.hasLogDensityDefaults()) text += LayoutText(VtlLogDensityLayout(), ps, separator);
+    return text;
+}
 
 bool WriteVtlFile(const ParameterSet& ps, const std::string& path, std::string* error) {
     if (WriteWholeFile(path, VtlFileText(ps, LocaleDecimalSeparator()), nullptr)) return true;
@@ -49,11 +80,20 @@ bool WriteVtlFile(const ParameterSet& ps, const std::string& path, std::string* 
 
 ParameterFileResult LoadParameterFile(ParameterSet& ps, const std::string& path, Reporter& reporter,
                                       const std::string& name) {
-    LineRules rules;
-    rules.ends = LineEnds::CrOrLf;
-    rules.missingMessage = "Missing variable in parameter file: " + (name.empty() ? path : name) + " using defaults";
-    rules.cannotOpen = CannotOpenVtl;
-    return ReadParameterLines(path, VtlFileLayout(), rules, ps, reporter);
+    const LineRules rules =
+        VtlRules("Missing variable in parameter file: " + (name.empty() ? path : name) + " using defaults");
+    ParameterFileResult result = ReadParameterLines(path, VtlFileLayout(), rules, ps, reporter);
+    if (!result.ok()) return result;
+    const ParameterFileResult after =
+        ReadTrailingLines(path, vtlLineCount, VtlLogDensityLayout(), rules, ps, reporter);
+    result.valuesRead += after.valuesRead;
+    if (after.errorLine != 0) {
+        result.errorLine = after.errorLine;
+        result.errorEntry = after.errorEntry;
+        result.error = after.error;
+        result.complete = false;
+    }
+    return result;
 }
 
 }  // namespace zarvo

@@ -16,6 +16,19 @@
 //   142..150 varNone, varLinear, varSinusoidal, varSpherical, varSwirl,
 //            varHorseshoe, varPolar, varBent, varInversion
 //
+// The log-density mapping follows the 150 lines, where a reader of the
+// 150 lines never looks, and only when one of its settings differs from
+// its default (so a file of a level-coloured picture is the 150 lines):
+//
+//   151      "log density"
+//   152      logDensity
+//   153..157 ldBrightness, ldGamma, ldVibrancy, ldHue, ldHueRange
+//   158      ldOversample
+//
+// A file without line 151 gives every one of them its default (the level
+// colouring); a missing line among 152..158 gives that value its default,
+// without a message.
+//
 // Reading accepts either decimal separator, and a lone LF ends a line as
 // CR LF does. An empty line (also past the end of the file) shows "Missing
 // variable in parameter file: <name> using defaults" and stops the reading:
@@ -40,8 +53,11 @@ constexpr int vtlLineCount = 150;
 
 // The 150 lines, index 0 holding line 1.
 const std::vector<ParameterLine>& VtlFileLayout();
+// Lines 151..158.
+const std::vector<ParameterLine>& VtlLogDensityLayout();
 
-// The file's text (150 lines, CR LF) with the given decimal separator.
+// The file's text (150 lines, or 158 with the log-density settings; CR LF)
+// with the given decimal separator.
 std::string VtlFileText(const ParameterSet& ps, char separator);
 
 // Writes the file with the locale's separator, replacing any file of that

@@ -44,6 +44,13 @@ void ParameterSet::setFormulaTexts(const std::string& title, const std::string& 
     formulaDescription = descriptionBuffer.c_str();
 }
 
+bool LogDensitySettings::hasLogDensityDefaults() const {
+    const LogDensitySettings d;
+    return logDensity == d.logDensity && ldBrightness == d.ldBrightness && ldGamma == d.ldGamma &&
+           ldVibrancy == d.ldVibrancy && ldHue == d.ldHue && ldHueRange == d.ldHueRange &&
+           ldOversample == d.ldOversample;
+}
+
 void FormCreate(ParameterSet& ps) {
     ps.redStep = ps.blueStep = ps.greenStep = 1.0;
     ps.redStart = ps.blueStart = ps.greenStart = 0.0;

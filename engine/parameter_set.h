@@ -28,7 +28,25 @@ constexpr int attractorTableSize = 60;                    // af[1..60], bf[1..60
 
 extern const char* const programTitle;  // "z a r v o_ v0.1"
 
-struct ParameterSet : FormulaRecord {
+// The attractor's log-density mapping, beside the level colouring: the
+// switch, brightness, gamma, vibrancy, the palette's phase and its turns
+// across the colour coordinates (in turns of the colour wheel), and the hit
+// grid's cells per pixel side.
+struct LogDensitySettings {
+    int32_t logDensity = 0;
+    double ldBrightness = 1.0;
+    double ldGamma = 2.5;
+    double ldVibrancy = 1.0;
+    double ldHue = 0.6;
+    double ldHueRange = 0.5;
+    int32_t ldOversample = 2;
+
+    void setLogDensityDefaults() { *this = LogDensitySettings(); }
+    bool hasLogDensityDefaults() const;
+};
+
+// The formula record comes first: the plug-in is handed its address.
+struct ParameterSet : FormulaRecord, LogDensitySettings {
     ParameterSet();
     ParameterSet(const ParameterSet&) = delete;
     ParameterSet& operator=(const ParameterSet&) = delete;

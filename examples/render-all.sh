@@ -7,6 +7,10 @@
 # The pictures are written as OUTPUT-FOLDER/NAME.bmp, 640x480 unless another
 # size is given. The renderer is taken from $ZARVO_RENDER when set, else from
 # the build folders of this checkout, else from the PATH.
+#
+# Attractors drawn with the log-density mapping (their line 151 reads "log
+# density") take 64 sample streams on every core and more steps; the others
+# are the single sequence, as the view drew them.
 set -euo pipefail
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
@@ -48,7 +52,11 @@ done
 for file in "$here"/*.vtl; do
     [ -e "$file" ] || continue
     name=$(basename "${file%.vtl}")
-    if "$renderer" --attractor "$file" --steps 2000000 --seed 1 -s "$size" -o "$out/$name.bmp"; then
+    run=(--steps 2000000)
+    if [ "$(sed -n 151p "$file" | tr -d '\r')" = "log density" ]; then
+        run=(--steps 12000000 --streams 64)
+    fi
+    if "$renderer" --attractor "$file" "${run[@]}" --seed 1 -s "$size" -o "$out/$name.bmp"; then
         echo "$out/$name.bmp"
     else
         echo "$0: $file failed" >&2

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -82,6 +84,7 @@ Tvtl_params1::Tvtl_params1(ParameterSet& ps, QWidget* parent)
     Randomizer =
         addBar(bars, 5, "Randomizer", "Random Factor", "RandomFactor", attractor::randomizerRange, RandomFactor);
     layout->addLayout(bars);
+    layout->addWidget(buildLogDensityGroup());
 
     ColorTimer.setObjectName(QStringLiteral("ColorTimer"));
     ColorTimer.setInterval(1000);
@@ -137,6 +140,39 @@ QSlider* Tvtl_params1::addBar(QGridLayout* grid, int row, const char* name, cons
     grid->setColumnStretch(1, 1);
     connect(bar, &QSlider::valueChanged, this, [this] { ControlChanged(); });
     return bar;
+}
+
+QWidget* Tvtl_params1::buildLogDensityGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Log Density"), this);
+    group->setObjectName(QStringLiteral("LogDensityGroup"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+    logDensity_ = new QCheckBox(QStringLiteral("Log Density"), group);
+    logDensity_->setObjectName(QStringLiteral("logDensity"));
+    connect(logDensity_, &QCheckBox::toggled, this, [this] { LogDensityChanged(); });
+    grid->addWidget(logDensity_, 0, 0, 1, 3);
+    for (int k = 0; k < attractor::logDensityTrackCount; ++k) {
+        const attractor::ScaledTrack& t = attractor::logDensityTracks[k];
+        QString name = QString::fromLatin1(t.name).remove(QLatin1Char(' '));
+        const QByteArray barName = name.toLatin1(), labelName = (name + QStringLiteral("Label")).toLatin1();
+        QLabel*& label = logDensityLabels_[static_cast<size_t>(k)];
+        QSlider* bar = addBar(grid, k + 1, barName.constData(), t.name, labelName.constData(), t.range, label);
+        // Not a live update: the value takes effect at once.
+        disconnect(bar, &QSlider::valueChanged, this, nullptr);
+        connect(bar, &QSlider::valueChanged, this, [this, k] { LogDensityTrackChanged(k); });
+        logDensityBars_[static_cast<size_t>(k)] = bar;
+    }
+    oversample_ = new QSpinBox(group);
+    oversample_->setObjectName(QStringLiteral("Oversampling"));
+    oversample_->setRange(attractor::oversampleRange.min, attractor::oversampleRange.max);
+    auto* title = new QLabel(QStringLiteral("Oversampling"), group);
+    title->setBuddy(oversample_);
+    const int row = attractor::logDensityTrackCount + 1;
+    grid->addWidget(title, row, 0);
+    grid->addWidget(oversample_, row, 1, Qt::AlignLeft);
+    connect(oversample_, &QSpinBox::valueChanged, this, [this] { OversampleChanged(); });
+    return group;
 }
 
 QPoint Tvtl_params1::homeSpot(const QRect& frame, const QSize& size) const {

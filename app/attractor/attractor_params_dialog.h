@@ -8,6 +8,10 @@
 // takes the dialog's values into the parameter set and restarts the run
 // through the view's Timer1. While no run is active, edits stay in the
 // dialog: Apply, Draw Random and Reset do not read it.
+//
+// The "Log Density" group is the exception: its controls take effect at
+// once, each on its own value, and the view shows the picture mapped anew
+// from the counters (a new oversampling restarts a run in hand).
 #pragma once
 
 #include <QPointer>
@@ -26,6 +30,7 @@ class QGridLayout;
 class QLabel;
 class QMenuBar;
 class QSlider;
+class QSpinBox;
 class QToolBar;
 
 namespace zarvo {
@@ -61,6 +66,11 @@ public:
 
     // A control changed (by the user or by the program).
     void ControlChanged();
+    // A control of the "Log Density" group changed: its value goes into
+    // the parameter set at once.
+    void LogDensityChanged();
+    void LogDensityTrackChanged(int index);
+    void OversampleChanged();
     // A tick of the live-update timer (ColorTimer serves every control).
     void ColorTimerTimer();
     QTimer& colorTimer() { return ColorTimer; }
@@ -83,6 +93,8 @@ private:
     QSlider* addBar(QGridLayout* grid, int row, const char* name, const char* caption, const char* labelName,
                     const attractor::TrackRange& range, QLabel*& label);
     QCheckBox* addCheck(const char* name, const char* caption);
+    QWidget* buildLogDensityGroup();
+    void showLogDensity(const attractor::AttractorDialogValues& values);
 
     ParameterSet& ps_;
     QPointer<TVantrel> view_;
@@ -110,6 +122,10 @@ private:
     QLabel* BluLabel1 = nullptr;
     QLabel* Factor2 = nullptr;
     QLabel* RandomFactor = nullptr;
+    QCheckBox* logDensity_ = nullptr;
+    std::array<QSlider*, attractor::logDensityTrackCount> logDensityBars_{};
+    std::array<QLabel*, attractor::logDensityTrackCount> logDensityLabels_{};
+    QSpinBox* oversample_ = nullptr;
 
     std::array<QAction*, 76> formulaItems_{};  // by number, 1..75
     std::array<QAction*, 3> effectItems_{};

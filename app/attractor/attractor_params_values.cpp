@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 
 #include "attractor_params_dialog.h"
 #include "attractor_view.h"
@@ -47,6 +49,12 @@ attractor::AttractorDialogValues Tvtl_params1::dialogValues() const {
     v.squareRoot = square_root->isChecked();
     v.invert = Invert->isChecked();
     for (size_t k = 0; k < variations_.size(); ++k) v.*kVariationFields[k] = variations_[k]->isChecked();
+    v.logDensity = logDensity_->isChecked();
+    for (size_t k = 0; k < logDensityBars_.size(); ++k) {
+        v.logDensityBars[k] = logDensityBars_[k]->value();
+        v.logDensityLabels[k] = logDensityLabels_[k]->text().toStdString();
+    }
+    v.oversample = oversample_->value();
     return v;
 }
 
@@ -66,6 +74,20 @@ void Tvtl_params1::showValues(const attractor::AttractorDialogValues& v) {
     square_root->setChecked(v.squareRoot);
     Invert->setChecked(v.invert);
     for (size_t k = 0; k < variations_.size(); ++k) variations_[k]->setChecked(v.*kVariationFields[k]);
+    showLogDensity(v);
+}
+
+void Tvtl_params1::showLogDensity(const attractor::AttractorDialogValues& v) {
+    // What the program puts into these controls changes nothing: the state
+    // holds the values already, exactly (a track bar would round them).
+    const QSignalBlocker blockCheck(logDensity_), blockSpin(oversample_);
+    logDensity_->setChecked(v.logDensity);
+    oversample_->setValue(v.oversample);
+    for (size_t k = 0; k < logDensityBars_.size(); ++k) {
+        const QSignalBlocker blockBar(logDensityBars_[k]);
+        logDensityBars_[k]->setValue(v.logDensityBars[k]);
+        logDensityLabels_[k]->setText(Text(v.logDensityLabels[k]));
+    }
 }
 
 void Tvtl_params1::showTexts(const attractor::AttractorDialogValues& v) {
@@ -90,6 +112,24 @@ void Tvtl_params1::ControlChanged() {
     // Switched on, not restarted: the update comes one to two seconds after
     // the last change.
     if (ps_.stopFlag == 0 && !ColorTimer.isActive()) ColorTimer.start();
+}
+
+void Tvtl_params1::LogDensityChanged() {
+    ps_.logDensity = logDensity_->isChecked() ? flagOn : 0;
+    if (view_) view_->MappingChanged();
+}
+
+void Tvtl_params1::LogDensityTrackChanged(int index) {
+    const attractor::ScaledTrack& t = attractor::logDensityTracks[index];
+    const size_t k = static_cast<size_t>(index);
+    ps_.*t.field = attractor::TrackValue(t, logDensityBars_[k]->value());
+    logDensityLabels_[k]->setText(Text(attractor::FormatF(ps_.*t.field)));
+    if (view_) view_->MappingChanged();
+}
+
+void Tvtl_params1::OversampleChanged() {
+    ps_.ldOversample = oversample_->value();
+    if (view_) view_->OversampleChanged();
 }
 
 void Tvtl_params1::ColorTimerTimer() {

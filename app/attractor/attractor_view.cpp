@@ -45,6 +45,7 @@ TVantrel::TVantrel(ParameterSet& ps, Reporter& reporter, QWidget* parent)
         if (dialog_) dialog_->Parameters1Update();
     };
 
+    engine_.streams = allCoresStreams;
     showPicture();
     sizeClientArea(ps_.vtlWidth, ps_.vtlHeight);
 }
@@ -136,14 +137,14 @@ void TVantrel::UpdateGrafX() {
 void TVantrel::Timer2Timer() {
     if (!runLoop_.active() || !isVisible()) return;
     setWindowTitle(QString::fromStdString(engine_.ProgressCaption()));
-    showPicture();
+    composePicture();
 }
 
 void TVantrel::runEnded(AttractorRunLoop::EndReason) {
     busy_ = false;
     Timer2.stop();
     setWindowTitle(captionStore);
-    showPicture();
+    composePicture();
 }
 
 void TVantrel::StopClick() {
@@ -152,7 +153,7 @@ void TVantrel::StopClick() {
     Timer1.stop();
     runLoop_.halt();
     if (busy_) runEnded(AttractorRunLoop::EndReason::Stopped);
-    else showPicture();
+    else composePicture();
 }
 
 void TVantrel::ParameterFileLoaded() {
@@ -162,9 +163,25 @@ void TVantrel::ParameterFileLoaded() {
     dialog_->UpdateMenuItems();
 }
 
+void TVantrel::MappingChanged() { composePicture(); }
+
+void TVantrel::OversampleChanged() {
+    if (runLoop_.active()) StartTimer1();
+}
+
+void TVantrel::AllCoresClick() {
+    engine_.streams = allCores() ? 1 : allCoresStreams;
+    if (runLoop_.active()) StartTimer1();
+}
+
 // ---- picture on the screen ----
 
-void TVantrel::showPicture() { area_->setPicture(ToQImage(engine_.vtlBitmap)); }
+void TVantrel::showPicture() { area_->setPicture(ToQImage(engine_.picture())); }
+
+void TVantrel::composePicture() {
+    engine_.ComposePicture();
+    showPicture();
+}
 
 void TVantrel::sizeClientArea(int width, int height) {
     resize(clientSizeFor(width, height));

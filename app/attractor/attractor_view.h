@@ -79,6 +79,19 @@ public:
     // An escape-time parameter file has set the attractor fields: show them
     // in the dialog, take them over and update the check marks.
     void ParameterFileLoaded();
+    // The colour mapping or one of its settings changed: the picture is
+    // made anew from the counters and shown.
+    void MappingChanged();
+    // The hit grid's oversampling changed: a run in hand starts again on
+    // a new grid; otherwise the next run makes it.
+    void OversampleChanged();
+    // The pop-up menu's "Draw on All Cores": runs of many sample streams on
+    // every core (on), or the single sequence (off). A run in hand starts
+    // again.
+    void AllCoresClick();
+    bool allCores() const { return engine_.streams > 1; }
+    // Sample streams of a run on all cores.
+    static constexpr int allCoresStreams = 64;
 
     // ---- pop-up menu ----
     void ZoomClick();
@@ -101,6 +114,10 @@ public:
     QString captionStore;
     // Copies the picture onto the screen.
     void showPicture();
+    // Makes the picture from the counters as the mapping asks (the
+    // log-density mapping is made here; the level colouring paints as it
+    // goes), then shows it.
+    void composePicture();
 
 signals:
     // The main frame shows this in its status bar.

@@ -13,10 +13,11 @@ namespace zarvo {
 void TVantrel::SaveToFileClick() {
     const QString path = fileDialogs_->savePicture(this);
     if (path.isEmpty()) return;
+    engine_.ComposePicture();  // the picture as it stands, also between two showings
     const std::string name = path.toStdString();
     std::string error;
     const PictureSaved saved =
-        SavePicture(engine_.vtlBitmap, name, ps_, VtlFileText(ps_, LocaleDecimalSeparator()), reporter_, &error);
+        SavePicture(engine_.picture(), name, ps_, VtlFileText(ps_, LocaleDecimalSeparator()), reporter_, &error);
     if (saved == PictureSaved::Failed) reporter_.message(error);
 
     // The caption names the picture written; a run in progress shows it

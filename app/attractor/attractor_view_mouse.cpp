@@ -96,6 +96,10 @@ void TVantrel::PopupMenu(const QPoint& globalPos) {
     menu.addAction(QStringLiteral("XY Size"), this, [this] { XYSizeClick(); });
     menu.addAction(QStringLiteral("Save to File"), this, [this] { SaveToFileClick(); });
     menu.addAction(QStringLiteral("Load from parameter file"), this, [this] { LoadParameterFileClick(); });
+    menu.addSeparator();
+    QAction* cores = menu.addAction(QStringLiteral("Draw on All Cores"), this, [this] { AllCoresClick(); });
+    cores->setCheckable(true);
+    cores->setChecked(allCores());
     menu.exec(globalPos);
 }
 

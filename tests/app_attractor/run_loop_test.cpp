@@ -1,6 +1,7 @@
 // The run loop inside the event loop: user input is served while a run is
 // active, Stop takes effect at once, faults end the run, and a fractal
 // window's scan that takes the attractor formula ends the view's run.
+#include <QCheckBox>
 #include <QMetaObject>
 #include <QTimer>
 #include <algorithm>
@@ -167,6 +168,34 @@ TEST_F(VantrelTest, ClosingTheViewEndsTheRun) {
     EXPECT_NE(ps.stopFlag, 0);
     Pump(700);
     EXPECT_FALSE(view->running());
+}
+
+TEST_F(VantrelTest, TheLogDensityBoxMapsTheCountersAnewOnAllCoresOrOne) {
+    EXPECT_TRUE(view->allCores());
+    for (bool allCores : {true, false}) {
+        if (view->allCores() != allCores) view->AllCoresClick();
+        EXPECT_EQ(view->engine().streams > 1, allCores);
+        PrepareSteadyRun(ps, *view);
+        dialog->ApplyClick();
+        ASSERT_TRUE(WaitFor([this] { return view->running(); }));
+        Pump(400);
+        view->StopClick();
+        EXPECT_EQ(view->engine().runStreams() > 1, allCores);
+        const std::vector<uint8_t> levels = view->engine().vtlBitmap.pixels;
+
+        auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("logDensity"));
+        ASSERT_NE(box, nullptr);
+        box->setChecked(true);
+        EXPECT_EQ(ps.logDensity, flagOn);
+        const std::vector<uint8_t> mapped = view->engine().picture().pixels;
+        EXPECT_NE(mapped, levels);
+        int lit = 0;
+        for (size_t i = 0; i < mapped.size(); i += 3) lit += mapped[i] + mapped[i + 1] + mapped[i + 2] > 48;
+        EXPECT_GT(lit, 100);
+        // And back to the level colouring, as it was.
+        box->setChecked(false);
+        EXPECT_EQ(view->engine().picture().pixels, levels);
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "render_options.h"
 #include "startup_state.h"
 #include "test_support.h"
+#include "vtl_file.h"
 
 namespace zarvo {
 namespace {
@@ -156,6 +157,34 @@ TEST_F(RenderTool, AttractorModeIsParsedAndDispatched) {
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.status, 2);
     EXPECT_EQ(run("--attractor " + tmp.file("a.vtl")).status, 1);  // no --steps
+}
+
+TEST_F(RenderTool, StreamsShareTheStepsAndGiveOnePictureOnAnyThreads) {
+    ParameterSet ps;
+    ps.formulaIndex = 24;
+    ps.logDensity = flagOn;
+    std::string error;
+    ASSERT_TRUE(WriteVtlFile(ps, tmp.file("s.vtl"), &error)) << error;
+    const auto draw = [&](const std::string& options, const std::string& out) {
+        EXPECT_EQ(run("--attractor " + tmp.file("s.vtl") + " --steps 40003 --seed 5 -s 60x40 " + options + " -o " +
+                      tmp.file(out))
+                      .status,
+                  0)
+            << options;
+        return test::ReadFile(tmp.file(out));
+    };
+    const std::string one = draw("--streams 8 -j 1", "a.bmp");
+    EXPECT_EQ(draw("--streams 8 -j 3", "b.bmp"), one);
+    EXPECT_NE(draw("-j 3", "c.bmp"), one);  // one stream: the single sequence
+    // A picture carries the log-density lines after the described ones too.
+    draw("--streams 8", "s.png");
+    ASSERT_EQ(run("--attractor " + tmp.file("s.png") + " --steps 40003 --seed 5 -s 60x40 --streams 8 -o " +
+                  tmp.file("d.bmp"))
+                  .status,
+              0);
+    EXPECT_EQ(test::ReadFile(tmp.file("d.bmp")), one);
+    EXPECT_EQ(run("--attractor " + tmp.file("s.vtl") + " --steps 10 --streams 0").status, 1);
+    EXPECT_EQ(run("--streams 2 " + tmp.file("s.vtl")).status, 1);  // needs --attractor
 }
 
 TEST_F(RenderTool, WriteParamsWritesWhatSaveWrites) {

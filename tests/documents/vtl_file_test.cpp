@@ -269,5 +269,75 @@ TEST_F(VtlFileTest, LineEndsAndUnopenableFile) {
     EXPECT_EQ(untouched.cRe, 5.0);
 }
 
+TEST_F(VtlFileTest, LogDensityLinesFollowTheDescribedLines) {
+    LocaleScope comma(test::CommaLocales());
+    ASSERT_TRUE(comma.ok()) << "a decimal-comma locale (package locales-all) is needed";
+    FillState(ps);
+    const std::string described = VtlFileText(ps, ',');  // default settings: the 150 lines alone
+    ps.logDensity = flagOn;
+    ps.ldBrightness = 1.75;
+    ps.ldGamma = 3.3;
+    ps.ldVibrancy = 0.4;
+    ps.ldHue = -0.15;
+    ps.ldHueRange = 2.5;
+    ps.ldOversample = 3;
+    const std::string path = TempPath("density.vtl");
+    std::string error;
+    ASSERT_TRUE(WriteVtlFile(ps, path, &error)) << error;
+    const std::string text = ReadAll(path);
+    // A reader of the 150 lines finds what it finds in a file without them.
+    ASSERT_EQ(text.substr(0, described.size()), described);
+    EXPECT_EQ(Lines(text.substr(described.size())),
+              (std::vector<std::string>{"log density", "1", "1,75", "3,3", "0,4", "-0,15", "2,5", "3"}));
+
+    const auto expectSettings = [this](const ParameterSet& loaded) {
+        ExpectSameState(ps, loaded);
+        EXPECT_EQ(loaded.logDensity, flagOn);
+        EXPECT_EQ(loaded.ldBrightness, 1.75);
+        EXPECT_EQ(loaded.ldGamma, 3.3);
+        EXPECT_EQ(loaded.ldVibrancy, 0.4);
+        EXPECT_EQ(loaded.ldHue, -0.15);
+        EXPECT_EQ(loaded.ldHueRange, 2.5);
+        EXPECT_EQ(loaded.ldOversample, 3);
+    };
+    {
+        LocaleScope point({"C"});
+        ParameterSet loaded;
+        CollectingReporter rep;
+        EXPECT_TRUE(LoadParameterFile(loaded, path, rep).ok());
+        EXPECT_TRUE(rep.messages.empty());
+        expectSettings(loaded);
+        ASSERT_TRUE(WriteVtlFile(loaded, path, &error));  // and back with a point
+        EXPECT_NE(ReadAll(path).find("\r\n1.75\r\n"), std::string::npos);
+    }
+    ParameterSet again;
+    EXPECT_TRUE(LoadParameterFile(again, path, reporter).ok());
+    EXPECT_TRUE(reporter.messages.empty());
+    expectSettings(again);
+
+    // Without the lines, or with some of them, the rest take their defaults
+    // and nothing is said.
+    const std::vector<std::string> all = Lines(text);
+    for (size_t count : {size_t{150}, size_t{151}, size_t{152}}) {
+        ParameterSet loaded;
+        loaded.ldGamma = 9;
+        loaded.ldOversample = 4;
+        CollectingReporter rep;
+        EXPECT_TRUE(Read(loaded, Join(all, count), "short.vtl", rep).ok());
+        EXPECT_TRUE(rep.messages.empty());
+        EXPECT_EQ(loaded.logDensity, count == 152 ? flagOn : 0);
+        EXPECT_EQ(loaded.ldGamma, LogDensitySettings().ldGamma);
+        EXPECT_EQ(loaded.ldOversample, LogDensitySettings().ldOversample);
+    }
+    std::vector<std::string> bad = all;
+    bad[153] = "three";  // gamma
+    ParameterSet loaded;
+    CollectingReporter rep;
+    const ParameterFileResult r = Read(loaded, Join(bad, bad.size()), "bad.vtl", rep);
+    EXPECT_EQ(r.errorLine, 154);
+    EXPECT_EQ(rep.messages, std::vector<std::string>{"Error reading parameter file"});
+    EXPECT_EQ(loaded.ldBrightness, 1.75);  // read before the error
+}
+
 }  // namespace
 }  // namespace zarvo

@@ -1,7 +1,8 @@
 // Attractor pictures: the state right after the attractor view opened, the
 // .vtl file loaded as "Load from parameter file" loads it (random set-up
 // off, start point from the file), the picture size, then exactly N map
-// steps of the drawing loop and the view's picture written.
+// steps of the drawing loop and the view's picture written. With --streams
+// K the N steps are shared among K streams (on -j threads).
 #include "attractor_render.h"
 
 #include <unistd.h>
@@ -72,12 +73,15 @@ int RunAttractorRender(const RenderOptions& o) {
         engine.fixedSeed = o.seed;
         engine.random.seed(o.seed);
     }
+    engine.streams = o.streams;
+    engine.threads = o.threads;
 
     const attractor::RunResult run = RunWithProgress(engine, o.steps, isatty(STDERR_FILENO) != 0 && o.steps > 0);
+    engine.ComposePicture();
 
     int status = exitWritten;
     std::string error;
-    if (!WriteOutputPicture(o, engine.vtlBitmap, VtlFileText(ps, LocaleDecimalSeparator()), &error))
+    if (!WriteOutputPicture(o, engine.picture(), VtlFileText(ps, LocaleDecimalSeparator()), &error))
         status = Fail(exitUsageOrFile, error);
     if (!run.fault.empty()) {
         Fail(exitFault, run.fault + " (" + o.paramFile + ", step " + std::to_string(run.steps) + ")");

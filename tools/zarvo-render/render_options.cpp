@@ -126,6 +126,16 @@ bool SetSeed(RenderOptions* o, const std::string& v, std::string* error) {
     return true;
 }
 
+bool SetStreams(RenderOptions* o, const std::string& v, std::string* error) {
+    uint64_t n = 0;
+    if (!ParseUnsigned(v, 65536, &n) || n < 1) {
+        *error = "bad stream count \"" + v + "\" (1..65536)";
+        return false;
+    }
+    o->streams = static_cast<int>(n);
+    return true;
+}
+
 const OptionSpec kOptions[] = {
     {"-h", "--help", false, SetFlag<&RenderOptions::help>},
     {"-o", "--output", true, SetText<&RenderOptions::output>},
@@ -140,6 +150,7 @@ const OptionSpec kOptions[] = {
     {nullptr, "--attractor", true, SetAttractor},
     {nullptr, "--steps", true, SetSteps},
     {nullptr, "--seed", true, SetSeed},
+    {nullptr, "--streams", true, SetStreams},
 };
 
 const OptionSpec* FindOption(const std::string& name) {
@@ -217,8 +228,8 @@ bool CheckMode(const std::string& positional, int positionalCount, RenderOptions
             *error = positionalCount == 0 ? "no parameter file given" : "more than one parameter file given";
             return false;
         }
-        if (o->steps >= 0 || o->hasSeed) {
-            *error = "--steps and --seed need --attractor";
+        if (o->steps >= 0 || o->hasSeed || o->streams != 1) {
+            *error = "--steps, --seed and --streams need --attractor";
             return false;
         }
         o->paramFile = positional;
@@ -276,6 +287,8 @@ const char* RenderUsage() {
            "      --attractor FILE     draw an attractor picture from a .vtl file\n"
            "      --steps N            map steps of the attractor run\n"
            "      --seed S             fixes the attractor's random generator\n"
+           "      --streams K          K independent sample streams share the steps\n"
+           "                           (default 1, the single sequence)\n"
            "  -h, --help               this text\n"
            "\n"
            "Exit status: 0 picture written, 1 bad usage or file/plug-in problem,\n"

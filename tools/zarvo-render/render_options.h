@@ -22,11 +22,13 @@ struct RenderOptions {
     int threads = 0;          // -j/--threads N; 0: one per core
     int supersample = 1;      // --supersample N, 1..8
 
-    // Attractor pictures: --attractor FILE.vtl --steps N [--seed S].
+    // Attractor pictures: --attractor FILE.vtl --steps N [--seed S]
+    // [--streams K].
     bool attractor = false;
     int64_t steps = -1;
     bool hasSeed = false;
     uint64_t seed = 0;
+    int streams = 1;  // sample streams sharing the steps
 };
 
 // Parses argv into *options. Returns false with *error describing the

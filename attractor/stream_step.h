@@ -1,0 +1,235 @@
+// One sample stream of an attractor run: the orbit, its random generator and
+// the few values that drift along it, advanced step by step. The step reads
+// the run's settings (a snapshot of the parameter set taken when the steps
+// begin) and hands every plotted point to a sink, which decides what a hit
+// does: the single sequence of the view paints the picture at once, a
+// stream on a worker thread collects its hits for the shared counters.
+//
+// The arithmetic is the view's drawing loop exactly: the same expressions,
+// in the same precision and order (see algorithms.md), whatever the sink.
+#pragma once
+
+#include <cstdint>
+
+#include "formula_math.h"
+#include "map_state.h"
+#include "parameter_set.h"
+#include "plot_weight.h"
+#include "uniform_random.h"
+
+namespace zarvo::attractor {
+
+// What one stream carries from step to step.
+struct StreamState {
+    MapState map;
+    UniformRandom random;
+    int32_t stepCount = 0;     // wraps after 2^32 steps; read unsigned for the 1000-step rhythm
+    int64_t colourCycle = 0;   // advanced every 1000 steps
+    double AA = 0.0;           // A, drifting when Modulas is on
+    double zRe = 0.0;          // the last point put through PointToPixel
+    double zIm = 0.0;
+    int64_t lastPixel = -1;    // picture pixel of the last plotted point, -1 when none
+};
+
+// The variations as bits, in the order of the chain.
+enum VariationBit : unsigned {
+    kSpherical = 1u << 0,
+    kSwirl = 1u << 1,
+    kSinusoidal = 1u << 2,
+    kPolar = 1u << 3,
+    kHorseshoe = 1u << 4,
+    kLinear = 1u << 5,
+    kBent = 1u << 6,
+    kNone = 1u << 7,
+    kInversion = 1u << 8,
+};
+unsigned VariationBits(const ParameterSet& ps);
+
+// What the steps read besides the stream: fixed while they run.
+struct StepSettings {
+    // gridWidth x gridHeight: the counters; limitWidth x limitHeight: the
+    // pixels that can be plotted (the counters and the picture both have
+    // them).
+    StepSettings(const ParameterSet& ps, int gridWidth, int gridHeight, int limitWidth, int limitHeight,
+                 int oversample, bool plotEnabled);
+
+    FormulaStep formula;
+    double B;
+    const double* af;  // the parameter set's table, read only
+    int32_t mapCount;
+    bool modulas, expansion;
+    double factor1;  // hit weight
+    double factor2;  // variation weight
+    unsigned variations;
+    PlotWindow window;          // the plot window and the picture it is divided into
+    int gridWidth, gridHeight;  // the counters, one per pixel
+    int plotWidth, plotHeight;      // a point beyond these pixels is not plotted
+    int oversample;                 // hit-grid cells per pixel side, 1..4
+    bool plotEnabled;
+};
+
+// A new random point with |x|, |y| below 15 and W := 0: the restart of an
+// escaping orbit, and the start of every stream but the first.
+inline void RestartOrbit(StreamState& st) {
+    using namespace fm;
+    MapState& m = st.map;
+    const double r = D(st.random.uniform() * 14.99L + 0.01L);
+    m.x = D(r * Cos(st.random.uniform() * LD(constPI)));
+    m.y = D(r * Sin(LD(m.x) * constPI));
+    m.W = 0.0;
+}
+
+// One plotted point inside the picture, as a sink takes it.
+struct Hit {
+    uint32_t pixel;  // py * gridWidth + px
+    uint32_t cell;   // cell of the oversampled hit grid
+    int32_t weight;  // what the point adds to its pixel's counter
+    uint32_t shade;  // colour coordinate 0..255 (the log-density mapping)
+};
+
+template <class Sink>
+class Stepper {
+public:
+    Stepper(const StepSettings& s, StreamState& st, Sink& sink) : s_(s), st_(st), sink_(sink) {}
+
+    // Map choice, MapStep, variations and plots, stepCount + 1.
+    void IterateOnce() {
+        ChooseMap();
+        MapStep();
+        ApplyVariations();
+        st_.stepCount = static_cast<int32_t>(static_cast<uint32_t>(st_.stepCount) + 1u);
+    }
+
+    void ChooseMap() {
+        using namespace fm;
+        const int32_t n = s_.mapCount;
+        LD r;
+        if (n >= 1 && n <= 3) {
+            r = RoundEven(st_.random.uniform() * LD(n) * 20);
+        } else {
+            r = st_.map.j;
+        }
+        st_.map.j = r < 19 ? 0 : (r >= 39 ? 39 : 19);
+    }
+
+    void MapStep() {
+        using namespace fm;
+        MapState& m = st_.map;
+        if (static_cast<uint32_t>(st_.stepCount) % 1000u == 0) {
+            if (s_.modulas) {
+                const LD a = st_.AA;
+                st_.AA = D(a - 0.0002L * Sin(a));
+            }
+            ++st_.colourCycle;
+        }
+        if (s_.expansion) {
+            const LD x = m.x, y = m.y;
+            m.x = D(x - x / (20000 * Sqrt(Sq(x) + Sq(y))));
+        }
+        const MapInputs in{st_.AA, s_.B, s_.af};
+        m.x0 = m.x;
+        m.y0 = m.y;
+        s_.formula(m, in);
+        ReseedIfDiverged();
+    }
+
+    void ReseedIfDiverged() {
+        using namespace fm;
+        const LD x = st_.map.x, y = st_.map.y;
+        const LD sq = Sq(Sq(x) + 0.0001L + Sq(y));
+        if (sq > 1e12L || sq < 1e-20L) RestartOrbit(st_);
+    }
+
+    void ApplyVariations();
+
+    // Picture pixel of a plane point (also left in zRe, zIm); false when it
+    // falls outside the picture.
+    bool PointToPixel(double x, double y, int& px, int& py) {
+        PlotPosition p;
+        const bool inside = PointToPixel(x, y, p);
+        px = p.px;
+        py = p.py;
+        return inside;
+    }
+    bool PointToPixel(double x, double y, PlotPosition& p) {
+        st_.zRe = x;
+        st_.zIm = y;
+        return PlotPixel(s_.window, x, y, p);
+    }
+
+    void PlotPoint(double x, double y) {
+        st_.map.x = x;
+        st_.map.y = y;
+        PlotPosition p;
+        if (!s_.plotEnabled || !PointToPixel(x, y, p)) return;
+        const int px = p.px, py = p.py;
+        if (px >= s_.plotWidth || py >= s_.plotHeight) return;  // counters not made for this size
+        const PlotWeight w = WeighPlot(x, y, st_.map.x0, st_.map.y0, s_.factor1);
+        Hit hit;
+        hit.pixel = static_cast<uint32_t>(py) * static_cast<uint32_t>(s_.gridWidth) + static_cast<uint32_t>(px);
+        hit.cell = s_.oversample == 1 ? hit.pixel : HitCell(p, s_.gridWidth, s_.oversample);
+        hit.weight = w.weight;
+        hit.shade = w.shade;
+        st_.lastPixel = hit.pixel;
+        sink_.take(hit, px, py, st_);
+    }
+
+private:
+    const StepSettings& s_;
+    StreamState& st_;
+    Sink& sink_;
+};
+
+template <class Sink>
+void Stepper<Sink>::ApplyVariations() {
+    using namespace fm;
+    constexpr LD kEps = 1e-12L;
+    // atan(x / y) of Polar and Horseshoe; 0 at the origin.
+    const auto nearOrigin = [](double x, double y) { return std::fabs(x) <= 1e-20 && std::fabs(y) <= 1e-20; };
+
+    const double xsave = st_.map.x, ysave = st_.map.y;
+    const LD w = s_.factor2;
+    const unsigned on = s_.variations;
+    double x = xsave, y = ysave;
+    auto moveTo = [&](LD nx, LD ny) {
+        x = D(nx);
+        y = D(ny);
+        PlotPoint(x, y);
+    };
+    if (on & kSpherical) {
+        const double r2 = D(Sq(x) + kEps + Sq(y));
+        moveTo(x + w * (x / LD(r2)), y + w * (y / LD(r2)));
+    }
+    if (on & kSwirl) {
+        const double r2 = D(Sq(x) + kEps + Sq(y));
+        double s, c;
+        SinCosAsDoubles(r2, s, c);
+        moveTo(x + w * (LD(s) * x - LD(c) * y), y + w * (LD(c) * x + LD(s) * y));
+    }
+    if (on & kSinusoidal) moveTo(SinusoidalStep(x, w), SinusoidalStep(y, w));
+    if (on & kPolar) {
+        const double t = nearOrigin(x, y) ? 0.0 : D(Atan(LD(x) / y) / constPI);
+        moveTo(x + w * t, y + w * (Sqrt(Sq(x) + kEps + Sq(y)) - 1));
+    }
+    if (on & kHorseshoe) {
+        const double t = nearOrigin(x, y) ? 0.0 : D(Atan(LD(x) / y));
+        double s, c;
+        SinCosAsDoubles(t, s, c);
+        moveTo(x + w * (LD(s) * x - LD(c) * y), y + w * (LD(c) * x + LD(s) * y));
+    }
+    if (on & kLinear) moveTo(x + w * x, y + w * y);
+    if (on & kBent) {
+        const double bx = x < 0 ? D(2 * LD(x)) : x;
+        const double by = y < 0 ? D(LD(y) / 2) : y;
+        moveTo(x + w * bx, y + w * by);
+    }
+    if (on & kNone) PlotPoint(x, y);
+    if (on & kInversion) {
+        const double r2 = D(Sq(x) + Sq(y));
+        moveTo(x + (x / LD(r2)) / (kEps + w), y + (y / LD(r2)) / (kEps + w));
+    }
+    st_.map.x = xsave;
+    st_.map.y = ysave;
+}
+
+}  // namespace zarvo::attractor
