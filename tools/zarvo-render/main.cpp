@@ -8,6 +8,7 @@
 #include "render_options.h"
 #include "render_output.h"
 #include "safe_file.h"
+#include "tile_files.h"
 
 int main(int argc, char** argv) {
     // Parameter files written here use the user's decimal separator, as the
@@ -26,5 +27,6 @@ int main(int argc, char** argv) {
         return zarvo::exitWritten;
     }
     if (!zarvo::OutputsAreDistinct(options, &error)) return zarvo::Fail(zarvo::exitUsageOrFile, error);
+    if (options.stitch) return zarvo::RunStitch(options);
     return options.attractor ? zarvo::RunAttractorRender(options) : zarvo::RunEscapeRender(options);
 }

@@ -9,6 +9,7 @@
 
 #include "picture_stream.h"
 #include "supersample.h"
+#include "tile_files.h"
 
 namespace zarvo {
 
@@ -126,6 +127,18 @@ bool SetSeed(RenderOptions* o, const std::string& v, std::string* error) {
     return true;
 }
 
+bool SetTile(RenderOptions* o, const std::string& v, std::string* error) {
+    if (ParseTileIndex(v, &o->tileIndex, &o->tileCount)) return true;
+    *error = "bad tile \"" + v + "\" (I/N with 0 <= I < N)";
+    return false;
+}
+
+bool SetStitch(RenderOptions* o, const std::string& v, std::string*) {
+    o->output = v;
+    o->stitch = true;
+    return true;
+}
+
 const OptionSpec kOptions[] = {
     {"-h", "--help", false, SetFlag<&RenderOptions::help>},
     {"-o", "--output", true, SetText<&RenderOptions::output>},
@@ -140,6 +153,8 @@ const OptionSpec kOptions[] = {
     {nullptr, "--attractor", true, SetAttractor},
     {nullptr, "--steps", true, SetSteps},
     {nullptr, "--seed", true, SetSeed},
+    {nullptr, "--tile", true, SetTile},
+    {nullptr, "--stitch", true, SetStitch},
 };
 
 const OptionSpec* FindOption(const std::string& name) {
@@ -200,10 +215,53 @@ bool CheckSupersample(const RenderOptions& o, std::string* error) {
     return true;
 }
 
+// A tile is a PNG band of an escape-time picture; stitching takes tiles
+// and the output's own settings only.
+bool CheckWorkSplit(const std::vector<std::string>& positionals, RenderOptions* o, std::string* error) {
+    if (o->stitch) {
+        if (o->attractor || o->tileCount > 0 || !o->planesFile.empty() || !o->writeParams.empty() ||
+            o->supersample > 1) {
+            *error = "--stitch takes only the picture's -o settings (-q, --baseline) and the tiles";
+            return false;
+        }
+        if (positionals.empty()) {
+            *error = "--stitch needs the tile files";
+            return false;
+        }
+        o->tiles = positionals;
+        return true;
+    }
+    if (o->tileCount > 0) {
+        if (o->attractor || !o->planesFile.empty()) {
+            *error = "--tile is for escape-time pictures, without --planes";
+            return false;
+        }
+        if (o->tileCount > o->height) {
+            *error = "--tile " + std::to_string(o->tileIndex) + "/" + std::to_string(o->tileCount) +
+                     ": more tiles than rows";
+            return false;
+        }
+        if (positionals.size() == 1 && o->output.empty()) {
+            o->output = ReplaceExtension(positionals[0], ".tile-" + std::to_string(o->tileIndex) + "-of-" +
+                                                             std::to_string(o->tileCount) + ".png");
+        }
+        if (!o->output.empty() && PictureFormatOf(o->output) != PictureFormat::Png) {
+            *error = "a tile is written as PNG: " + o->output;
+            return false;
+        }
+    }
+    return true;
+}
+
 // The file arguments and the combinations the two kinds of picture allow;
 // an output name follows from the parameter file when none was given.
-bool CheckMode(const std::string& positional, int positionalCount, RenderOptions* o, std::string* error) {
-    if (o->attractor) {
+bool CheckMode(const std::vector<std::string>& positionals, RenderOptions* o, std::string* error) {
+    if (!CheckWorkSplit(positionals, o, error)) return false;
+    const int positionalCount = static_cast<int>(positionals.size());
+    const std::string positional = positionals.empty() ? std::string() : positionals.back();
+    if (o->stitch) {
+        // the tiles are the file arguments
+    } else if (o->attractor) {
         if (positionalCount != 0) {
             *error = "unexpected argument \"" + positional + "\" with --attractor";
             return false;
@@ -234,21 +292,19 @@ bool CheckMode(const std::string& positional, int positionalCount, RenderOptions
 }  // namespace
 
 bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o, std::string* error) {
-    std::string positional;  // the last one, for messages
-    int positionalCount = 0;
+    std::vector<std::string> positionals;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-            positional = arg;
-            ++positionalCount;
+            positionals.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (!TakeOption(argc, argv, &i, o, error)) {
             return false;
         }
     }
-    return o->help || CheckMode(positional, positionalCount, o, error);
+    return o->help || CheckMode(positionals, o, error);
 }
 
 const char* RenderUsage() {
@@ -310,6 +366,12 @@ bool OutputsAreDistinct(const RenderOptions& o, std::string* error) {
         if (SameFile(path, o.paramFile)) {
             *error = std::string(outputs[i].first) + " " + path + " would overwrite the parameter file";
             return false;
+        }
+        for (const std::string& tile : o.tiles) {
+            if (SameFile(path, tile)) {
+                *error = std::string(outputs[i].first) + " " + path + " would overwrite the tile " + tile;
+                return false;
+            }
         }
         for (size_t j = 0; j < i; ++j) {
             if (!outputs[j].second->empty() && SameFile(path, *outputs[j].second)) {

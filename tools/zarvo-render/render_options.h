@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "file_names.h"
 
@@ -21,6 +22,13 @@ struct RenderOptions {
     std::string writeParams;  // --write-params FILE.zrv
     int threads = 0;          // -j/--threads N; 0: one per core
     int supersample = 1;      // --supersample N, 1..8
+
+    // Work split for several machines: --tile I/N draws band I of N into a
+    // tile file; --stitch OUT TILE... joins tiles into OUT (`output`).
+    int tileIndex = -1;
+    int tileCount = 0;
+    bool stitch = false;
+    std::vector<std::string> tiles;
 
     // Attractor pictures: --attractor FILE.vtl --steps N [--seed S].
     bool attractor = false;
