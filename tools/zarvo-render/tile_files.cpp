@@ -97,10 +97,10 @@ bool ReadTileHead(const std::string& path, Tile* tile, std::string* error) {
 std::string Mismatch(const Tile& tile, const Tile& first) {
     const TilePlace& a = tile.place;
     const TilePlace& b = first.place;
-    if (tile.parameters != first.parameters) return "other parameters";
     if (a.width != b.width || a.height != b.height) return "another picture size";
     if (a.count != b.count) return "another tile count";
     if (a.supersample != b.supersample) return "other supersampling";
+    if (tile.parameters != first.parameters) return "other parameters";
     return std::string();
 }
 
