@@ -1,6 +1,7 @@
 // zarvo-render's work split: a picture drawn as tiles and joined equals the
 // picture drawn at once, byte for byte; tile sets that do not make one
-// picture are refused with the tile named.
+// picture are refused with the tile named; a frame of a series is the
+// picture of its own parameter file.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -112,6 +113,33 @@ TEST_F(WorkSplit, TileSetsThatDoNotMakeOnePictureAreRefusedNamingTheTile) {
         EXPECT_NE(err_.find(c.why), std::string::npos) << err_;
         EXPECT_FALSE(test::FileExists(out));
     }
+}
+
+TEST_F(WorkSplit, FrameIOfKIsThePictureOfItsInterpolatedParameterFile) {
+    const std::string start = example("blue-spiral.zrv");
+    const std::string end = example("blue-spiral.zrv", 8, "40");  // zoom 900 down to 40
+    const std::string moved = example("blue-spiral.zrv", 9, "-0.7");
+    const std::string frames = "-s 48x32 --frames " + start + " ";
+    ASSERT_EQ(render(frames + end + " --count 4 -o " + tmp.file("f%02d.png")), 0) << err_;
+    ASSERT_EQ(render(frames + end + " --count 4 --frame 2 --write-params " + tmp.file("f2.zrv") + " -o " +
+                     tmp.file("g%d.png")),
+              0)
+        << err_;
+    ASSERT_EQ(render("-s 48x32 -o " + tmp.file("p2.png") + " " + tmp.file("f2.zrv")), 0) << err_;
+    EXPECT_TRUE(test::ReadFile(tmp.file("f02.png")) == test::ReadFile(tmp.file("g2.png")));
+    EXPECT_TRUE(test::ReadFile(tmp.file("f02.png")) == test::ReadFile(tmp.file("p2.png")));
+    // Geometric zoom: 900 · (40 / 900)^(2/3) = 112.9...
+    EXPECT_NE(test::ReadFile(tmp.file("f2.zrv")).find("\r\n112.9"), std::string::npos);
+    // The first and last frames are the two files' pictures.
+    ASSERT_EQ(render("-s 48x32 -o " + tmp.file("start.png") + " " + start), 0) << err_;
+    ASSERT_EQ(render("-s 48x32 -o " + tmp.file("end.png") + " " + end), 0) << err_;
+    EXPECT_TRUE(test::ReadFile(tmp.file("f00.png")) == test::ReadFile(tmp.file("start.png")));
+    EXPECT_TRUE(test::ReadFile(tmp.file("f03.png")) == test::ReadFile(tmp.file("end.png")));
+    // A centre moved linearly is another picture; another formula is refused.
+    ASSERT_EQ(render(frames + moved + " --count 3 --frame 1 -o " + tmp.file("m%d.png")), 0) << err_;
+    EXPECT_FALSE(test::ReadFile(tmp.file("m1.png")) == test::ReadFile(tmp.file("start.png")));
+    EXPECT_EQ(render(frames + example("amber-thorns.zrv") + " --count 3 -o " + tmp.file("x%d.png")), 1);
+    EXPECT_NE(err_.find("another formula"), std::string::npos) << err_;
 }
 
 }  // namespace

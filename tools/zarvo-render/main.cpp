@@ -5,6 +5,7 @@
 
 #include "attractor_render.h"
 #include "escape_render.h"
+#include "frame_series.h"
 #include "render_options.h"
 #include "render_output.h"
 #include "safe_file.h"
@@ -28,5 +29,6 @@ int main(int argc, char** argv) {
     }
     if (!zarvo::OutputsAreDistinct(options, &error)) return zarvo::Fail(zarvo::exitUsageOrFile, error);
     if (options.stitch) return zarvo::RunStitch(options);
+    if (options.frames) return zarvo::RunFrames(options);
     return options.attractor ? zarvo::RunAttractorRender(options) : zarvo::RunEscapeRender(options);
 }

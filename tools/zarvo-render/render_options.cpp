@@ -9,6 +9,7 @@
 
 #include "picture_stream.h"
 #include "supersample.h"
+#include "frame_series.h"
 #include "tile_files.h"
 
 namespace zarvo {
@@ -139,6 +140,32 @@ bool SetStitch(RenderOptions* o, const std::string& v, std::string*) {
     return true;
 }
 
+bool SetFrames(RenderOptions* o, const std::string& v, std::string*) {
+    o->paramFile = v;
+    o->frames = true;
+    return true;
+}
+
+bool SetFrameCount(RenderOptions* o, const std::string& v, std::string* error) {
+    uint64_t n = 0;
+    if (!ParseUnsigned(v, 100000000, &n) || n < 1) {
+        *error = "bad frame count \"" + v + "\"";
+        return false;
+    }
+    o->frameCount = static_cast<int>(n);
+    return true;
+}
+
+bool SetFrameIndex(RenderOptions* o, const std::string& v, std::string* error) {
+    uint64_t n = 0;
+    if (!ParseUnsigned(v, 100000000, &n)) {
+        *error = "bad frame number \"" + v + "\"";
+        return false;
+    }
+    o->frameIndex = static_cast<int>(n);
+    return true;
+}
+
 const OptionSpec kOptions[] = {
     {"-h", "--help", false, SetFlag<&RenderOptions::help>},
     {"-o", "--output", true, SetText<&RenderOptions::output>},
@@ -155,6 +182,9 @@ const OptionSpec kOptions[] = {
     {nullptr, "--seed", true, SetSeed},
     {nullptr, "--tile", true, SetTile},
     {nullptr, "--stitch", true, SetStitch},
+    {nullptr, "--frames", true, SetFrames},
+    {nullptr, "--count", true, SetFrameCount},
+    {nullptr, "--frame", true, SetFrameIndex},
 };
 
 const OptionSpec* FindOption(const std::string& name) {
@@ -231,6 +261,26 @@ bool CheckWorkSplit(const std::vector<std::string>& positionals, RenderOptions* 
         o->tiles = positionals;
         return true;
     }
+    if (o->frames || o->frameCount > 0 || o->frameIndex >= 0) {
+        if (!o->frames || o->frameCount < 1 || positionals.size() != 1) {
+            *error = "frames need --frames START END --count K";
+            return false;
+        }
+        if (o->frameIndex >= o->frameCount) {
+            *error = "--frame " + std::to_string(o->frameIndex) + " is not below --count " + std::to_string(o->frameCount);
+            return false;
+        }
+        if (o->attractor || o->tileCount > 0 || !o->planesFile.empty() || (!o->writeParams.empty() && o->frameIndex < 0)) {
+            *error = "--frames draws escape-time pictures, without --tile or --planes (--write-params with --frame)";
+            return false;
+        }
+        if (!IsFramePattern(o->output)) {
+            *error = "frames need -o with one frame number conversion, such as frame-%05d.png";
+            return false;
+        }
+        o->framesEnd = positionals[0];
+        return true;
+    }
     if (o->tileCount > 0) {
         if (o->attractor || !o->planesFile.empty()) {
             *error = "--tile is for escape-time pictures, without --planes";
@@ -259,8 +309,8 @@ bool CheckMode(const std::vector<std::string>& positionals, RenderOptions* o, st
     if (!CheckWorkSplit(positionals, o, error)) return false;
     const int positionalCount = static_cast<int>(positionals.size());
     const std::string positional = positionals.empty() ? std::string() : positionals.back();
-    if (o->stitch) {
-        // the tiles are the file arguments
+    if (o->stitch || o->frames) {
+        // the tiles, or the end of the frame series, are the file arguments
     } else if (o->attractor) {
         if (positionalCount != 0) {
             *error = "unexpected argument \"" + positional + "\" with --attractor";
@@ -311,6 +361,7 @@ const char* RenderUsage() {
     return "Usage: zarvo-render [OPTIONS] PARAMFILE.zrv|PICTURE.png|PICTURE.jpg\n"
            "       zarvo-render --attractor PARAMFILE.vtl --steps N [--seed S] [OPTIONS]\n"
            "       zarvo-render --stitch OUT [-q N] [--baseline] TILE.png...\n"
+           "       zarvo-render --frames START.zrv END.zrv --count K [--frame I] -o PATTERN [OPTIONS]\n"
            "Draws the picture of a parameter file, or of the parameter file a PNG or\n"
            "JPEG picture carries, without a display.\n"
            "\n"
@@ -338,6 +389,13 @@ const char* RenderUsage() {
            "      --tile I/N           draw band I (0-based) of N horizontal bands into a PNG\n"
            "                           tile (default: PARAMFILE with .tile-I-of-N.png)\n"
            "      --stitch OUT         join a complete tile set into OUT (.bmp, .jpg, .png)\n"
+           "      --frames START END   a frame series from START to END: the zoom moves\n"
+           "                           geometrically, other real parameters linearly, the\n"
+           "                           rest is START's (both: same formula and render method)\n"
+           "      --count K            frames in the series\n"
+           "      --frame I            draw frame I (0..K-1) only; with --write-params its\n"
+           "                           parameter file is written too\n"
+           "                           (-o: a pattern such as frame-%05d.png)\n"
            "  -h, --help               this text\n"
            "\n"
            "Exit status: 0 picture written, 1 bad usage or file/plug-in problem,\n"

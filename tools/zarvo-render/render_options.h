@@ -29,6 +29,12 @@ struct RenderOptions {
     int tileCount = 0;
     bool stitch = false;
     std::vector<std::string> tiles;
+    // --frames START END --count K [--frame I]: START is paramFile, and
+    // `output` a printf pattern of the frame number.
+    bool frames = false;
+    std::string framesEnd;
+    int frameCount = 0;
+    int frameIndex = -1;  // -1: every frame
 
     // Attractor pictures: --attractor FILE.vtl --steps N [--seed S].
     bool attractor = false;
