@@ -73,24 +73,24 @@ bool SetSize(RenderOptions* o, const std::string& v, std::string* error) {
     return false;
 }
 
-bool SetSupersample(RenderOptions* o, const std::string& v, std::string* error) {
+// A whole number low..high into *field, or "bad <what> "v" (low..high)".
+bool SetWhole(const std::string& v, int low, int high, const char* what, int* field, std::string* error) {
     uint64_t n = 0;
-    if (!ParseUnsigned(v, largestSupersample, &n) || n < 1) {
-        *error = "bad supersampling \"" + v + "\" (1.." + std::to_string(largestSupersample) + ")";
+    if (!ParseUnsigned(v, static_cast<uint64_t>(high), &n) || n < static_cast<uint64_t>(low)) {
+        *error = std::string("bad ") + what + " \"" + v + "\" (" + std::to_string(low) + ".." + std::to_string(high) +
+                 ")";
         return false;
     }
-    o->supersample = static_cast<int>(n);
+    *field = static_cast<int>(n);
     return true;
 }
 
+bool SetSupersample(RenderOptions* o, const std::string& v, std::string* error) {
+    return SetWhole(v, 1, largestSupersample, "supersampling", &o->supersample, error);
+}
+
 bool SetQuality(RenderOptions* o, const std::string& v, std::string* error) {
-    uint64_t q = 0;
-    if (!ParseUnsigned(v, 100, &q) || q < 1) {
-        *error = "bad JPEG quality \"" + v + "\" (1..100)";
-        return false;
-    }
-    o->quality = static_cast<int>(q);
-    return true;
+    return SetWhole(v, 1, 100, "JPEG quality", &o->quality, error);
 }
 
 bool SetAttractor(RenderOptions* o, const std::string& v, std::string*) {
@@ -110,13 +110,7 @@ bool SetSteps(RenderOptions* o, const std::string& v, std::string* error) {
 }
 
 bool SetThreads(RenderOptions* o, const std::string& v, std::string* error) {
-    uint64_t n = 0;
-    if (!ParseUnsigned(v, 1024, &n) || n < 1) {
-        *error = "bad thread count \"" + v + "\" (1..1024)";
-        return false;
-    }
-    o->threads = static_cast<int>(n);
-    return true;
+    return SetWhole(v, 1, 1024, "thread count", &o->threads, error);
 }
 
 bool SetSeed(RenderOptions* o, const std::string& v, std::string* error) {
@@ -146,24 +140,14 @@ bool SetFrames(RenderOptions* o, const std::string& v, std::string*) {
     return true;
 }
 
+constexpr int largestFrameCount = 100000000;
+
 bool SetFrameCount(RenderOptions* o, const std::string& v, std::string* error) {
-    uint64_t n = 0;
-    if (!ParseUnsigned(v, 100000000, &n) || n < 1) {
-        *error = "bad frame count \"" + v + "\"";
-        return false;
-    }
-    o->frameCount = static_cast<int>(n);
-    return true;
+    return SetWhole(v, 1, largestFrameCount, "frame count", &o->frameCount, error);
 }
 
 bool SetFrameIndex(RenderOptions* o, const std::string& v, std::string* error) {
-    uint64_t n = 0;
-    if (!ParseUnsigned(v, 100000000, &n)) {
-        *error = "bad frame number \"" + v + "\"";
-        return false;
-    }
-    o->frameIndex = static_cast<int>(n);
-    return true;
+    return SetWhole(v, 0, largestFrameCount - 1, "frame number", &o->frameIndex, error);
 }
 
 const OptionSpec kOptions[] = {
