@@ -35,13 +35,14 @@ protected:
         test::WriteFile(path, test::CrLfText(lines));
         return path;
     }
-    // Draws tile I/N of `param` for each I, last first; returns their names.
+    // Draws tile I/N of `param` for each I, last first, on one thread or
+    // on two; returns their names.
     std::string tiles(const std::string& param, const std::string& options, int n, const std::string& stem = "t") {
         std::string names;
         for (int i = n - 1; i >= 0; --i) {
             const std::string tile = tmp.file(stem + std::to_string(i) + ".png");
-            EXPECT_EQ(render(options + " --tile " + std::to_string(i) + "/" + std::to_string(n) + " -o " + tile + " " +
-                             param),
+            EXPECT_EQ(render(options + " -j " + std::to_string(1 + i % 2) + " --tile " + std::to_string(i) + "/" +
+                             std::to_string(n) + " -o " + tile + " " + param),
                       0)
                 << err_;
             names += " " + tile;
@@ -74,7 +75,7 @@ TEST_F(WorkSplit, StitchedTilesEqualTheSingleRun) {
         const std::string single = tmp.file("single" + c.extension);
         const std::string joined = tmp.file("joined" + c.extension);
         ASSERT_EQ(render(c.options + " -j 1 -o " + single + " " + c.param), 0) << err_;
-        const std::string set = tiles(c.param, c.options + " -j 2", c.tiles);
+        const std::string set = tiles(c.param, c.options, c.tiles);
         ASSERT_EQ(render("--stitch " + joined + set), 0) << err_;
         EXPECT_TRUE(test::ReadFile(single) == test::ReadFile(joined));
     }
