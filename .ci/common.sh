@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: install what the build needs, then build.
 # shellcheck shell=bash
-ZARVO_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libjpeg-dev libpng-dev libgtest-dev libbenchmark-dev locales-all"
+ZARVO_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libjpeg-dev libpng-dev libgtest-dev libbenchmark-dev locales-all parallel"
 
 zarvo_install() {
     local missing=()

@@ -71,7 +71,7 @@ public:
         return put(row_.data(), row_.size(), error);
     }
 
-    bool end(std::string*) override { return true; }
+    bool end(const PictureTexts&, std::string*) override { return true; }
 
 private:
     bool put(const uint8_t* data, size_t bytes, std::string* error) {

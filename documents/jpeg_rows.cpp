@@ -62,7 +62,7 @@ public:
         return true;
     }
 
-    bool end(std::string* error) override {
+    bool end(const PictureTexts&, std::string* error) override {
         if (setjmp(err_.jump)) return failed(error);
         jpeg_finish_compress(&cinfo_);
         return true;

@@ -63,7 +63,7 @@ bool PictureFileWriter::writeRow(const uint8_t* rgb, std::string* error) {
     return true;
 }
 
-bool PictureFileWriter::finish(std::string* error) {
+bool PictureFileWriter::finish(std::string* error, const PictureTexts& after) {
     if (!encoder_) return failed(error, "the picture was not started");
     if (rowsWritten_ < height_) {
         const std::vector<uint8_t> black(static_cast<size_t>(width_) * 3u, 0);
@@ -72,7 +72,7 @@ bool PictureFileWriter::finish(std::string* error) {
         }
     }
     std::string reason;
-    if (!encoder_->end(&reason)) return failed(error, reason);
+    if (!encoder_->end(after, &reason)) return failed(error, reason);
     encoder_.reset();
     if (out_.commit()) return true;
     if (error) *error = "Cannot write " + path_ + ": " + std::strerror(errno);

@@ -36,7 +36,8 @@ public:
     int rowsWritten() const { return rowsWritten_; }
     // Black rows down to the bottom, the end of the file, and the file in
     // the target's place. False with *error; the target is then unchanged.
-    bool finish(std::string* error);
+    // A PNG picture carries `after` in tEXt chunks after its picture data.
+    bool finish(std::string* error, const PictureTexts& after = {});
     // Removes the new file; the target stays as it was.
     void discard();
 

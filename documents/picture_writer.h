@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "rgb_image.h"
 
@@ -11,11 +13,15 @@ namespace zarvo {
 
 enum class PictureFormat { Bmp, Jpeg, Png, Unknown };
 
+// Texts a PNG picture carries besides its parameters: keyword and text.
+using PictureTexts = std::vector<std::pair<std::string, std::string>>;
+
 struct PictureFileOptions {
     PictureFormat format = PictureFormat::Bmp;
     int quality = 85;  // JPEG: only the low byte is used, then limited to 1..100
     bool progressive = true;
     std::string parameters;  // the parameter file carried inside (JPEG, PNG); empty: none
+    PictureTexts texts;      // PNG: more tEXt chunks before the picture data
 };
 
 // 24 bits per pixel, rows stored bottom-up and padded to four bytes, with

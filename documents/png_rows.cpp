@@ -43,6 +43,7 @@ public:
             texts[1].text_length = parameters_.size();
             png_set_text(png_, info_, texts, 2);
         }
+        setTexts(o.texts);
         png_write_info(png_, info_);
         return true;
     }
@@ -53,13 +54,30 @@ public:
         return true;
     }
 
-    bool end(std::string* error) override {
+    bool end(const PictureTexts& after, std::string* error) override {
         if (setjmp(png_jmpbuf(png_))) return failed(error);
-        png_write_end(png_, nullptr);
+        if (after.empty()) {
+            png_write_end(png_, nullptr);
+        } else {
+            setTexts(after);  // only the chunks not written yet follow the data
+            png_write_end(png_, info_);
+        }
         return true;
     }
 
 private:
+    // Called under the caller's setjmp; libpng keeps copies of the texts.
+    void setTexts(const PictureTexts& texts) {
+        for (const auto& [key, text] : texts) {
+            png_text chunk = {};
+            chunk.compression = PNG_TEXT_COMPRESSION_NONE;
+            chunk.key = const_cast<png_charp>(key.c_str());
+            chunk.text = const_cast<png_charp>(text.c_str());
+            chunk.text_length = text.size();
+            png_set_text(png_, info_, &chunk, 1);
+        }
+    }
+
     bool failed(std::string* error) {
         *error = errors_.message;
         return false;

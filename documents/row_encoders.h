@@ -20,8 +20,9 @@ public:
                        std::string* error) = 0;
     // Row `row` (0 at the top), width * 3 bytes, red first.
     virtual bool row(const uint8_t* rgb, int row, std::string* error) = 0;
-    // Writes what follows the last row.
-    virtual bool end(std::string* error) = 0;
+    // Writes what follows the last row; a PNG picture carries `after` in
+    // tEXt chunks after its picture data.
+    virtual bool end(const PictureTexts& after, std::string* error) = 0;
 };
 
 // The reason a width × height picture cannot be written in the format, or

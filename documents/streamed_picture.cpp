@@ -17,7 +17,7 @@ class BandWriter : public ScanHooks {
 public:
     BandWriter(ParameterSet& ps, const StreamedPicture& picture, PictureFileWriter& out)
         : ps_(ps), picture_(picture), out_(out), average_(picture.supersample), n_(average_.factor()) {
-        ps_.workBitmap.resetBand(ps_.pictureWidth, ps_.pictureHeight, 0, n_);
+        ps_.workBitmap.resetBand(ps_.pictureWidth, ps_.pictureHeight, picture.firstRow * n_, n_);
         if (n_ > 1) reduced_.resize(static_cast<size_t>(picture.width) * 3u);
     }
 
@@ -65,6 +65,7 @@ private:
 
     void writeBand() {
         RgbImage& band = ps_.workBitmap;
+        if (lastRow_ < band.top) return;  // a fault in the rows above the band
         const uint8_t* row = band.pixels.data();
         if (n_ > 1) {
             average_.reduce(band.pixels.data(), static_cast<size_t>(band.width) * 3u, picture_.width, reduced_.data());
@@ -97,22 +98,27 @@ StreamedPictureResult DrawPictureToFile(FractalView& view, const StreamedPicture
     StreamedPictureResult result;
     PictureFileOptions options = picture.file;
     if (static_cast<long long>(picture.width) * picture.height > progressiveJpegPixelLimit) options.progressive = false;
+    StreamedPicture band = picture;
+    band.firstRow = std::clamp(picture.firstRow, 0, picture.height - 1);
+    band.endRow = picture.endRow > 0 ? std::clamp(picture.endRow, band.firstRow + 1, picture.height) : picture.height;
     PictureFileWriter out;
-    if (!out.open(path, picture.width, picture.height, options, &result.error)) return result;
+    if (!out.open(path, picture.width, band.endRow - band.firstRow, options, &result.error)) return result;
 
     ParameterSet& ps = view.ps;
     const int n = std::clamp(picture.supersample, 1, largestSupersample);
     ps.pictureWidth = picture.width * n;
     ps.pictureHeight = picture.height * n;
-    BandWriter bands(ps, picture, out);
-    result.scan = view.UpdateFractal(bands, picture.threads);
+    ScanRows rows{band.firstRow * n, band.endRow * n};
+    if (view.RowsDependOnRowsAbove()) rows.first = 0;
+    BandWriter bands(ps, band, out);
+    result.scan = view.UpdateFractal(bands, picture.threads, rows);
     result.error = bands.error();
     if (!result.error.empty()) return result;
     if (!result.scan.completed && result.scan.fault.empty()) {
         result.cancelled = true;
         return result;
     }
-    result.written = out.finish(&result.error);
+    result.written = out.finish(&result.error, picture.textsAtEnd ? picture.textsAtEnd(result.scan) : PictureTexts());
     return result;
 }
 

@@ -42,6 +42,17 @@ struct StreamedPicture {
     std::function<void(int rowsWritten, int height)> progress;
     // When set (from any thread), the scan stops and nothing is written.
     const std::atomic<bool>* cancel = nullptr;
+
+    // A band of the picture: the file holds rows firstRow .. endRow - 1 of
+    // it (endRow 0: to the bottom), the same bytes as those rows of the
+    // whole picture. When the view's rows depend on the rows above them
+    // (FractalView::RowsDependOnRowsAbove) the rows above are computed too,
+    // without being written.
+    int firstRow = 0;
+    int endRow = 0;
+    // Texts a PNG file carries after its picture data, asked for once the
+    // scan is over; may be empty.
+    std::function<PictureTexts(const ScanResult&)> textsAtEnd;
 };
 
 struct StreamedPictureResult {
@@ -51,7 +62,7 @@ struct StreamedPictureResult {
     std::string error;       // why the file could not be written
 };
 
-// Draws the picture of view.ps as it stands, at the requested size, and
+// Draws the picture of view.ps as it stands (or the band asked for), at the requested size, and
 // writes it to `path`: the target is replaced only by a complete file, so a
 // cancelled or failed picture leaves an existing file as it was. A scan
 // ended by a floating-point fault writes the picture as far as it got (the

@@ -84,7 +84,14 @@ void FractalView::DrawPixel() {
     RenderOrbit(ps);
 }
 
-ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
+bool FractalView::RowsDependOnRowsAbove() const {
+    const bool ownPixels = ps.vantrelFormulaMode == 0 && plugin.reentrant() && plugin.hasFormula();
+    const bool pixelColours = PixelColourer(ps).usable();
+    const bool carriedOrbit = ps.transformMode != 0 || ps.renderMethod == 18 || ps.renderMethod == 21;
+    return !ownPixels || !pixelColours || carriedOrbit;
+}
+
+ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads, ScanRows range) {
     // A scan started from the hooks of another ends it: its workers need
     // not compute rows nobody will take.
     if (ps.scanWorkers != nullptr) ps.scanWorkers->stop();
@@ -102,6 +109,8 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
     scanXMax = ps.xMax;
     scanYMax = ps.yMax;
     ScanPlan plan = ScanPlan::Of(ps, scanXMin, scanYMin, scanXMax, scanYMax);
+    plan.firstRow = std::clamp(range.first, 0, H);
+    plan.endRow = range.end > 0 ? std::clamp(range.end, plan.firstRow, H) : H;
     stepX = plan.stepX;
     stepY = plan.stepY;
 
@@ -120,12 +129,12 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
     // Julia form or the zoom; the rest of the picture follows them.
     const bool followRecord = rows == nullptr;
     bool fromWorkers = false;  // a pixel came from the workers
-    int lastRow = 0, lastColumn = -1;
+    int lastRow = plan.firstRow, lastColumn = -1;
     bool lastColoured = false;
 
     ClearFaults();
-    int row = 0;
-    while (row < H && ps.stopFlag == 0) {
+    int row = plan.firstRow;
+    while (row < plan.endRow && ps.stopFlag == 0) {
         if (rows) {
             RowScan::Outcome outcome = rows->take(row, std::chrono::milliseconds(0));
             while (outcome == RowScan::Outcome::NotYet) {
@@ -208,7 +217,7 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads) {
     }
     rows.reset();
     ClearFaults();
-    result.completed = result.fault.empty() && result.rowsDone == H;
+    result.completed = result.fault.empty() && result.rowsDone == plan.endRow;
 
     ps.juliaConstantSet = ps.juliaMode;
     scanRunning = 0;

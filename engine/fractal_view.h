@@ -56,9 +56,15 @@ public:
 // at least 1.
 int EveryCoreThreads();
 
+// A range of rows of the picture; end 0 is the picture's bottom.
+struct ScanRows {
+    int first = 0;
+    int end = 0;
+};
+
 struct ScanResult {
-    bool completed = false;  // every pixel was computed
-    int rowsDone = 0;        // rows finished before the scan ended
+    bool completed = false;  // every pixel (of the rows asked for) was computed
+    int rowsDone = 0;        // the row after the last row finished before the scan ended
     long pixelsComputed = 0;
     std::string fault;  // floating-point fault that ended it, if any
 };
@@ -125,7 +131,12 @@ public:
     // calls waitingForWorkers every few milliseconds, and stopFlag set there
     // stops them at once. Otherwise every pixel is computed here,
     // one after the other, following changes the hooks make to the record.
-    ScanResult UpdateFractal(ScanHooks& hooks, int threads = 1);
+    //
+    // `rows` limits the scan to rows rows.first .. rows.end - 1 of the
+    // picture (end 0: to the bottom), computed as the whole scan computes
+    // them when no state carries into them from the rows above
+    // (RowsDependOnRowsAbove).
+    ScanResult UpdateFractal(ScanHooks& hooks, int threads = 1, ScanRows rows = {});
 
     // Redraws workBitmap from the planes without computing anything.
     // Returns a fault description if one occurred (the rest is then left).
@@ -133,6 +144,14 @@ public:
     // With `threads` above 1 the rows are coloured by that many threads,
     // with the same result.
     std::string RecolourFromPlanes(ScanHooks& hooks, int threads = 1);
+
+    // True when a pixel's result or colour may depend on the pixels before
+    // it beyond what the scan's start gives (a blend that keeps the previous
+    // pixel's channels, orbit entries an orbit transform or render methods
+    // 18 and 21 rewrite, a plug-in that may keep state, the attractor
+    // formula). Errs towards true: then a band of rows is only exact when
+    // the rows above it are computed first.
+    bool RowsDependOnRowsAbove() const;
 
 private:
     OrbitBuffer orbit_;  // the parameter set's orbit arrays

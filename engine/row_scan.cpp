@@ -41,6 +41,7 @@ RowScan::RowScan(const ScanPlan& plan, zarvo_formula_fn formula, int threads, co
       callerSpace_(plan_),
       before_(carried),
       after_(carried) {
+    nextRow_ = taken_ = plan.firstRow;
     workers_.reserve(static_cast<size_t>(threads));
     for (int i = 0; i < threads; ++i) workers_.emplace_back([this] { work(); });
 }
@@ -66,8 +67,8 @@ void RowScan::work() {
         {
             std::unique_lock<std::mutex> lock(mutex_);
             rowTaken_.wait(lock,
-                           [this] { return stop_.load() || nextRow_ >= plan_.height || nextRow_ < taken_ + ahead_; });
-            if (stop_.load() || nextRow_ >= plan_.height) return;
+                           [this] { return stop_.load() || nextRow_ >= plan_.endRow || nextRow_ < taken_ + ahead_; });
+            if (stop_.load() || nextRow_ >= plan_.endRow) return;
             row = nextRow_++;
         }
         auto result = std::make_unique<RowResult>();

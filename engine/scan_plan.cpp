@@ -6,6 +6,7 @@ ScanPlan ScanPlan::Of(const ParameterSet& ps, double xMin, double yMin, double x
     ScanPlan plan;
     plan.width = ps.pictureWidth;
     plan.height = ps.pictureHeight;
+    plan.endRow = plan.height;
     plan.xMin = xMin;
     plan.yMin = yMin;
     plan.stepX = (xMax - xMin) / plan.width;

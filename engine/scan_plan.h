@@ -18,6 +18,8 @@ enum class JuliaForm {
 struct ScanPlan {
     int width = 0;
     int height = 0;
+    int firstRow = 0;  // the rows computed: firstRow .. endRow - 1
+    int endRow = 0;
     double xMin = 0, yMin = 0;  // the view edges the pixels start from
     double stepX = 0, stepY = 0;
     double zoom = 1.0;  // decides how close to zero a coordinate may come

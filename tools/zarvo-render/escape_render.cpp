@@ -11,6 +11,7 @@
 #include "render_hooks.h"
 #include "startup_state.h"
 #include "streamed_picture.h"
+#include "tile_files.h"
 
 namespace zarvo {
 
@@ -85,6 +86,15 @@ int RunEscapeRender(const RenderOptions& o) {
     picture.file = OutputFileOptions(o, ParameterFileTextAfterScan(ps));
     picture.threads = o.threads > 0 ? o.threads : EveryCoreThreads();
     picture.hooks = &hooks;
+    if (o.tileCount > 0) {
+        const TilePlace tile = TileOf(o.tileIndex, o.tileCount, o.width, o.height, o.supersample);
+        picture.firstRow = tile.firstRow;
+        picture.endRow = tile.endRow;
+        picture.file.texts = {{tileKeyword, TileText(tile)}};
+        picture.textsAtEnd = [](const ScanResult& scan) {
+            return PictureTexts{{tileEndKeyword, scan.fault.empty() ? "complete" : "fault"}};
+        };
+    }
     const StreamedPictureResult drawn = DrawPictureToFile(view, picture, o.output);
     const ScanResult& scan = drawn.scan;
 

@@ -5,9 +5,11 @@
 
 #include "attractor_render.h"
 #include "escape_render.h"
+#include "frame_series.h"
 #include "render_options.h"
 #include "render_output.h"
 #include "safe_file.h"
+#include "tile_files.h"
 
 int main(int argc, char** argv) {
     // Parameter files written here use the user's decimal separator, as the
@@ -26,5 +28,7 @@ int main(int argc, char** argv) {
         return zarvo::exitWritten;
     }
     if (!zarvo::OutputsAreDistinct(options, &error)) return zarvo::Fail(zarvo::exitUsageOrFile, error);
+    if (options.stitch) return zarvo::RunStitch(options);
+    if (options.frames) return zarvo::RunFrames(options);
     return options.attractor ? zarvo::RunAttractorRender(options) : zarvo::RunEscapeRender(options);
 }

@@ -9,6 +9,8 @@
 
 #include "picture_stream.h"
 #include "supersample.h"
+#include "frame_series.h"
+#include "tile_files.h"
 
 namespace zarvo {
 
@@ -71,24 +73,24 @@ bool SetSize(RenderOptions* o, const std::string& v, std::string* error) {
     return false;
 }
 
-bool SetSupersample(RenderOptions* o, const std::string& v, std::string* error) {
+// A whole number low..high into *field, or "bad <what> "v" (low..high)".
+bool SetWhole(const std::string& v, int low, int high, const char* what, int* field, std::string* error) {
     uint64_t n = 0;
-    if (!ParseUnsigned(v, largestSupersample, &n) || n < 1) {
-        *error = "bad supersampling \"" + v + "\" (1.." + std::to_string(largestSupersample) + ")";
+    if (!ParseUnsigned(v, static_cast<uint64_t>(high), &n) || n < static_cast<uint64_t>(low)) {
+        *error = std::string("bad ") + what + " \"" + v + "\" (" + std::to_string(low) + ".." + std::to_string(high) +
+                 ")";
         return false;
     }
-    o->supersample = static_cast<int>(n);
+    *field = static_cast<int>(n);
     return true;
 }
 
+bool SetSupersample(RenderOptions* o, const std::string& v, std::string* error) {
+    return SetWhole(v, 1, largestSupersample, "supersampling", &o->supersample, error);
+}
+
 bool SetQuality(RenderOptions* o, const std::string& v, std::string* error) {
-    uint64_t q = 0;
-    if (!ParseUnsigned(v, 100, &q) || q < 1) {
-        *error = "bad JPEG quality \"" + v + "\" (1..100)";
-        return false;
-    }
-    o->quality = static_cast<int>(q);
-    return true;
+    return SetWhole(v, 1, 100, "JPEG quality", &o->quality, error);
 }
 
 bool SetAttractor(RenderOptions* o, const std::string& v, std::string*) {
@@ -108,13 +110,7 @@ bool SetSteps(RenderOptions* o, const std::string& v, std::string* error) {
 }
 
 bool SetThreads(RenderOptions* o, const std::string& v, std::string* error) {
-    uint64_t n = 0;
-    if (!ParseUnsigned(v, 1024, &n) || n < 1) {
-        *error = "bad thread count \"" + v + "\" (1..1024)";
-        return false;
-    }
-    o->threads = static_cast<int>(n);
-    return true;
+    return SetWhole(v, 1, 1024, "thread count", &o->threads, error);
 }
 
 bool SetSeed(RenderOptions* o, const std::string& v, std::string* error) {
@@ -126,14 +122,36 @@ bool SetSeed(RenderOptions* o, const std::string& v, std::string* error) {
     return true;
 }
 
-bool SetStreams(RenderOptions* o, const std::string& v, std::string* error) {
-    uint64_t n = 0;
-    if (!ParseUnsigned(v, 65536, &n) || n < 1) {
-        *error = "bad stream count \"" + v + "\" (1..65536)";
-        return false;
-    }
-    o->streams = static_cast<int>(n);
+bool SetTile(RenderOptions* o, const std::string& v, std::string* error) {
+    if (ParseTileIndex(v, &o->tileIndex, &o->tileCount)) return true;
+    *error = "bad tile \"" + v + "\" (I/N with 0 <= I < N)";
+    return false;
+}
+
+bool SetStitch(RenderOptions* o, const std::string& v, std::string*) {
+    o->output = v;
+    o->stitch = true;
     return true;
+}
+
+bool SetFrames(RenderOptions* o, const std::string& v, std::string*) {
+    o->paramFile = v;
+    o->frames = true;
+    return true;
+}
+
+constexpr int largestFrameCount = 100000000;
+
+bool SetFrameCount(RenderOptions* o, const std::string& v, std::string* error) {
+    return SetWhole(v, 1, largestFrameCount, "frame count", &o->frameCount, error);
+}
+
+bool SetFrameIndex(RenderOptions* o, const std::string& v, std::string* error) {
+    return SetWhole(v, 0, largestFrameCount - 1, "frame number", &o->frameIndex, error);
+}
+
+bool SetStreams(RenderOptions* o, const std::string& v, std::string* error) {
+    return SetWhole(v, 1, 65536, "stream count", &o->streams, error);
 }
 
 const OptionSpec kOptions[] = {
@@ -151,6 +169,11 @@ const OptionSpec kOptions[] = {
     {nullptr, "--steps", true, SetSteps},
     {nullptr, "--seed", true, SetSeed},
     {nullptr, "--streams", true, SetStreams},
+    {nullptr, "--tile", true, SetTile},
+    {nullptr, "--stitch", true, SetStitch},
+    {nullptr, "--frames", true, SetFrames},
+    {nullptr, "--count", true, SetFrameCount},
+    {nullptr, "--frame", true, SetFrameIndex},
 };
 
 const OptionSpec* FindOption(const std::string& name) {
@@ -211,10 +234,73 @@ bool CheckSupersample(const RenderOptions& o, std::string* error) {
     return true;
 }
 
+// A tile is a PNG band of an escape-time picture; stitching takes tiles
+// and the output's own settings only.
+bool CheckWorkSplit(const std::vector<std::string>& positionals, RenderOptions* o, std::string* error) {
+    if (o->stitch) {
+        if (o->attractor || o->tileCount > 0 || !o->planesFile.empty() || !o->writeParams.empty() ||
+            o->supersample > 1) {
+            *error = "--stitch takes only the picture's -o settings (-q, --baseline) and the tiles";
+            return false;
+        }
+        if (positionals.empty()) {
+            *error = "--stitch needs the tile files";
+            return false;
+        }
+        o->tiles = positionals;
+        return true;
+    }
+    if (o->frames || o->frameCount > 0 || o->frameIndex >= 0) {
+        if (!o->frames || o->frameCount < 1 || positionals.size() != 1) {
+            *error = "frames need --frames START END --count K";
+            return false;
+        }
+        if (o->frameIndex >= o->frameCount) {
+            *error = "--frame " + std::to_string(o->frameIndex) + " is not below --count " + std::to_string(o->frameCount);
+            return false;
+        }
+        if (o->attractor || o->tileCount > 0 || !o->planesFile.empty() || (!o->writeParams.empty() && o->frameIndex < 0)) {
+            *error = "--frames draws escape-time pictures, without --tile or --planes (--write-params with --frame)";
+            return false;
+        }
+        if (!IsFramePattern(o->output)) {
+            *error = "frames need -o with one frame number conversion, such as frame-%05d.png";
+            return false;
+        }
+        o->framesEnd = positionals[0];
+        return true;
+    }
+    if (o->tileCount > 0) {
+        if (o->attractor || !o->planesFile.empty()) {
+            *error = "--tile is for escape-time pictures, without --planes";
+            return false;
+        }
+        if (o->tileCount > o->height) {
+            *error = "--tile " + std::to_string(o->tileIndex) + "/" + std::to_string(o->tileCount) +
+                     ": more tiles than rows";
+            return false;
+        }
+        if (positionals.size() == 1 && o->output.empty()) {
+            o->output = ReplaceExtension(positionals[0], ".tile-" + std::to_string(o->tileIndex) + "-of-" +
+                                                             std::to_string(o->tileCount) + ".png");
+        }
+        if (!o->output.empty() && PictureFormatOf(o->output) != PictureFormat::Png) {
+            *error = "a tile is written as PNG: " + o->output;
+            return false;
+        }
+    }
+    return true;
+}
+
 // The file arguments and the combinations the two kinds of picture allow;
 // an output name follows from the parameter file when none was given.
-bool CheckMode(const std::string& positional, int positionalCount, RenderOptions* o, std::string* error) {
-    if (o->attractor) {
+bool CheckMode(const std::vector<std::string>& positionals, RenderOptions* o, std::string* error) {
+    if (!CheckWorkSplit(positionals, o, error)) return false;
+    const int positionalCount = static_cast<int>(positionals.size());
+    const std::string positional = positionals.empty() ? std::string() : positionals.back();
+    if (o->stitch || o->frames) {
+        // the tiles, or the end of the frame series, are the file arguments
+    } else if (o->attractor) {
         if (positionalCount != 0) {
             *error = "unexpected argument \"" + positional + "\" with --attractor";
             return false;
@@ -245,26 +331,26 @@ bool CheckMode(const std::string& positional, int positionalCount, RenderOptions
 }  // namespace
 
 bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o, std::string* error) {
-    std::string positional;  // the last one, for messages
-    int positionalCount = 0;
+    std::vector<std::string> positionals;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-            positional = arg;
-            ++positionalCount;
+            positionals.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (!TakeOption(argc, argv, &i, o, error)) {
             return false;
         }
     }
-    return o->help || CheckMode(positional, positionalCount, o, error);
+    return o->help || CheckMode(positionals, o, error);
 }
 
 const char* RenderUsage() {
     return "Usage: zarvo-render [OPTIONS] PARAMFILE.zrv|PICTURE.png|PICTURE.jpg\n"
            "       zarvo-render --attractor PARAMFILE.vtl --steps N [--seed S] [OPTIONS]\n"
+           "       zarvo-render --stitch OUT [-q N] [--baseline] TILE.png...\n"
+           "       zarvo-render --frames START.zrv END.zrv --count K [--frame I] -o PATTERN [OPTIONS]\n"
            "Draws the picture of a parameter file, or of the parameter file a PNG or\n"
            "JPEG picture carries, without a display.\n"
            "\n"
@@ -289,6 +375,18 @@ const char* RenderUsage() {
            "      --seed S             fixes the attractor's random generator\n"
            "      --streams K          K independent sample streams share the steps\n"
            "                           (default 1, the single sequence)\n"
+           "\n"
+           "Work split for several machines (identical to a single run):\n"
+           "      --tile I/N           draw band I (0-based) of N horizontal bands into a PNG\n"
+           "                           tile (default: PARAMFILE with .tile-I-of-N.png)\n"
+           "      --stitch OUT         join a complete tile set into OUT (.bmp, .jpg, .png)\n"
+           "      --frames START END   a frame series from START to END: the zoom moves\n"
+           "                           geometrically, other real parameters linearly, the\n"
+           "                           rest is START's (both: same formula and render method)\n"
+           "      --count K            frames in the series\n"
+           "      --frame I            draw frame I (0..K-1) only; with --write-params its\n"
+           "                           parameter file is written too\n"
+           "                           (-o: a pattern such as frame-%05d.png)\n"
            "  -h, --help               this text\n"
            "\n"
            "Exit status: 0 picture written, 1 bad usage or file/plug-in problem,\n"
@@ -323,6 +421,12 @@ bool OutputsAreDistinct(const RenderOptions& o, std::string* error) {
         if (SameFile(path, o.paramFile)) {
             *error = std::string(outputs[i].first) + " " + path + " would overwrite the parameter file";
             return false;
+        }
+        for (const std::string& tile : o.tiles) {
+            if (SameFile(path, tile)) {
+                *error = std::string(outputs[i].first) + " " + path + " would overwrite the tile " + tile;
+                return false;
+            }
         }
         for (size_t j = 0; j < i; ++j) {
             if (!outputs[j].second->empty() && SameFile(path, *outputs[j].second)) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "file_names.h"
 
@@ -21,6 +22,19 @@ struct RenderOptions {
     std::string writeParams;  // --write-params FILE.zrv
     int threads = 0;          // -j/--threads N; 0: one per core
     int supersample = 1;      // --supersample N, 1..8
+
+    // Work split for several machines: --tile I/N draws band I of N into a
+    // tile file; --stitch OUT TILE... joins tiles into OUT (`output`).
+    int tileIndex = -1;
+    int tileCount = 0;
+    bool stitch = false;
+    std::vector<std::string> tiles;
+    // --frames START END --count K [--frame I]: START is paramFile, and
+    // `output` a printf pattern of the frame number.
+    bool frames = false;
+    std::string framesEnd;
+    int frameCount = 0;
+    int frameIndex = -1;  // -1: every frame
 
     // Attractor pictures: --attractor FILE.vtl --steps N [--seed S]
     // [--streams K].
