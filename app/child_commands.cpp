@@ -160,7 +160,7 @@ void TMDIChild::ChildApplyColors() {
     if (!mayReplacePicture()) return;
     DialogSet& d = main_.dialogs();
     if (d.colors && d.colors->isVisible()) d.colors->takeValues(ps_);
-    if (view_.planesHoldPicture()) {
+    if (view_.planesHoldPicture() && !planesLost_) {
         if (view_.scanRunning == 0) {
             ScanHooks quiet;
             const std::string fault = view_.RecolourFromPlanes(quiet, EveryCoreThreads());
@@ -190,7 +190,7 @@ void TMDIChild::liveRecolour() {
 
 ValueRange TMDIChild::resultRange() const {
     if (!planesState_ || !view_.planesHoldPicture()) return ValueRange();
-    return ResultRange(view_.resultPlaneA.data(), view_.resultPlaneB.data(), maxPlaneHeight, ps_.pictureWidth,
+    return ResultRange(view_.resultPlaneA.data(), view_.resultPlaneB.data(), view_.planeHeight(), ps_.pictureWidth,
                        ps_.pictureHeight);
 }
 

@@ -174,6 +174,9 @@ private:
     bool pointerOver_ = false;
     PictureState scanState_;                   // what the last scan started to draw
     std::optional<PictureState> planesState_;  // what the planes hold, when they hold a finished picture
+    // The picture shown was put back from the history without its planes
+    // (too large to keep them): the planes hold another picture.
+    bool planesLost_ = false;
 };
 
 }  // namespace zarvo

@@ -105,7 +105,11 @@ StreamedPictureResult DrawPictureToFile(FractalView& view, const StreamedPicture
     ps.pictureWidth = picture.width * n;
     ps.pictureHeight = picture.height * n;
     BandWriter bands(ps, picture, out);
+    // A picture on its way to a file keeps no planes: only its band is held.
+    const size_t planeLimit = view.planePixelLimit;
+    view.planePixelLimit = 0;
     result.scan = view.UpdateFractal(bands, picture.threads);
+    view.planePixelLimit = planeLimit;
     result.error = bands.error();
     if (!result.error.empty()) return result;
     if (!result.scan.completed && result.scan.fault.empty()) {
