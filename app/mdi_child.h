@@ -84,6 +84,9 @@ public:
     void TP01Click();
     void ResizeActiveWindow1Click();
     void SaveToFile();
+    // Tools > Render to File: the picture at another size drawn and written
+    // in the background while the window goes on.
+    void RenderToFileClick();
     void UpdateMenuItems();
     void PopupMenu(const QPoint& globalPos) override;
 
