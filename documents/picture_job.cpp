@@ -42,6 +42,9 @@ void PictureJob::run() {
     }
     if (out.error.empty()) {
         view.formulaIndexAtScan = ps.formulaIndex;
+        // The view's edges follow the picture's aspect.
+        ps.pictureWidth = request_.width;
+        ps.pictureHeight = request_.height;
         StreamedPicture picture;
         picture.width = request_.width;
         picture.height = request_.height;

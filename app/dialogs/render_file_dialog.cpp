@@ -58,7 +58,7 @@ RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int q
     sides->addWidget(width_);
     sides->addWidget(new QLabel(QStringLiteral("×"), this));
     sides->addWidget(height_);
-    form->addRow(QStringLiteral("&Width × height:"), sides);
+    form->addRow(QStringLiteral("Width × height:"), sides);
 
     supersample_ = new QSpinBox(this);
     supersample_->setObjectName(QStringLiteral("Supersample"));
@@ -85,7 +85,7 @@ RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int q
     auto* file = new QHBoxLayout;
     file->addWidget(path_);
     file->addWidget(browse);
-    form->addRow(QStringLiteral("File &name:"), file);
+    form->addRow(QStringLiteral("File name:"), file);
 
     pixels_ = new QLabel(this);
     form->addRow(QString(), pixels_);
