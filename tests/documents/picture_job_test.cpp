@@ -1,12 +1,13 @@
-// A picture rendered to a file in the background: the file zarvo-render
-// draws from the parameter file written beside it, and a cancelled job
-// leaves the files it would have replaced as they were.
+// A picture rendered to a file in the background while a window draws: the
+// file zarvo-render draws from the parameter file written beside it, and a
+// cancelled job leaves the files it would have replaced as they were.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
+#include "fractal_view.h"
 #include "number_format.h"
 #include "parameter_file.h"
 #include "picture_job.h"
@@ -42,7 +43,17 @@ PictureJobRequest Request(const std::string& path) {
 TEST(PictureJob, WritesWhatTheRendererDrawsFromItsParameterFile) {
     TempFolder tmp;
     PictureJob job(Request(tmp.file("job.png")));
-    WaitFor(job);
+    // A window goes on drawing meanwhile, as the user explores.
+    ParameterSet ps;
+    SilentReporter quiet;
+    FractalView window(ps, quiet);
+    window.pluginFileName = QORL01_PLUGIN;
+    FormCreate(ps);
+    test::SetUpPicture(ps);
+    ASSERT_TRUE(window.InitializeMainDLL());
+    ScanHooks none;
+    int scans = 0;
+    for (; !job.finished() || scans == 0; ++scans) EXPECT_TRUE(window.UpdateFractal(none, 2).completed);
     const PictureJobOutcome& out = job.outcome();
     ASSERT_TRUE(out.written) << out.error;
     EXPECT_EQ(job.rowsWritten(), 50);
