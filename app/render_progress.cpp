@@ -73,6 +73,7 @@ void RenderProgress::poll() {
         text = QStringLiteral("Not written: %1").arg(QString::fromStdString(out.error));
     }
     left_->setText(text);
+    adjustSize();  // room for the longer text
     button_->setText(QStringLiteral("Close"));
     if (ended) ended(text);
 }
