@@ -120,6 +120,9 @@ RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int q
         preset_->setCurrentIndex(match);
     };
     for (QSpinBox* box : {width_, height_, supersample_}) connect(box, &QSpinBox::valueChanged, this, told);
+    connect(path_, &QLineEdit::textChanged, this, [this, refused = !refusal.isEmpty()](const QString& text) {
+        render_->setEnabled(!refused && !text.trimmed().isEmpty());
+    });
     presetChosen(1);
     formatChosen(0);
 }
