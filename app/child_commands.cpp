@@ -1,5 +1,6 @@
 // The commands of a fractal window's menus: redraws, recolouring, sizes,
 // zoom, Julia mode, saving and loading.
+#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -14,6 +15,11 @@
 #include "parameter_file.h"
 #include "picture_save.h"
 #include "remembered.h"
+#include "render_file_dialog.h"
+#include "render_progress.h"
+#include "modal_dialog.h"
+#include "number_format.h"
+#include "picture_job.h"
 
 namespace zarvo {
 
@@ -80,6 +86,41 @@ void TMDIChild::SaveToFile() {
         windowCaption = QString::fromStdString(saved.caption);
         if (!scanning()) setWindowTitle(windowCaption);
     }
+}
+
+void TMDIChild::RenderToFileClick() {
+    // The job draws on a parameter set of its own, with the window's
+    // plug-in: only one that may run beside the window's drawing will do.
+    QString refusal;
+    if (ps_.vantrelFormulaMode != 0)
+        refusal = QStringLiteral(
+            "The pixels come from the Vantrel formula, which the Vantrel view computes for this window only; "
+            "close the Vantrel view to render to a file.");
+    else if (!view_.plugin.reentrant() || !view_.plugin.hasFormula())
+        refusal = QStringLiteral("The formula plug-in cannot compute pictures beside a drawing.");
+    const QString name = fileNamePart(windowCaption.isEmpty() ? windowTitle() : windowCaption);
+    const QString start = QDir::current().filePath((name.isEmpty() ? QStringLiteral("zarvo") : name) + ".png");
+    RenderFileDialog dialog(QSize(ps_.pictureWidth, ps_.pictureHeight), start, ps_.jpegQuality, refusal,
+                            ModalAnchor(this));
+    if (ExecOnTop(dialog) != QDialog::Accepted || !refusal.isEmpty()) return;
+    const RenderFileChoice choice = dialog.choice();
+
+    PictureJobRequest request;
+    request.parameters = ParameterFileText(ps_, LocaleDecimalSeparator());
+    request.pluginPath = view_.plugin.path();
+    request.width = choice.width;
+    request.height = choice.height;
+    request.supersample = choice.supersample;
+    request.threads = EveryCoreThreads();
+    request.file.format = choice.format == RenderFileDialog::Jpeg  ? PictureFormat::Jpeg
+                          : choice.format == RenderFileDialog::Bmp ? PictureFormat::Bmp
+                                                                   : PictureFormat::Png;
+    request.file.quality = choice.quality;
+    request.file.progressive = ps_.jpegProgressive != 0;
+    request.path = choice.path.toStdString();
+    auto* progress = new RenderProgress(std::make_unique<PictureJob>(std::move(request)), choice.path, &main_);
+    progress->ended = [&main = main_](const QString& text) { main.showStatus(text); };
+    progress->show();
 }
 
 void TMDIChild::Reset1Click() {
@@ -160,7 +201,7 @@ void TMDIChild::ChildApplyColors() {
     if (!mayReplacePicture()) return;
     DialogSet& d = main_.dialogs();
     if (d.colors && d.colors->isVisible()) d.colors->takeValues(ps_);
-    if (view_.planesHoldPicture()) {
+    if (view_.planesHoldPicture() && !planesLost_) {
         if (view_.scanRunning == 0) {
             ScanHooks quiet;
             const std::string fault = view_.RecolourFromPlanes(quiet, EveryCoreThreads());
@@ -190,7 +231,7 @@ void TMDIChild::liveRecolour() {
 
 ValueRange TMDIChild::resultRange() const {
     if (!planesState_ || !view_.planesHoldPicture()) return ValueRange();
-    return ResultRange(view_.resultPlaneA.data(), view_.resultPlaneB.data(), maxPlaneHeight, ps_.pictureWidth,
+    return ResultRange(view_.resultPlaneA.data(), view_.resultPlaneB.data(), view_.planeHeight(), ps_.pictureWidth,
                        ps_.pictureHeight);
 }
 

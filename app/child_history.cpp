@@ -10,6 +10,7 @@ namespace zarvo {
 
 void TMDIChild::historyScanStarting() {
     planesState_.reset();
+    planesLost_ = false;
     scanState_ = CapturePicture(ps_);
     history_.record(scanState_);
     main_.updateHistoryButtons();
@@ -25,15 +26,14 @@ void TMDIChild::historyPictureFinished() {
     if (ps_.workBitmap.width != W || ps_.workBitmap.height != H) return;
     auto kept = std::make_shared<CachedPicture>();
     kept->picture = ps_.workBitmap;
-    if (view_.planesHoldPicture()) {
-        kept->planeA.resize(static_cast<size_t>(W) * H);
-        kept->planeB.resize(kept->planeA.size());
-        for (int column = 0; column < W; ++column)
-            for (int row = 0; row < H; ++row) {
-                const size_t at = static_cast<size_t>(column) * H + row;
-                kept->planeA[at] = view_.planeA(column, row);
-                kept->planeB[at] = view_.planeB(column, row);
-            }
+    // The planes have the picture's own layout, [column * height + row]; they
+    // are kept only while the history has room for them.
+    const size_t planeBytes = view_.resultPlaneA.size() * 2 * sizeof(double);
+    if (view_.planesHoldPicture() && view_.resultPlaneA.size() == static_cast<size_t>(W) * H) {
+        if (history_.hasRoomFor(kept->bytes() + planeBytes)) {
+            kept->planeA = view_.resultPlaneA;
+            kept->planeB = view_.resultPlaneB;
+        }
         planesState_ = now;
     }
     history_.keepPicture(now, std::move(kept));
@@ -85,16 +85,15 @@ void TMDIChild::showHistoryStep(const PictureState& state) {
     if (kept && kept->picture.width == W && kept->picture.height == H) {
         // The picture as its scan left it: picture, planes, view edges.
         ps_.workBitmap = kept->picture;
+        view_.fitPlanes();
+        planesLost_ = false;
         if (view_.planesHoldPicture() && kept->planeA.size() == static_cast<size_t>(W) * H) {
-            for (int column = 0; column < W; ++column)
-                for (int row = 0; row < H; ++row) {
-                    const size_t at = static_cast<size_t>(column) * H + row;
-                    view_.resultPlaneA[FractalView::planeIndex(column, row)] = kept->planeA[at];
-                    view_.resultPlaneB[FractalView::planeIndex(column, row)] = kept->planeB[at];
-                }
+            view_.resultPlaneA = kept->planeA;
+            view_.resultPlaneB = kept->planeB;
             planesState_ = state;
-        } else {
+        } else if (!planesState_ || !SameComputation(*planesState_, state)) {
             planesState_.reset();
+            planesLost_ = view_.planesHoldPicture();
         }
         AdjustCoords(ps_);
         view_.scanXMin = ps_.xMin;

@@ -164,6 +164,10 @@ void ChildMenus::buildToolsMenu(TMDIChild& c, TMainForm& m) {
         m.BlendGalleryClick();
     })->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_G);
     tools->addSeparator();
+    Item(tools, QStringLiteral("Render to &File..."), [&c] {
+        c.RenderToFileClick();
+    })->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
+    tools->addSeparator();
     m.addRecentFilesMenu(tools);
 }
 

@@ -84,6 +84,9 @@ public:
     void TP01Click();
     void ResizeActiveWindow1Click();
     void SaveToFile();
+    // Tools > Render to File: the picture at another size drawn and written
+    // in the background while the window goes on.
+    void RenderToFileClick();
     void UpdateMenuItems();
     void PopupMenu(const QPoint& globalPos) override;
 
@@ -174,6 +177,9 @@ private:
     bool pointerOver_ = false;
     PictureState scanState_;                   // what the last scan started to draw
     std::optional<PictureState> planesState_;  // what the planes hold, when they hold a finished picture
+    // The picture shown was put back from the history without its planes
+    // (too large to keep them): the planes hold another picture.
+    bool planesLost_ = false;
 };
 
 }  // namespace zarvo

@@ -36,4 +36,7 @@ std::string ParameterFileTextAfterScan(ParameterSet& ps);
 // formulaIndexAtScan; in every case it refreshes the attractor view.
 ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Reporter& reporter);
 
+// The same for the text of a parameter file (as ParameterFileText gives it).
+ParameterFileResult LoadParameterText(ParameterSet& ps, const std::string& text, Reporter& reporter);
+
 }  // namespace zarvo

@@ -88,21 +88,9 @@ CarriedParameters OpenParameterText(TextLineReader& reader, const std::string& p
     return carried;
 }
 
-}  // namespace
-
-ParameterFileResult ReadParameterLines(const std::string& path, const std::vector<ParameterLine>& layout,
-                                       const LineRules& rules, ParameterSet& ps, Reporter& reporter) {
-    ParameterFileResult result;
-    TextLineReader reader(rules.ends);
-    const CarriedParameters carried = OpenParameterText(reader, path);
-    if (!carried.found && (carried.picture || !reader.open(path))) {
-        result.error = carried.picture ? carried.error : rules.cannotOpen(path);
-        reporter.message(result.error);
-        return result;
-    }
-    result.opened = true;
-    result.caption = FileNameStem(path);
-
+// The lines of an opened file (or text) along layout into ps.
+void ReadOpenedLines(TextLineReader& reader, const std::vector<ParameterLine>& layout, const LineRules& rules,
+                     ParameterSet& ps, Reporter& reporter, ParameterFileResult& result) {
     bool readingOn = true;
     std::string lineText;
     std::string title;
@@ -147,6 +135,35 @@ ParameterFileResult ReadParameterLines(const std::string& path, const std::vecto
     }
     reader.close();
     Finish(result, reporter);
+}
+
+// The iteration limit of a file read kept in range.
+void ClampReadIterations(ParameterSet& ps, Reporter& reporter, ParameterFileResult& result) {
+    // The plug-in writes up to maxIterations + 1 orbit entries, so a larger
+    // value from a file would run past the orbit arrays.
+    const int32_t asRead = ps.maxIterations;
+    if (ClampIterations(ps)) {
+        result.iterationsClamped = true;
+        reporter.message("Max Iterations " + std::to_string(asRead) + " out of range, using " +
+                         std::to_string(ps.maxIterations));
+    }
+}
+
+}  // namespace
+
+ParameterFileResult ReadParameterLines(const std::string& path, const std::vector<ParameterLine>& layout,
+                                       const LineRules& rules, ParameterSet& ps, Reporter& reporter) {
+    ParameterFileResult result;
+    TextLineReader reader(rules.ends);
+    const CarriedParameters carried = OpenParameterText(reader, path);
+    if (!carried.found && (carried.picture || !reader.open(path))) {
+        result.error = carried.picture ? carried.error : rules.cannotOpen(path);
+        reporter.message(result.error);
+        return result;
+    }
+    result.opened = true;
+    result.caption = FileNameStem(path);
+    ReadOpenedLines(reader, layout, rules, ps, reporter, result);
     return result;
 }
 
@@ -178,20 +195,23 @@ ParameterFileResult ReadTrailingLines(const std::string& path, int after, const 
     return result;
 }
 
+ParameterFileResult LoadParameterText(ParameterSet& ps, const std::string& text, Reporter& reporter) {
+    ParameterFileResult result;
+    LineRules rules;
+    TextLineReader reader(rules.ends);
+    reader.openText(text);
+    result.opened = true;
+    ReadOpenedLines(reader, ParameterFileLayout(), rules, ps, reporter, result);
+    ClampReadIterations(ps, reporter, result);
+    return result;
+}
+
 ParameterFileResult LoadParameters(ParameterSet& ps, const std::string& path, Reporter& reporter) {
     LineRules rules;
     rules.cannotOpen = CannotOpenZrv;
     ParameterFileResult result = ReadParameterLines(path, ParameterFileLayout(), rules, ps, reporter);
     if (!result.opened) return result;
-
-    // The plug-in writes up to maxIterations + 1 orbit entries, so a larger
-    // value from a file would run past the orbit arrays.
-    const int32_t asRead = ps.maxIterations;
-    if (ClampIterations(ps)) {
-        result.iterationsClamped = true;
-        reporter.message("Max Iterations " + std::to_string(asRead) + " out of range, using " +
-                         std::to_string(ps.maxIterations));
-    }
+    ClampReadIterations(ps, reporter, result);
     return result;
 }
 

@@ -111,7 +111,11 @@ StreamedPictureResult DrawPictureToFile(FractalView& view, const StreamedPicture
     ScanRows rows{band.firstRow * n, band.endRow * n};
     if (view.RowsDependOnRowsAbove()) rows.first = 0;
     BandWriter bands(ps, band, out);
+    // A picture on its way to a file keeps no planes: only its band is held.
+    const size_t planeLimit = view.planePixelLimit;
+    view.planePixelLimit = 0;
     result.scan = view.UpdateFractal(bands, picture.threads, rows);
+    view.planePixelLimit = planeLimit;
     result.error = bands.error();
     if (!result.error.empty()) return result;
     if (!result.scan.completed && result.scan.fault.empty()) {

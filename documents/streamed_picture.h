@@ -68,7 +68,7 @@ struct StreamedPictureResult {
 // ended by a floating-point fault writes the picture as far as it got (the
 // rest black), as a picture held whole would be written. Leaves the picture
 // size of view.ps at the size drawn (N times the picture's) and its work
-// picture as the last band.
+// picture as the last band; the view's planes are let go.
 StreamedPictureResult DrawPictureToFile(FractalView& view, const StreamedPicture& picture, const std::string& path);
 
 }  // namespace zarvo

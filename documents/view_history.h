@@ -17,7 +17,8 @@
 namespace zarvo {
 
 // A finished picture and its two result planes, [column * height + row]
-// (empty when the picture was larger than the window's planes).
+// (empty when the picture was larger than the window's planes or its planes
+// took more memory than the history may).
 struct CachedPicture {
     RgbImage picture;
     std::vector<double> planeA, planeB;
@@ -56,6 +57,10 @@ public:
     void keepPicture(const PictureState& state, std::shared_ptr<const CachedPicture> picture);
     // The kept picture of the current step, or nullptr.
     std::shared_ptr<const CachedPicture> currentPicture() const;
+
+    // A picture of `bytes` can be kept at all (pictures beyond the memory
+    // allowed are not worth copying).
+    bool hasRoomFor(size_t bytes) const { return bytes <= limits_.pictureBytes; }
 
     size_t steps() const { return steps_.size(); }
     size_t position() const { return position_; }

@@ -35,8 +35,6 @@ private:
 FractalView::FractalView(ParameterSet& p, Reporter& r)
     : ps(p),
       reporter(r),
-      resultPlaneA(static_cast<size_t>(maxPlaneWidth) * maxPlaneHeight, 0.0),
-      resultPlaneB(static_cast<size_t>(maxPlaneWidth) * maxPlaneHeight, 0.0),
       orbit_(ps.orbitStoreX.data(), ps.orbitStoreY.data()) {}
 
 bool FractalView::InitializeMainDLL() {
@@ -68,6 +66,19 @@ void FractalView::ReleasePlugin() {
 }
 
 int EveryCoreThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+
+void FractalView::fitPlanes() {
+    const bool hold = planesHoldPicture();
+    const int W = hold ? ps.pictureWidth : 0;
+    const int H = hold ? ps.pictureHeight : 0;
+    if (W == planeWidth_ && H == planeHeight_) return;
+    const size_t pixels = static_cast<size_t>(W) * static_cast<size_t>(H);
+    // Fresh vectors, so that a smaller picture gives the memory back.
+    std::vector<double>(pixels, 0.0).swap(resultPlaneA);
+    std::vector<double>(pixels, 0.0).swap(resultPlaneB);
+    planeWidth_ = W;
+    planeHeight_ = H;
+}
 
 void FractalView::DrawDefaultImage() { ps.workBitmap.reset(ps.pictureWidth, ps.pictureHeight); }
 
@@ -120,6 +131,7 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads, ScanRows ra
     hooks.scanStarted();
     OncePerText once(reporter);
     const bool storePlanes = planesHoldPicture();
+    fitPlanes();
     orbit_.forget();  // others may have written into the orbit arrays since
 
     std::unique_ptr<WorkerRows> rows;
@@ -177,7 +189,7 @@ ScanResult FractalView::UpdateFractal(ScanHooks& hooks, int threads, ScanRows ra
                 break;
             }
 
-            if (storePlanes) {
+            if (storePlanes && planeWidth_ == W && planeHeight_ == H) {  // a scan from the hooks may resize them
                 resultPlaneA[planeIndex(column, row)] = ps.resultA;
                 resultPlaneB[planeIndex(column, row)] = ps.resultB;
             }
@@ -231,10 +243,11 @@ std::string FractalView::RecolourFromPlanes(ScanHooks& hooks, int threads) {
     const int W = ps.pictureWidth;
     const int H = ps.pictureHeight;
     if (ps.workBitmap.width != W || ps.workBitmap.height != H) ps.workBitmap.reset(W, H);
+    fitPlanes();
     OncePerText once(reporter);
     if (threads > 1 && H > 1) {
         const std::string fault = RecolourOnThreads(ps, colour, once, resultPlaneA.data(), resultPlaneB.data(),
-                                                    maxPlaneHeight, threads, [&] { hooks.showPicture(); });
+                                                    planeHeight_, threads, [&] { hooks.showPicture(); });
         ClearFaults();
         return fault;
     }
@@ -243,7 +256,7 @@ std::string FractalView::RecolourFromPlanes(ScanHooks& hooks, int threads) {
     // Same bytes as BlendMethods and ApplyColor pixel by pixel, row by row.
     PlaneRecolourer recolour(ps, colour, once);
     for (int row = 0; row < H && fault.empty(); ++row) {
-        recolour.colourRow(resultPlaneA.data(), resultPlaneB.data(), maxPlaneHeight, row, W);
+        recolour.colourRow(resultPlaneA.data(), resultPlaneB.data(), planeHeight_, row, W);
         fault = PendingFault();
         hooks.showPicture();
     }

@@ -89,15 +89,26 @@ public:
     int currentRow = 0;
     int32_t formulaIndexAtScan = 1;
 
-    // The render method's two results of every pixel, [column][row].
+    // The render method's two results of every pixel, [column][row], kept
+    // for pictures of at most planePixelLimit pixels so that they can be
+    // coloured again without computing them. They hold as many pixels as the
+    // current picture (nothing before a picture that fits is drawn).
     std::vector<double> resultPlaneA;
     std::vector<double> resultPlaneB;
+    size_t planePixelLimit = planePixelCap;  // 0: no planes (pictures drawn to files)
     double planeA(int column, int row) const { return resultPlaneA[planeIndex(column, row)]; }
     double planeB(int column, int row) const { return resultPlaneB[planeIndex(column, row)]; }
-    static size_t planeIndex(int column, int row) {
-        return static_cast<size_t>(column) * maxPlaneHeight + static_cast<size_t>(row);
+    size_t planeIndex(int column, int row) const {
+        return static_cast<size_t>(column) * static_cast<size_t>(planeHeight_) + static_cast<size_t>(row);
     }
-    bool planesHoldPicture() const { return ps.pictureWidth <= maxPlaneWidth && ps.pictureHeight <= maxPlaneHeight; }
+    int planeHeight() const { return planeHeight_; }  // the planes' stride: one column
+    bool planesHoldPicture() const {
+        return ps.pictureWidth > 0 && ps.pictureHeight > 0 &&
+               static_cast<size_t>(ps.pictureWidth) * static_cast<size_t>(ps.pictureHeight) <= planePixelLimit;
+    }
+    // Sizes the planes for the current picture when they hold it (zeros
+    // when its size changed), else lets them go.
+    void fitPlanes();
 
     ColourScratch colour;
 
@@ -154,6 +165,7 @@ public:
     bool RowsDependOnRowsAbove() const;
 
 private:
+    int planeWidth_ = 0, planeHeight_ = 0;
     OrbitBuffer orbit_;  // the parameter set's orbit arrays
 };
 

@@ -4,6 +4,7 @@
 // window, dialog and parameter file reads and writes this one object.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,8 +17,9 @@ namespace zarvo {
 class RowScan;
 
 // Program-wide constants.
-constexpr int maxPlaneWidth = 640;
-constexpr int maxPlaneHeight = 480;
+// A fractal window keeps the two result planes (two doubles a pixel) of
+// pictures of up to 4096 x 4096 pixels, of any shape: 256 MiB at most.
+constexpr size_t planePixelCap = static_cast<size_t>(4096) * 4096;
 constexpr int defaultWidth = 180;
 constexpr int defaultHeight = 120;
 constexpr double minCoordinate = 1e-20;

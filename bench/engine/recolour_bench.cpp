@@ -17,6 +17,7 @@ struct NoHooks : ScanHooks {};
 // Planes of distinct values, as the dimension methods leave them: no two
 // pixels share a colour computation.
 void FillDistinct(FractalView& view) {
+    view.fitPlanes();
     std::mt19937_64 random(42);
     std::uniform_real_distribution<double> d(0.0, 3.0);
     for (double& v : view.resultPlaneA) v = d(random);

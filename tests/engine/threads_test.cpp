@@ -139,6 +139,30 @@ TEST(ThreadedScan, EveryFormulaGivesTheOneThreadPictureOnEveryThreadCount) {
     }
 }
 
+// A picture larger than 640 x 480 takes other colours, blend and channel
+// order from its planes: exactly the bytes a new scan draws.
+TEST(ThreadedScan, LargePictureRecolouredFromItsPlanesAsANewScanDrawsIt) {
+    Window w(QORL01_PLUGIN);
+    ParameterSet& ps = w.ps;
+    ps.pictureWidth = 700;
+    ps.pictureHeight = 500;
+    ps.maxIterations = 40;
+    ps.renderMethod = 7;
+    const Outcome first = w.scan(2);
+    ASSERT_TRUE(first.completed);
+    ASSERT_TRUE(w.view.planesHoldPicture());
+    ps.blendMethod = 3;
+    ps.rgbOrder = 5;
+    ps.redStep = 7.5;
+    ps.blueStart = 40;
+    ps.intensity = 1.7;
+    ScanHooks none;
+    ASSERT_EQ(w.view.RecolourFromPlanes(none, 3), "");
+    const std::vector<uint8_t> recoloured = ps.workBitmap.pixels;
+    EXPECT_NE(recoloured, first.picture);
+    EXPECT_EQ(w.scan(2).picture, recoloured);
+}
+
 // A picture whose colour overflows from the middle on: the scan ends at
 // the same pixel, with the same message, on every thread count.
 TEST(ThreadedScan, ColourFaultEndsEveryThreadCountAtTheSamePixel) {

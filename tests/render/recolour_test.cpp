@@ -22,6 +22,7 @@ struct NoHooks : ScanHooks {
 // Plane values of many kinds: small and large, whole and half numbers,
 // negative, zero, the 1e24 of empty orbits.
 void FillPlanes(FractalView& view, int width, int height, unsigned seed) {
+    view.fitPlanes();
     std::mt19937_64 random(seed);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     for (int c = 0; c < width; ++c) {
@@ -37,8 +38,8 @@ void FillPlanes(FractalView& view, int width, int height, unsigned seed) {
                 else if (u < 0.9) x = 1e24;
                 else x = unit(random) * 1e-3;
             }
-            view.resultPlaneA[FractalView::planeIndex(c, r)] = v[0];
-            view.resultPlaneB[FractalView::planeIndex(c, r)] = v[1];
+            view.resultPlaneA[view.planeIndex(c, r)] = v[0];
+            view.resultPlaneB[view.planeIndex(c, r)] = v[1];
         }
     }
 }
@@ -93,7 +94,7 @@ TEST(Recolour, SameBytesAsColouringPixelByPixel) {
                     ClearFaults();
                     PlaneRecolourer recolour(ps, fast, quiet, wide);
                     for (int r = 0; r < ps.pictureHeight; ++r)
-                        recolour.colourRow(view.resultPlaneA.data(), view.resultPlaneB.data(), maxPlaneHeight, r,
+                        recolour.colourRow(view.resultPlaneA.data(), view.resultPlaneB.data(), view.planeHeight(), r,
                                            ps.pictureWidth);
                     recolour.finish();
                     ClearFaults();
@@ -127,7 +128,8 @@ TEST(Recolour, FullSizePictureWithoutAPlugin) {
     const RgbImage drawn = ps.workBitmap;
     EXPECT_EQ(drawn.pixels, PixelByPixel(ps, view, one).pixels);
 
-    // A picture larger than the planes is not recoloured from them.
+    // A picture larger than the planes may hold is not recoloured from them.
+    view.planePixelLimit = 640 * 480;
     ps.pictureWidth = 641;
     ps.workBitmap.reset(641, 480);
     EXPECT_EQ(view.RecolourFromPlanes(hooks), "");
@@ -197,9 +199,10 @@ TEST(Recolour, AnOverflowEndsItAfterTheRow) {
     FractalView view(ps, quiet);
     ps.pictureWidth = 8;
     ps.pictureHeight = 6;
+    view.fitPlanes();
     std::fill(view.resultPlaneA.begin(), view.resultPlaneA.end(), 0.5);
     std::fill(view.resultPlaneB.begin(), view.resultPlaneB.end(), 0.5);
-    view.resultPlaneA[FractalView::planeIndex(3, 2)] = 1e300;
+    view.resultPlaneA[view.planeIndex(3, 2)] = 1e300;
     ps.intensity = 1e10;
     ps.workBitmap.reset(8, 6);
     std::fill(ps.workBitmap.pixels.begin(), ps.workBitmap.pixels.end(), 77);
@@ -242,7 +245,7 @@ TEST(Recolour, EveryThreadCountGivesTheOneThreadResult) {
         std::mt19937_64 random(8);
         SetColourSet(ps, random, 255.0);
         if (overflow) {
-            view.resultPlaneA[FractalView::planeIndex(30, 19)] = 1e300;
+            view.resultPlaneA[view.planeIndex(30, 19)] = 1e300;
             ps.intensity = 1e10;
         }
         ps.workBitmap.reset(ps.pictureWidth, ps.pictureHeight);
