@@ -13,6 +13,7 @@
 
 #include "fractal_view.h"
 #include "orbit_probe.h"
+#include "plugin_window.h"
 #include "thumbnail.h"
 
 #ifdef ZARVO_QORL01_PATH
@@ -22,28 +23,19 @@ namespace {
 using namespace zarvo;
 
 // The default view of a window drawn by the plug-in.
-struct DefaultView {
-    ParameterSet ps;
-    SilentReporter quiet;
-    FractalView view{ps, quiet};
-    bool ready = false;
+struct DefaultView : PluginWindow {
     DefaultView() {
-        view.pluginFileName = ZARVO_QORL01_PATH;
-        ready = view.InitializeMainDLL() && view.plugin.reentrant();
-        ps.vantrelFormulaMode = 0;
-        ResetCoordinates(ps);
+        ready = ready && view.plugin.reentrant();
         ps.maxIterations = 256;
         AdjustCoords(ps);
     }
 };
 
-int AllThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
-
 void BM_MethodGalleryDefaultView(benchmark::State& state) {
     DefaultView w;
     if (!w.ready) return state.SkipWithError("plug-in qorl01 could not be loaded");
     const zarvo_formula_fn formula = w.view.plugin.formulaEntry();
-    const int threads = AllThreads();
+    const int threads = EveryCoreThreads();
     for (auto _ : state) {
         const ScanPlan view = ThumbnailPlan(w.ps, 120, 80);
         std::atomic<int> next{1};

@@ -14,6 +14,7 @@
 
 #include "colouring.h"
 #include "fractal_view.h"
+#include "plugin_window.h"
 
 #ifdef ZARVO_QORL01_PATH
 
@@ -29,21 +30,7 @@ struct CountingHooks : ScanHooks {
     double points = 0;
 };
 
-// A window as "NEW" leaves it, with the plug-in computing the pixels.
-struct Window {
-    ParameterSet ps;
-    SilentReporter quiet;
-    FractalView view{ps, quiet};
-    bool ready = false;
-    Window() {
-        view.pluginFileName = ZARVO_QORL01_PATH;
-        ready = view.InitializeMainDLL();
-        ps.vantrelFormulaMode = 0;
-        ResetCoordinates(ps);
-    }
-};
-
-int AllThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+using Window = PluginWindow;
 
 void RunScans(benchmark::State& state, Window& w, int threads) {
     if (!w.ready) {
@@ -75,14 +62,14 @@ void BM_ScanFormula13Method2(benchmark::State& state) {
     w.ps.pictureHeight = 480;
     RunScans(state, w, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_ScanFormula13Method2)->Arg(1)->Arg(2)->Arg(AllThreads())->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ScanFormula13Method2)->Arg(1)->Arg(2)->Arg(EveryCoreThreads())->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ScanDefaultView(benchmark::State& state) {
     Window w;  // formula 1, render method 1, blend 1, 180 x 120, zoom 1
     w.ps.maxIterations = 256;
     RunScans(state, w, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_ScanDefaultView)->Arg(1)->Arg(2)->Arg(AllThreads())->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ScanDefaultView)->Arg(1)->Arg(2)->Arg(EveryCoreThreads())->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Formula 0, render method 1, 1000 iterations, 1280 x 960.
 void Formula0Method1(ParameterSet& ps) {
