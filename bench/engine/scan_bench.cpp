@@ -62,7 +62,12 @@ void BM_ScanFormula13Method2(benchmark::State& state) {
     w.ps.pictureHeight = 480;
     RunScans(state, w, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_ScanFormula13Method2)->Arg(1)->Arg(2)->Arg(EveryCoreThreads())->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ScanFormula13Method2)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(EveryCoreThreads())
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_ScanDefaultView(benchmark::State& state) {
     Window w;  // formula 1, render method 1, blend 1, 180 x 120, zoom 1
