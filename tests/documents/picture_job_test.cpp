@@ -54,9 +54,9 @@ TEST(PictureJob, WritesWhatTheRendererDrawsFromItsParameterFile) {
     ScanHooks none;
     int scans = 0;
     for (; !job.finished() || scans == 0; ++scans) EXPECT_TRUE(window.UpdateFractal(none, 2).completed);
-    const PictureJobOutcome& out = job.outcome();
+    const JobOutcome& out = job.outcome();
     ASSERT_TRUE(out.written) << out.error;
-    EXPECT_EQ(job.rowsWritten(), 50);
+    EXPECT_EQ(job.done(), 50);
     EXPECT_EQ(out.parameterFilePath, tmp.file("job.zrv"));
     const std::string cmd = std::string(ZARVO_RENDER) + " --plugin " + QORL01_PLUGIN + " -s 90x50 --supersample 3 -o " +
                             tmp.file("tool.png") + " " + tmp.file("job.zrv");
