@@ -65,6 +65,16 @@ void Tvtl_params1::buildMenus(QMenuBar* bar) {
         connect(a, &QAction::triggered, this, [this, index] { EffectClick(index); });
         effectItems_[k] = a;
     }
+
+    // The program's own tools, after the described menus.
+    QMenu* tools = bar->addMenu(QStringLiteral("T&ools"));
+    tools->setObjectName(QStringLiteral("ToolsMenu"));
+    QAction* render = tools->addAction(QStringLiteral("Render to &File..."));
+    render->setObjectName(QStringLiteral("RenderToFile"));
+    render->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
+    connect(render, &QAction::triggered, this, [this] {
+        if (view_) view_->RenderToFileClick();
+    });
 }
 
 QToolBar* Tvtl_params1::buildToolBar() {

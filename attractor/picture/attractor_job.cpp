@@ -15,6 +15,9 @@ JobOutcome DrawAndWrite(const AttractorJobRequest& request, BackgroundJob& job) 
         out.error = loaded.error;
         return out;
     }
+    // A setting of the .vtl the picture carries, so the renderer draws the
+    // same grid.
+    if (request.oversample > 0) picture.parameters().ldOversample = request.oversample;
     if (!picture.setSize(request.width, request.height)) {
         out.error = "not enough memory for a " + std::to_string(request.width) + " x " +
                     std::to_string(request.height) + " picture";

@@ -16,7 +16,8 @@
 namespace zarvo {
 
 struct AttractorJobRequest {
-    std::string parameters;  // the text of a .vtl file (VtlFileText), mapping and oversampling included
+    std::string parameters;  // the text of a .vtl file (VtlFileText)
+    int oversample = 0;      // the hit grid's oversampling (1..4) in place of the file's; 0: the file's
     int width = 0;
     int height = 0;
     VtlRun run;

@@ -44,6 +44,8 @@ public:
     attractor::RunResult run(const AttractorRunSettings& run, const std::function<void(int64_t)>& progress = {},
                              const std::atomic<bool>* cancel = nullptr);
 
+    // The settings loaded, to be changed before setSize and run.
+    ParameterSet& parameters() { return ps_; }
     const RgbImage& picture() const { return engine_.picture(); }
     // The parameter file the picture carries and that goes beside it (with
     // the run when one is given), with the locale's decimal separator.

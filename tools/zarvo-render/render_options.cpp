@@ -11,6 +11,7 @@
 #include "supersample.h"
 #include "frame_series.h"
 #include "tile_files.h"
+#include "vtl_file.h"
 
 namespace zarvo {
 
@@ -151,7 +152,7 @@ bool SetFrameIndex(RenderOptions* o, const std::string& v, std::string* error) {
 }
 
 bool SetStreams(RenderOptions* o, const std::string& v, std::string* error) {
-    return SetWhole(v, 1, 65536, "stream count", &o->streams, error);
+    return SetWhole(v, 1, largestStreamCount, "stream count", &o->streams, error);
 }
 
 const OptionSpec kOptions[] = {
