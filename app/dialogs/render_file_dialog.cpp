@@ -75,7 +75,9 @@ RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int q
         auto* row = new QHBoxLayout;
         row->addWidget(supersample_);
         row->addWidget(off, 1);
-        form->addRow(kind.supersampleCaption, row);
+        auto* caption = new QLabel(kind.supersampleCaption, this);
+        caption->setBuddy(supersample_);
+        form->addRow(caption, row);
     }
 
     format_ = new QComboBox(this);
