@@ -5,21 +5,16 @@
 // they were.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <thread>
+#include <memory>
 
 #include "attractor_job.h"
-#include "test_support.h"
+#include "job_test_support.h"
 
 namespace zarvo {
 namespace {
 
 using test::TempFolder;
-
-void WaitFor(const BackgroundJob& job) {
-    while (!job.finished()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-}
 
 AttractorJobRequest Request(const std::string& example, const std::string& path) {
     AttractorJobRequest r;
@@ -52,7 +47,7 @@ TEST(AttractorJob, WritesWhatTheRendererDrawsFromItsVtl) {
         r.oversample = c.oversample;
         r.run.streams = c.streams;
         AttractorJob job(r);
-        WaitFor(job);
+        test::WaitFor(job);
         const JobOutcome& out = job.outcome();
         ASSERT_TRUE(out.written) << out.error;
         EXPECT_EQ(job.done(), 300001);
@@ -66,17 +61,10 @@ TEST(AttractorJob, WritesWhatTheRendererDrawsFromItsVtl) {
 
 TEST(AttractorJob, CancelLeavesAnExistingPictureAndVtlAsTheyWere) {
     TempFolder tmp;
-    test::WriteFile(tmp.file("old.png"), "old picture");
-    test::WriteFile(tmp.file("old.vtl"), "old parameters");
     AttractorJobRequest r = Request("amber-lattice.vtl", tmp.file("old.png"));
     r.run.steps = int64_t{1} << 40;
-    AttractorJob job(r);
-    job.cancel();
-    WaitFor(job);
-    EXPECT_TRUE(job.outcome().cancelled);
-    EXPECT_FALSE(job.outcome().written);
-    EXPECT_EQ(test::ReadFile(tmp.file("old.png")), "old picture");
-    EXPECT_EQ(test::ReadFile(tmp.file("old.vtl")), "old parameters");
+    test::ExpectCancelLeavesFiles(tmp.file("old.png"), tmp.file("old.vtl"),
+                                  [&r] { return std::make_unique<AttractorJob>(r); });
 }
 
 }  // namespace
