@@ -118,7 +118,7 @@ void TMDIChild::RenderToFileClick() {
     request.file.quality = choice.quality;
     request.file.progressive = ps_.jpegProgressive != 0;
     request.path = choice.path.toStdString();
-    auto* progress = new RenderProgress(std::make_unique<PictureJob>(std::move(request)), choice.path, &main_);
+    auto* progress = new RenderProgress(std::make_unique<PictureJob>(request), choice.path, QStringLiteral("rows"), &main_);
     progress->ended = [&main = main_](const QString& text) { main.showStatus(text); };
     progress->show();
 }

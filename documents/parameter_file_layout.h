@@ -129,12 +129,30 @@ struct LineRules {
     std::string (*cannotOpen)(const std::string& path) = nullptr;
 };
 
+// Where a reading takes its bytes: a file (or the parameter file a picture
+// carries), or the text of a file held in memory.
+struct ParameterSource {
+    ParameterSource(const std::string& file) : path(file) {}  // NOLINT: a path reads as a source
+    static ParameterSource Text(const std::string& bytes) {
+        ParameterSource source{std::string()};
+        source.text = &bytes;
+        return source;
+    }
+    std::string path;
+    const std::string* text = nullptr;  // when set, these bytes are read and path is not opened
+};
+
+// Opens reader on the source. False (nothing to read) when the file cannot
+// be opened, or is a picture that carries no parameters; *why tells then.
+bool OpenParameterSource(TextLineReader& reader, const ParameterSource& source, const LineRules& rules,
+                         std::string* why);
+
 // Reads path along layout into ps: reading runs until a value line comes
 // back empty (the end of the file gives empty lines); from then on each
 // value line does what its WhenMissing says. A value that does not convert
 // ends the reading with "Error reading parameter file"; the values before
 // it stay. Messages go to reporter.
-ParameterFileResult ReadParameterLines(const std::string& path, const std::vector<ParameterLine>& layout,
+ParameterFileResult ReadParameterLines(const ParameterSource& source, const std::vector<ParameterLine>& layout,
                                        const LineRules& rules, ParameterSet& ps, Reporter& reporter);
 
 // Lines that follow the `after` lines of a format, where a reader of that
@@ -143,7 +161,7 @@ ParameterFileResult ReadParameterLines(const std::string& path, const std::vecto
 // ReadParameterLines reads them, except that a missing value (an empty
 // line, or the end of the file) takes its missingValue and says nothing;
 // when it is not there, every value takes its missingValue.
-ParameterFileResult ReadTrailingLines(const std::string& path, int after, const std::vector<ParameterLine>& layout,
+ParameterFileResult ReadTrailingLines(const ParameterSource& source, int after, const std::vector<ParameterLine>& layout,
                                       const LineRules& rules, ParameterSet& ps, Reporter& reporter);
 
 // The file's text: the lines of layout, each ended by CR LF, reals with the

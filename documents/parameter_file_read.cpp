@@ -80,14 +80,6 @@ std::string CannotOpenZrv(const std::string& path) {
     return "Cannot open parameter file " + path + ": " + std::strerror(errno);
 }
 
-// A picture is read through the parameter file it carries: its bytes go
-// into `reader` (found). Anything else is left for the caller to open.
-CarriedParameters OpenParameterText(TextLineReader& reader, const std::string& path) {
-    CarriedParameters carried = ReadCarriedParameters(path);
-    if (carried.found) reader.openText(std::move(carried.bytes));
-    return carried;
-}
-
 // The lines of an opened file (or text) along layout into ps.
 void ReadOpenedLines(TextLineReader& reader, const std::vector<ParameterLine>& layout, const LineRules& rules,
                      ParameterSet& ps, Reporter& reporter, ParameterFileResult& result) {
@@ -151,28 +143,42 @@ void ClampReadIterations(ParameterSet& ps, Reporter& reporter, ParameterFileResu
 
 }  // namespace
 
-ParameterFileResult ReadParameterLines(const std::string& path, const std::vector<ParameterLine>& layout,
+bool OpenParameterSource(TextLineReader& reader, const ParameterSource& source, const LineRules& rules,
+                         std::string* why) {
+    if (source.text) {
+        reader.openText(*source.text);
+        return true;
+    }
+    // A picture is read through the parameter file it carries.
+    CarriedParameters carried = ReadCarriedParameters(source.path);
+    if (carried.found) {
+        reader.openText(std::move(carried.bytes));
+        return true;
+    }
+    if (!carried.picture && reader.open(source.path)) return true;
+    if (why) *why = carried.picture ? carried.error : rules.cannotOpen(source.path);
+    return false;
+}
+
+ParameterFileResult ReadParameterLines(const ParameterSource& source, const std::vector<ParameterLine>& layout,
                                        const LineRules& rules, ParameterSet& ps, Reporter& reporter) {
     ParameterFileResult result;
     TextLineReader reader(rules.ends);
-    const CarriedParameters carried = OpenParameterText(reader, path);
-    if (!carried.found && (carried.picture || !reader.open(path))) {
-        result.error = carried.picture ? carried.error : rules.cannotOpen(path);
+    if (!OpenParameterSource(reader, source, rules, &result.error)) {
         reporter.message(result.error);
         return result;
     }
     result.opened = true;
-    result.caption = FileNameStem(path);
+    result.caption = FileNameStem(source.path);
     ReadOpenedLines(reader, layout, rules, ps, reporter, result);
     return result;
 }
 
-ParameterFileResult ReadTrailingLines(const std::string& path, int after, const std::vector<ParameterLine>& layout,
+ParameterFileResult ReadTrailingLines(const ParameterSource& source, int after, const std::vector<ParameterLine>& layout,
                                       const LineRules& rules, ParameterSet& ps, Reporter& reporter) {
     ParameterFileResult result;
     TextLineReader reader(rules.ends);
-    const CarriedParameters carried = OpenParameterText(reader, path);
-    result.opened = carried.found || (!carried.picture && reader.open(path));
+    result.opened = OpenParameterSource(reader, source, rules, nullptr);
     for (int i = 0; i < after && result.opened; ++i) reader.readLineCut(0);
     const bool present = result.opened && !layout.empty() && reader.readLineCut(rules.valueLineLimit) ==
                                                                   layout.front().text && !reader.failed();

@@ -10,19 +10,14 @@
 
 namespace zarvo {
 
-PictureJob::PictureJob(PictureJobRequest request) : request_(std::move(request)), thread_([this] { run(); }) {}
+namespace {
 
-PictureJob::~PictureJob() {
-    cancel_ = true;
-    thread_.join();
-}
-
-void PictureJob::run() {
-    PictureJobOutcome out;
+JobOutcome DrawAndWrite(const PictureJobRequest& request, BackgroundJob& job) {
+    JobOutcome out;
     ParameterSet ps;
     CollectingReporter messages;
     FractalView view(ps, messages);
-    view.pluginFileName = request_.pluginPath;
+    view.pluginFileName = request.pluginPath;
     // A new window's state, then the parameter file read into it, as the
     // renderer draws a parameter file.
     FormCreate(ps);
@@ -30,9 +25,9 @@ void PictureJob::run() {
     ps.pictureHeight = defaultHeight;
     ResetCoordinates(ps);
     ps.drawRandom = 0;
-    const ParameterFileResult loaded = LoadParameterText(ps, request_.parameters, messages);
+    const ParameterFileResult loaded = LoadParameterText(ps, request.parameters, messages);
     if (!view.InitializeMainDLL()) {
-        out.error = "Error loading DLL: " + request_.pluginPath;
+        out.error = "Error loading DLL: " + request.pluginPath;
     } else if (!loaded.complete) {
         out.error = loaded.error;
     } else if (ps.vantrelFormulaMode != 0) {
@@ -43,30 +38,34 @@ void PictureJob::run() {
     if (out.error.empty()) {
         view.formulaIndexAtScan = ps.formulaIndex;
         // The view's edges follow the picture's aspect.
-        ps.pictureWidth = request_.width;
-        ps.pictureHeight = request_.height;
+        ps.pictureWidth = request.width;
+        ps.pictureHeight = request.height;
         StreamedPicture picture;
-        picture.width = request_.width;
-        picture.height = request_.height;
-        picture.supersample = request_.supersample;
-        picture.threads = request_.threads;
-        picture.file = request_.file;
+        picture.width = request.width;
+        picture.height = request.height;
+        picture.supersample = request.supersample;
+        picture.threads = request.threads;
+        picture.file = request.file;
         const std::string parameters = ParameterFileTextAfterScan(ps);
         picture.file.parameters = parameters;
-        picture.progress = [this](int rows, int) { rows_ = rows; };
-        picture.cancel = &cancel_;
-        const StreamedPictureResult drawn = DrawPictureToFile(view, picture, request_.path);
+        picture.progress = [&job](int rows, int) { job.setDone(rows); };
+        picture.cancel = job.cancelFlag();
+        const StreamedPictureResult drawn = DrawPictureToFile(view, picture, request.path);
         out.cancelled = drawn.cancelled;
         out.fault = drawn.scan.fault;
         out.error = drawn.error;
         if (drawn.written) {
-            out.parameterFilePath = ParameterFilePathFor(request_.path);
+            out.parameterFilePath = ParameterFilePathFor(request.path);
             out.written = WriteWholeFile(out.parameterFilePath, parameters, &out.error);
         }
     }
     view.ReleasePlugin();
-    outcome_ = std::move(out);
-    finished_ = true;
+    return out;
 }
+
+}  // namespace
+
+PictureJob::PictureJob(const PictureJobRequest& request)
+    : BackgroundJob(request.height, [r = request](BackgroundJob& job) { return DrawAndWrite(r, job); }) {}
 
 }  // namespace zarvo

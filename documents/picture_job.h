@@ -4,13 +4,12 @@
 // the job's own (as zarvo-render reads a parameter file), so nothing the
 // window computes or shows is touched. The picture carries its parameters
 // and the parameter file is written beside it once the picture is complete.
-// Progress and Cancel may be used from any thread.
+// Progress counts the rows written.
 #pragma once
 
-#include <atomic>
 #include <string>
-#include <thread>
 
+#include "background_job.h"
 #include "picture_writer.h"
 
 namespace zarvo {
@@ -26,40 +25,10 @@ struct PictureJobRequest {
     std::string path;         // the picture; the parameter file goes beside it
 };
 
-struct PictureJobOutcome {
-    bool written = false;    // picture and parameter file are written
-    bool cancelled = false;  // nothing was written; an existing file is as it was
-    std::string error;       // why nothing (or only the picture) was written
-    std::string fault;       // a floating-point fault ended the scan (the picture is written as far as it got)
-    std::string parameterFilePath;
-};
-
-class PictureJob {
+class PictureJob : public BackgroundJob {
 public:
     // Starts the job at once.
-    explicit PictureJob(PictureJobRequest request);
-    // Cancels the job if it still runs and waits for its thread.
-    ~PictureJob();
-    PictureJob(const PictureJob&) = delete;
-    PictureJob& operator=(const PictureJob&) = delete;
-
-    void cancel() { cancel_ = true; }
-    // Rows of the picture written so far, of height().
-    int rowsWritten() const { return rows_; }
-    int height() const { return request_.height; }
-    bool finished() const { return finished_; }
-    // Only once finished() is true.
-    const PictureJobOutcome& outcome() const { return outcome_; }
-
-private:
-    void run();
-
-    const PictureJobRequest request_;
-    std::atomic<bool> cancel_{false};
-    std::atomic<int> rows_{0};
-    std::atomic<bool> finished_{false};
-    PictureJobOutcome outcome_;
-    std::thread thread_;
+    explicit PictureJob(const PictureJobRequest& request);
 };
 
 }  // namespace zarvo

@@ -1,6 +1,10 @@
 #include "vtl_file.h"
 
+#include <charconv>
+#include <cstdint>
+
 #include "number_format.h"
+#include "text_line_reader.h"
 
 namespace zarvo {
 
@@ -44,6 +48,8 @@ std::vector<ParameterLine> BuildLogDensityLayout() {
     return b.finish(8);
 }
 
+const char* const kRunHeading = "attractor run";
+
 std::string CannotOpenVtl(const std::string& path) { return "Cannot open parameter file: " + path; }
 
 LineRules VtlRules(const std::string& missingMessage) {
@@ -66,10 +72,32 @@ const std::vector<ParameterLine>& VtlLogDensityLayout() {
     return layout;
 }
 
-std::string VtlFileText(const ParameterSet& ps, char separator) {
+std::string VtlFileText(const ParameterSet& ps, char separator, const VtlRun* run) {
     std::string text = LayoutText(VtlFileLayout(), ps, separator);
-    if (!ps.hasLogDensityDefaults()) text += LayoutText(VtlLogDensityLayout(), ps, separator);
+    if (run || !ps.hasLogDensityDefaults()) text += LayoutText(VtlLogDensityLayout(), ps, separator);
+    if (run) {
+        text += std::string(kRunHeading) + "\r\n" + std::to_string(run->steps) + "\r\n" + std::to_string(run->seed) +
+                "\r\n" + std::to_string(run->streams) + "\r\n";
+    }
     return text;
+}
+
+std::optional<VtlRun> ReadVtlRun(const ParameterSource& source) {
+    TextLineReader reader(LineEnds::CrOrLf);
+    if (!OpenParameterSource(reader, source, VtlRules(std::string()), nullptr)) return std::nullopt;
+    const int runLine = vtlLineCount + static_cast<int>(VtlLogDensityLayout().size()) + 1;
+    for (int i = 1; i < runLine; ++i) reader.readLineCut(0);
+    if (reader.readLineCut(64) != kRunHeading) return std::nullopt;
+    uint64_t values[3] = {};
+    for (uint64_t& v : values) {
+        const std::string text = reader.readLineCut(64);
+        const char* end = text.data() + text.size();
+        const auto [at, ec] = std::from_chars(text.data(), end, v);
+        if (text.empty() || ec != std::errc() || at != end) return std::nullopt;
+    }
+    if (reader.failed() || values[0] > uint64_t{INT64_MAX} || values[2] < 1 || values[2] > largestStreamCount)
+        return std::nullopt;
+    return VtlRun{static_cast<int64_t>(values[0]), values[1], static_cast<int>(values[2])};
 }
 
 bool WriteVtlFile(const ParameterSet& ps, const std::string& path, std::string* error) {
@@ -78,14 +106,15 @@ bool WriteVtlFile(const ParameterSet& ps, const std::string& path, std::string* 
     return false;
 }
 
-ParameterFileResult LoadParameterFile(ParameterSet& ps, const std::string& path, Reporter& reporter,
-                                      const std::string& name) {
-    const LineRules rules =
-        VtlRules("Missing variable in parameter file: " + (name.empty() ? path : name) + " using defaults");
-    ParameterFileResult result = ReadParameterLines(path, VtlFileLayout(), rules, ps, reporter);
+namespace {
+
+ParameterFileResult LoadVtl(ParameterSet& ps, const ParameterSource& source, Reporter& reporter,
+                            const std::string& name) {
+    const LineRules rules = VtlRules("Missing variable in parameter file: " + name + " using defaults");
+    ParameterFileResult result = ReadParameterLines(source, VtlFileLayout(), rules, ps, reporter);
     if (!result.ok()) return result;
     const ParameterFileResult after =
-        ReadTrailingLines(path, vtlLineCount, VtlLogDensityLayout(), rules, ps, reporter);
+        ReadTrailingLines(source, vtlLineCount, VtlLogDensityLayout(), rules, ps, reporter);
     result.valuesRead += after.valuesRead;
     if (after.errorLine != 0) {
         result.errorLine = after.errorLine;
@@ -94,6 +123,17 @@ ParameterFileResult LoadParameterFile(ParameterSet& ps, const std::string& path,
         result.complete = false;
     }
     return result;
+}
+
+}  // namespace
+
+ParameterFileResult LoadParameterFile(ParameterSet& ps, const std::string& path, Reporter& reporter,
+                                      const std::string& name) {
+    return LoadVtl(ps, path, reporter, name.empty() ? path : name);
+}
+
+ParameterFileResult LoadVtlText(ParameterSet& ps, const std::string& text, Reporter& reporter) {
+    return LoadVtl(ps, ParameterSource::Text(text), reporter, "(picture parameters)");
 }
 
 }  // namespace zarvo

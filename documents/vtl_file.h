@@ -29,6 +29,17 @@
 // colouring); a missing line among 152..158 gives that value its default,
 // without a message.
 //
+// A file written for a picture drawn with a fixed number of steps (Render
+// to File) records that run after lines 151..158, which it then always
+// holds, so that zarvo-render draws the same picture from the file alone:
+//
+//   159      "attractor run"
+//   160      steps (map steps of the whole run)
+//   161      seed (of the random generator)
+//   162      streams (sample streams sharing the steps)
+//
+// Loading the file into a view ignores these lines.
+//
 // Reading accepts either decimal separator, and a lone LF ends a line as
 // CR LF does. An empty line (also past the end of the file) shows "Missing
 // variable in parameter file: <name> using defaults" and stops the reading:
@@ -40,6 +51,8 @@
 // (parameter_file_layout.h) writes and reads it.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,9 +69,21 @@ const std::vector<ParameterLine>& VtlFileLayout();
 // Lines 151..158.
 const std::vector<ParameterLine>& VtlLogDensityLayout();
 
-// The file's text (150 lines, or 158 with the log-density settings; CR LF)
-// with the given decimal separator.
-std::string VtlFileText(const ParameterSet& ps, char separator);
+// The run of a picture drawn with a fixed number of steps.
+struct VtlRun {
+    int64_t steps = 0;
+    uint64_t seed = 0;
+    int streams = 1;  // 1..largestStreamCount
+    bool operator==(const VtlRun& o) const { return steps == o.steps && seed == o.seed && streams == o.streams; }
+};
+constexpr int largestStreamCount = 65536;
+
+// The file's text (150 lines, or 158 with the log-density settings, or 162
+// with a run; CR LF) with the given decimal separator.
+std::string VtlFileText(const ParameterSet& ps, char separator, const VtlRun* run = nullptr);
+
+// The run a file records (lines 159..162), if it records a whole one.
+std::optional<VtlRun> ReadVtlRun(const ParameterSource& source);
 
 // Writes the file with the locale's separator, replacing any file of that
 // name. Returns false and "Cannot write parameter file: <path>" in *error
@@ -72,5 +97,7 @@ bool WriteVtlFile(const ParameterSet& ps, const std::string& path, std::string* 
 // <path>" is reported.
 ParameterFileResult LoadParameterFile(ParameterSet& ps, const std::string& path, Reporter& reporter,
                                       const std::string& name = std::string());
+// The same for the text of a file (as VtlFileText gives it).
+ParameterFileResult LoadVtlText(ParameterSet& ps, const std::string& text, Reporter& reporter);
 
 }  // namespace zarvo

@@ -65,6 +65,19 @@ void Tvtl_params1::buildMenus(QMenuBar* bar) {
         connect(a, &QAction::triggered, this, [this, index] { EffectClick(index); });
         effectItems_[k] = a;
     }
+
+    // The program's own tools, after the described menus.
+    QMenu* tools = bar->addMenu(QStringLiteral("T&ools"));
+    tools->setObjectName(QStringLiteral("ToolsMenu"));
+    QAction* render = tools->addAction(QStringLiteral("Render to &File..."));
+    render->setObjectName(QStringLiteral("RenderToFile"));
+    // Not the fractal windows' Ctrl+Shift+R: a tool window also takes the
+    // keys of the main frame, so that key would be ambiguous here.
+    render->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+    addAction(render);  // the key works wherever the dialog has the focus
+    connect(render, &QAction::triggered, this, [this] {
+        if (view_) view_->RenderToFileClick();
+    });
 }
 
 QToolBar* Tvtl_params1::buildToolBar() {

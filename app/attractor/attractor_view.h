@@ -98,6 +98,10 @@ public:
     void ClearRectangleClick();
     void XYSizeClick() { emit xySizeRequested(); }
     void SaveToFileClick();
+    // Tools > Render to File: the picture at another size, of a fixed run,
+    // drawn and written in the background by a job of its own while the
+    // view goes on.
+    void RenderToFileClick();
     void LoadParameterFileClick();
     // New picture size from xySizeWidth, xySizeHeight.
     void TP01Click();

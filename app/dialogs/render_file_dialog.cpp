@@ -19,7 +19,6 @@ namespace zarvo {
 
 namespace {
 
-constexpr int kLargestSide = 65500;  // the largest side a JPEG picture can have
 const char* const kExtensions[] = {"png", "jpg", "bmp"};
 
 QSize Preset(int index, QSize window) {
@@ -36,10 +35,11 @@ QSize Preset(int index, QSize window) {
 }  // namespace
 
 RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int quality, const QString& refusal,
-                                   QWidget* parent)
-    : QDialog(parent), window_(window) {
+                                   QWidget* parent, const RenderFileKind& kind)
+    : QDialog(parent), window_(window), largestSide_(kind.largestSide) {
     setWindowTitle(QStringLiteral("Render to File"));
     auto* form = new QFormLayout;
+    form_ = form;
 
     preset_ = new QComboBox(this);
     preset_->setObjectName(QStringLiteral("SizePreset"));
@@ -51,7 +51,7 @@ RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int q
 
     width_ = new QSpinBox(this);
     height_ = new QSpinBox(this);
-    for (QSpinBox* side : {width_, height_}) side->setRange(1, kLargestSide);
+    for (QSpinBox* side : {width_, height_}) side->setRange(1, largestSide_);
     width_->setObjectName(QStringLiteral("PictureWidth"));
     height_->setObjectName(QStringLiteral("PictureHeight"));
     auto* sides = new QHBoxLayout;
@@ -62,10 +62,23 @@ RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int q
 
     supersample_ = new QSpinBox(this);
     supersample_->setObjectName(QStringLiteral("Supersample"));
-    supersample_->setRange(1, 8);
-    supersample_->setToolTip(
-        QStringLiteral("Each pixel is the average of N × N pixels (in linear light): smooth edges, N² times the work."));
-    form->addRow(QStringLiteral("Su&persampling:"), supersample_);
+    supersample_->setRange(1, kind.supersampleMax);
+    supersample_->setValue(std::clamp(kind.supersample, 1, kind.supersampleMax));
+    supersample_->setToolTip(kind.supersampleTip);
+    if (kind.supersampleOff.isEmpty()) {
+        form->addRow(kind.supersampleCaption, supersample_);
+    } else {
+        supersample_->setEnabled(false);
+        auto* off = new QLabel(kind.supersampleOff, this);
+        off->setObjectName(QStringLiteral("SupersampleOff"));
+        off->setWordWrap(true);
+        auto* row = new QHBoxLayout;
+        row->addWidget(supersample_);
+        row->addWidget(off, 1);
+        auto* caption = new QLabel(kind.supersampleCaption, this);
+        caption->setBuddy(supersample_);
+        form->addRow(caption, row);
+    }
 
     format_ = new QComboBox(this);
     format_->setObjectName(QStringLiteral("Format"));
@@ -110,9 +123,7 @@ RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int q
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto told = [this] {
-        const int n = supersample_->value();
-        const double drawn = double(width_->value()) * height_->value() * n * n / 1e6;
-        pixels_->setText(QStringLiteral("%1 megapixels computed").arg(drawn, 0, 'f', 1));
+        showSummary();
         const QSize typed(width_->value(), height_->value());
         int match = 5;
         for (int i = 0; i < 5 && match == 5; ++i)
@@ -130,9 +141,22 @@ RenderFileDialog::RenderFileDialog(QSize window, const QString& startPath, int q
 void RenderFileDialog::presetChosen(int index) {
     const QSize size = Preset(index, window_);
     if (size.isEmpty()) return;
-    width_->setValue(std::min(size.width(), kLargestSide));
-    height_->setValue(std::min(size.height(), kLargestSide));
+    width_->setValue(std::min(size.width(), largestSide_));
+    height_->setValue(std::min(size.height(), largestSide_));
 }
+
+void RenderFileDialog::addSettingRow(const QString& label, QWidget* field) {
+    // After size (two rows), supersampling and the rows added before.
+    form_->insertRow(3 + settingRows_++, label, field);
+}
+
+QString RenderFileDialog::summary() const {
+    const int n = supersample_->value();
+    const double drawn = double(width_->value()) * height_->value() * n * n / 1e6;
+    return QStringLiteral("%1 megapixels computed").arg(drawn, 0, 'f', 1);
+}
+
+void RenderFileDialog::showSummary() { pixels_->setText(summary()); }
 
 void RenderFileDialog::formatChosen(int index) {
     quality_->setEnabled(index == Jpeg);

@@ -107,7 +107,8 @@ TEST_F(VantrelTest, FormulaMenusHoldTheTableWithGapsAndDisabledItems) {
     ASSERT_NE(bar, nullptr);
     QStringList titles;
     for (QAction* a : bar->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"Form'", "Form'", "Plank'", "Form''", "IFS", "Effects"}));
+    // The described menus, then the program's own Tools.
+    EXPECT_EQ(titles, (QStringList{"Form'", "Form'", "Plank'", "Form''", "IFS", "Effects", "T&ools"}));
     for (int n = 56; n <= 59; ++n) EXPECT_EQ(dialog->formulaItem(n), nullptr);
     for (int n = 73; n <= 75; ++n) EXPECT_FALSE(dialog->formulaItem(n)->isEnabled());
     EXPECT_EQ(dialog->formulaItem(41)->text(), QStringLiteral("01.)"));

@@ -3,24 +3,19 @@
 // cancelled job leaves the files it would have replaced as they were.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <thread>
+#include <memory>
 
 #include "fractal_view.h"
 #include "number_format.h"
 #include "parameter_file.h"
+#include "job_test_support.h"
 #include "picture_job.h"
-#include "test_support.h"
 
 namespace zarvo {
 namespace {
 
 using test::TempFolder;
-
-void WaitFor(const PictureJob& job) {
-    while (!job.finished()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-}
 
 PictureJobRequest Request(const std::string& path) {
     ParameterSet ps;
@@ -54,9 +49,9 @@ TEST(PictureJob, WritesWhatTheRendererDrawsFromItsParameterFile) {
     ScanHooks none;
     int scans = 0;
     for (; !job.finished() || scans == 0; ++scans) EXPECT_TRUE(window.UpdateFractal(none, 2).completed);
-    const PictureJobOutcome& out = job.outcome();
+    const JobOutcome& out = job.outcome();
     ASSERT_TRUE(out.written) << out.error;
-    EXPECT_EQ(job.rowsWritten(), 50);
+    EXPECT_EQ(job.done(), 50);
     EXPECT_EQ(out.parameterFilePath, tmp.file("job.zrv"));
     const std::string cmd = std::string(ZARVO_RENDER) + " --plugin " + QORL01_PLUGIN + " -s 90x50 --supersample 3 -o " +
                             tmp.file("tool.png") + " " + tmp.file("job.zrv");
@@ -66,18 +61,11 @@ TEST(PictureJob, WritesWhatTheRendererDrawsFromItsParameterFile) {
 
 TEST(PictureJob, CancelLeavesAnExistingPictureAndParameterFileAsTheyWere) {
     TempFolder tmp;
-    test::WriteFile(tmp.file("old.png"), "old picture");
-    test::WriteFile(tmp.file("old.zrv"), "old parameters");
     PictureJobRequest r = Request(tmp.file("old.png"));
     r.width = 4000;
     r.height = 3000;
-    PictureJob job(std::move(r));
-    job.cancel();
-    WaitFor(job);
-    EXPECT_TRUE(job.outcome().cancelled);
-    EXPECT_FALSE(job.outcome().written);
-    EXPECT_EQ(test::ReadFile(tmp.file("old.png")), "old picture");
-    EXPECT_EQ(test::ReadFile(tmp.file("old.zrv")), "old parameters");
+    test::ExpectCancelLeavesFiles(tmp.file("old.png"), tmp.file("old.zrv"),
+                                  [&r] { return std::make_unique<PictureJob>(r); });
 }
 
 }  // namespace

@@ -339,5 +339,35 @@ TEST_F(VtlFileTest, LogDensityLinesFollowTheDescribedLines) {
     EXPECT_EQ(loaded.ldBrightness, 1.75);  // read before the error
 }
 
+TEST_F(VtlFileTest, ARecordedRunFollowsTheLogDensityLinesAndChangesNothingLoaded) {
+    FillState(ps);
+    const std::string plain = VtlFileText(ps, '.');
+    const VtlRun run{int64_t{1} << 40, UINT64_MAX, 64};
+    const std::string text = VtlFileText(ps, '.', &run);
+    // The log-density lines (of the level colouring here) come before it.
+    ASSERT_EQ(text.substr(0, plain.size()), plain);
+    const std::vector<std::string> lines = Lines(text);
+    ASSERT_EQ(lines.size(), 162u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 150, lines.begin() + 153),
+              (std::vector<std::string>{"log density", "0", "1"}));
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 158, lines.end()),
+              (std::vector<std::string>{"attractor run", "1099511627776", "18446744073709551615", "64"}));
+
+    ParameterSet withRun, without;
+    CollectingReporter rep;
+    EXPECT_TRUE(Read(withRun, text, "run.vtl", rep).ok());
+    EXPECT_EQ(ReadVtlRun(TempPath("run.vtl")), run);
+    EXPECT_EQ(ReadVtlRun(ParameterSource::Text(text)), run);
+    EXPECT_TRUE(Read(without, plain, "plain.vtl", rep).ok());
+    EXPECT_TRUE(rep.messages.empty());
+    ExpectSameState(withRun, without);
+    EXPECT_EQ(withRun.logDensity, without.logDensity);
+    EXPECT_FALSE(ReadVtlRun(TempPath("plain.vtl")));
+    // A damaged run is no run.
+    std::vector<std::string> bad = lines;
+    bad[161] = "0";  // streams
+    EXPECT_FALSE(ReadVtlRun(ParameterSource::Text(Join(bad, bad.size()))));
+}
+
 }  // namespace
 }  // namespace zarvo

@@ -11,6 +11,7 @@
 #include "supersample.h"
 #include "frame_series.h"
 #include "tile_files.h"
+#include "vtl_file.h"
 
 namespace zarvo {
 
@@ -151,7 +152,7 @@ bool SetFrameIndex(RenderOptions* o, const std::string& v, std::string* error) {
 }
 
 bool SetStreams(RenderOptions* o, const std::string& v, std::string* error) {
-    return SetWhole(v, 1, 65536, "stream count", &o->streams, error);
+    return SetWhole(v, 1, largestStreamCount, "stream count", &o->streams, error);
 }
 
 const OptionSpec kOptions[] = {
@@ -305,16 +306,12 @@ bool CheckMode(const std::vector<std::string>& positionals, RenderOptions* o, st
             *error = "unexpected argument \"" + positional + "\" with --attractor";
             return false;
         }
-        if (o->steps < 0) {
-            *error = "--attractor needs --steps N";
-            return false;
-        }
     } else {
         if (positionalCount != 1) {
             *error = positionalCount == 0 ? "no parameter file given" : "more than one parameter file given";
             return false;
         }
-        if (o->steps >= 0 || o->hasSeed || o->streams != 1) {
+        if (o->steps >= 0 || o->hasSeed || o->streams != 0) {
             *error = "--steps, --seed and --streams need --attractor";
             return false;
         }
@@ -348,7 +345,7 @@ bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* o,
 
 const char* RenderUsage() {
     return "Usage: zarvo-render [OPTIONS] PARAMFILE.zrv|PICTURE.png|PICTURE.jpg\n"
-           "       zarvo-render --attractor PARAMFILE.vtl --steps N [--seed S] [OPTIONS]\n"
+           "       zarvo-render --attractor PARAMFILE.vtl [--steps N] [--seed S] [OPTIONS]\n"
            "       zarvo-render --stitch OUT [-q N] [--baseline] TILE.png...\n"
            "       zarvo-render --frames START.zrv END.zrv --count K [--frame I] -o PATTERN [OPTIONS]\n"
            "Draws the picture of a parameter file, or of the parameter file a PNG or\n"
@@ -375,6 +372,8 @@ const char* RenderUsage() {
            "      --seed S             fixes the attractor's random generator\n"
            "      --streams K          K independent sample streams share the steps\n"
            "                           (default 1, the single sequence)\n"
+           "                           (a .vtl that records its run gives the steps,\n"
+           "                           seed and streams not given here)\n"
            "\n"
            "Work split for several machines (identical to a single run):\n"
            "      --tile I/N           draw band I (0-based) of N horizontal bands into a PNG\n"

@@ -37,12 +37,13 @@ struct RenderOptions {
     int frameIndex = -1;  // -1: every frame
 
     // Attractor pictures: --attractor FILE.vtl --steps N [--seed S]
-    // [--streams K].
+    // [--streams K]; what is not given comes from the run the file records
+    // (steps are needed from one of them).
     bool attractor = false;
-    int64_t steps = -1;
+    int64_t steps = -1;  // -1: not given
     bool hasSeed = false;
     uint64_t seed = 0;
-    int streams = 1;  // sample streams sharing the steps
+    int streams = 0;  // sample streams sharing the steps; 0: not given (1, or the file's)
 };
 
 // Parses argv into *options. Returns false with *error describing the

@@ -17,15 +17,24 @@ QString Duration(qint64 seconds) {
     return QStringLiteral("%1 s").arg(seconds);
 }
 
+// Counts in the millions read better rounded.
+QString Count(int64_t n, int64_t total) {
+    if (total < 10000000) return QString::number(n);
+    return QString::number(double(n) / 1e6, 'f', 1);
+}
+
+constexpr int kBarSteps = 1000;
+
 }  // namespace
 
-RenderProgress::RenderProgress(std::unique_ptr<PictureJob> job, const QString& path, QWidget* parent)
-    : QWidget(parent, Qt::Tool), job_(std::move(job)), path_(path) {
+RenderProgress::RenderProgress(std::unique_ptr<BackgroundJob> job, const QString& path, const QString& unit,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Tool), job_(std::move(job)), unit_(unit), path_(path) {
     setObjectName(QStringLiteral("RenderProgress"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Render to File - %1").arg(QFileInfo(path).fileName()));
     bar_ = new QProgressBar(this);
-    bar_->setRange(0, job_->height());
+    bar_->setRange(0, kBarSteps);
     bar_->setValue(0);
     left_ = new QLabel(QStringLiteral("Starting..."), this);
     left_->setObjectName(QStringLiteral("TimeLeft"));
@@ -46,27 +55,27 @@ RenderProgress::RenderProgress(std::unique_ptr<PictureJob> job, const QString& p
 RenderProgress::~RenderProgress() = default;  // the job is cancelled and waited for
 
 void RenderProgress::poll() {
-    const int rows = job_->rowsWritten();
-    bar_->setValue(rows);
+    const int64_t done = job_->done(), total = job_->total();
+    bar_->setValue(total > 0 ? static_cast<int>(done * kBarSteps / total) : 0);
     if (!job_->finished()) {
-        // The rows so far give the time the rest takes.
+        // The work so far gives the time the rest takes.
         const qint64 ms = clock_.elapsed();
-        if (rows > 0 && ms > 1000) {
-            const qint64 rest = ms * (job_->height() - rows) / rows / 1000;
-            left_->setText(QStringLiteral("About %1 left (%2 of %3 rows)")
-                               .arg(Duration(rest))
-                               .arg(rows)
-                               .arg(job_->height()));
+        if (done > 0 && ms > 1000) {
+            const qint64 rest = static_cast<qint64>(double(ms) * double(total - done) / double(done) / 1000);
+            const QString of = total < 10000000 ? QStringLiteral("%1 of %2 %3") : QStringLiteral("%1 of %2 million %3");
+            left_->setText(QStringLiteral("About %1 left (%2)")
+                               .arg(Duration(rest), of.arg(Count(done, total), Count(total, total), unit_)));
         }
         return;
     }
     timer_.stop();
-    const PictureJobOutcome& out = job_->outcome();
+    const JobOutcome& out = job_->outcome();
     QString text;
     if (out.written) {
         text = QStringLiteral("Written in %1: %2 and its parameter file %3")
                    .arg(Duration(clock_.elapsed() / 1000), path_, QString::fromStdString(out.parameterFilePath));
         if (!out.fault.empty()) text += QStringLiteral(" (ended by: %1)").arg(QString::fromStdString(out.fault));
+        if (!writtenNote.isEmpty()) text += QLatin1Char('\n') + writtenNote;
     } else if (out.cancelled) {
         text = QStringLiteral("Cancelled: nothing was written.");
     } else {
