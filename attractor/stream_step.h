@@ -9,8 +9,10 @@
 // in the same precision and order (see algorithms.md), whatever the sink.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
+#include "fp_fault.h"
 #include "formula_math.h"
 #include "map_state.h"
 #include "parameter_set.h"
@@ -171,7 +173,7 @@ public:
         hit.weight = w.weight;
         hit.shade = w.shade;
         st_.lastPixel = hit.pixel;
-        sink_.take(hit, px, py, st_);
+        sink_.take(hit, px, py, st_.colourCycle);
     }
 
 private:
@@ -230,6 +232,72 @@ void Stepper<Sink>::ApplyVariations() {
     }
     st_.map.x = xsave;
     st_.map.y = ysave;
+}
+
+// The most points one step plots: one per variation.
+constexpr int kMostPlotsPerStep = 9;
+
+// The hits of a few steps, held back until the steps are known to be free
+// of floating-point faults.
+struct HitBatch {
+    static constexpr int kSteps = 32;
+    struct Entry {
+        Hit hit;
+        int32_t px, py;
+        int64_t colourCycle;
+    };
+    Entry entries[kSteps * kMostPlotsPerStep];
+    int count = 0;
+
+    void take(const Hit& h, int px, int py, int64_t colourCycle) { entries[count++] = {h, px, py, colourCycle}; }
+    template <class Sink>
+    void handTo(Sink& sink) {
+        for (int i = 0; i < count; ++i) {
+            const Entry& e = entries[i];
+            sink.take(e.hit, e.px, e.py, e.colourCycle);
+        }
+        count = 0;
+    }
+};
+
+// Up to `steps` steps of a stream, their hits handed to `sink` in order;
+// returns the steps taken. A step that raises a floating-point fault
+// (division by zero, overflow, invalid) is the last one taken: its hits and
+// the ones before reach the sink, `faulted` is set and the fault flags are
+// left raised. The flags are tested once per batch of steps rather than
+// after every step (reading them stalls the pipeline); a batch that raised
+// one is taken again from its start, step by step, so the outcome is that
+// of testing after every step. The caller clears the flags before.
+template <class Sink>
+int64_t RunCheckedSteps(const StepSettings& settings, StreamState& st, int64_t steps, Sink& sink, bool& faulted) {
+    HitBatch batch;
+    Stepper<HitBatch> stepper(settings, st, batch);
+    faulted = false;
+    int64_t done = 0;
+    while (done < steps) {
+        const int64_t n = std::min<int64_t>(HitBatch::kSteps, steps - done);
+        const StreamState start = st;
+        for (int64_t i = 0; i < n; ++i) stepper.IterateOnce();
+        if (!fm::FaultRaised()) {
+            batch.handTo(sink);
+            done += n;
+            continue;
+        }
+        st = start;
+        batch.count = 0;
+        ClearFaults();
+        for (int64_t i = 0; i < n; ++i) {
+            stepper.IterateOnce();
+            ++done;
+            if (fm::FaultRaised()) {
+                faulted = true;
+                break;
+            }
+        }
+        batch.handTo(sink);
+        if (faulted) break;
+    }
+    return done;
 }
 
 }  // namespace zarvo::attractor
