@@ -189,9 +189,13 @@ void Stepper<Sink>::ApplyVariations() {
     // atan(x / y) of Polar and Horseshoe; 0 at the origin.
     const auto nearOrigin = [](double x, double y) { return std::fabs(x) <= 1e-20 && std::fabs(y) <= 1e-20; };
 
+    const unsigned on = s_.variations;
+    if (on == kNone) {  // the default chain, which moves nothing
+        PlotPoint(st_.map.x, st_.map.y);
+        return;
+    }
     const double xsave = st_.map.x, ysave = st_.map.y;
     const LD w = s_.factor2;
-    const unsigned on = s_.variations;
     double x = xsave, y = ysave;
     auto moveTo = [&](LD nx, LD ny) {
         x = D(nx);
