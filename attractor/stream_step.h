@@ -103,15 +103,18 @@ public:
     }
 
     void ChooseMap() {
-        using namespace fm;
         const int32_t n = s_.mapCount;
-        LD r;
         if (n >= 1 && n <= 3) {
-            r = RoundEven(st_.random.uniform() * LD(n) * 20);
+            // r := round(u * n * 20), ties to even, with u = k / 2^53 from
+            // the generator: k * n * 20 is below 2^59, so it is exact in 64
+            // bits (as in extended precision), and so are the comparisons
+            // r < 19 (u * n * 20 <= 18.5) and r >= 39 (above 38.5).
+            const uint64_t m = (st_.random.next() >> 11) * static_cast<uint64_t>(n * 20);
+            st_.map.j = m <= (uint64_t{37} << 52) ? 0 : (m > (uint64_t{77} << 52) ? 39 : 19);
         } else {
-            r = st_.map.j;
+            const int32_t r = st_.map.j;
+            st_.map.j = r < 19 ? 0 : (r >= 39 ? 39 : 19);
         }
-        st_.map.j = r < 19 ? 0 : (r >= 39 ? 39 : 19);
     }
 
     void MapStep() {
@@ -137,6 +140,9 @@ public:
 
     void ReseedIfDiverged() {
         using namespace fm;
+        // Well inside: (x^2 + 0.0001 + y^2)^2 < 1e12 needs no extended
+        // arithmetic. (A NaN fails the test, as the one below.)
+        if (std::fabs(st_.map.x) < 500 && std::fabs(st_.map.y) < 500) return;
         const LD x = st_.map.x, y = st_.map.y;
         const LD sq = Sq(Sq(x) + 0.0001L + Sq(y));
         if (sq > 1e12L || sq < 1e-20L) RestartOrbit(st_);
