@@ -84,9 +84,11 @@ struct PlotWeight {
 // point (between 10 and 20), q = (1 + x - x0) / (1 + y - y0), turned into
 // the hit weight and the colour coordinate.
 PlotWeight ExactWeighPlot(double q, double factor1);
-inline PlotWeight WeighPlot(double x, double y, double x0, double y0, double factor1) {
-    using fm::LD;
-    const auto exact = [&] { return ExactWeighPlot(fm::D((1 + LD(x) - x0) / (1 + LD(y) - y0)), factor1); };
+// ExactWeighPlot of the point's q, computed as the drawing loop computes it.
+PlotWeight ExactWeighPlotOf(double x, double y, double x0, double y0, double factor1);
+__attribute__((always_inline)) inline PlotWeight WeighPlot(double x, double y, double x0, double y0,
+                                                           double factor1) {
+    const auto exact = [&] { return ExactWeighPlotOf(x, y, x0, y0, factor1); };
     double a;
     if (!(std::fabs(factor1) <= 1e6) || !checked::AngleWeight(x, y, x0, y0, a)) return exact();
     // The exact weight and shade are these unless the exact a, within
