@@ -230,17 +230,14 @@ RunResult AttractorEngine::RunStreams(const std::vector<int64_t>& steps) {
 
 RunResult AttractorEngine::RunSingle(int64_t n) {
     RunResult result;
-    ClearFaults();
-    Single([&](auto& stepper) {
-        while (result.steps < n && ps.stopFlag == 0) {
-            stepper.IterateOnce();
-            ++result.steps;
-            if (fm::FaultRaised()) {
-                result.fault = PendingFault();
-                break;
-            }
-        }
-    });
+    if (ps.stopFlag == 0 && n > 0) {
+        ClearFaults();
+        bool faulted = false;
+        WithSingleSequence([&](const StepSettings& settings, PaintSink& sink) {
+            result.steps = RunCheckedSteps(settings, main_, n, sink, faulted);
+        });
+        if (faulted) result.fault = PendingFault();
+    }
     if (!result.fault.empty()) {
         ps.stopFlag = flagOn;
         ClearFaults();

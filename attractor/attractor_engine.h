@@ -192,7 +192,10 @@ public:
     void PlotPoint(double x, double y);
     int32_t CountToLevel(int32_t count);
     // The level of a count (CountToLevel without noting it in lastLevel).
-    static int32_t LevelOfCount(int32_t count, bool squareRoot);
+    static int32_t LevelOfCount(int32_t count, bool squareRoot) {
+        if (!squareRoot) return count < 0 ? 0 : count;
+        return count > 0 ? static_cast<int32_t>(fm::RoundEven(fm::Sqrt(10 * fm::LD(count)))) : 0;
+    }
     Rgb LevelToColour(int32_t level) const;
     Rgb LevelToColour(int32_t level, int64_t cycle) const;
 
@@ -221,8 +224,11 @@ private:
     // The counters were set to `value`: the sums of a K-stream run follow.
     void ResetLevelSums(int32_t value);
     StepSettings Settings() const;
-    // Runs f(stepper) on the single sequence, with A, the step count and
-    // the current point taken from the parameter set and put back after.
+    // Runs f(settings, sink) on the single sequence (main_), with A, the step
+    // count and the current point taken from the parameter set and put back
+    // after; Single gives f a stepper of it instead.
+    template <class F>
+    void WithSingleSequence(F f);
     template <class F>
     void Single(F f);
     RunResult RunSingle(int64_t n);

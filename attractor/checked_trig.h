@@ -13,6 +13,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "angle_weight_table.h"
 #include "fast_trig.h"
@@ -23,6 +26,20 @@ namespace zarvo::attractor::checked {
 using fm::LD;
 
 // ---- double precision: the angle weight ----
+
+// |a|, |b|, |c| and |d| all at most `limit` (false for NaN), without a
+// branch per value.
+inline bool WithinMagnitude(double a, double b, double c, double d, double limit) {
+#if defined(__SSE2__)
+    const __m128d sign = _mm_set1_pd(-0.0);
+    const __m128d bound = _mm_set1_pd(limit);
+    const __m128d ab = _mm_andnot_pd(sign, _mm_set_pd(b, a));
+    const __m128d cd = _mm_andnot_pd(sign, _mm_set_pd(d, c));
+    return _mm_movemask_pd(_mm_and_pd(_mm_cmple_pd(ab, bound), _mm_cmple_pd(cd, bound))) == 3;
+#else
+    return std::fabs(a) <= limit && std::fabs(b) <= limit && std::fabs(c) <= limit && std::fabs(d) <= limit;
+#endif
+}
 
 // |sin| of constPI atan(q) for t = |q| (folded false) or t = 1 / |q|
 // (folded true), 0 <= t <= 1: the piece of angle_weight_table.h that t
@@ -51,31 +68,30 @@ inline double AngleSine(double t, bool folded) {
 // or 1 / |q|, whichever is at most 1, and |sin| of constPI atan(q) comes
 // from the piecewise polynomials in t of angle_weight_table.h. `error`
 // bounds the distance to the drawing loop's a (library atan and sin of its
-// q). False when the fast value cannot be bounded usefully (a numerator or
-// denominator lost most of its digits, a quotient beyond 1e300 either way,
-// values beyond 1e300, non-finite values); the caller then uses the
-// library. Nothing here can raise a fault flag.
-inline bool AngleWeight(double x, double y, double x0, double y0, double& a, double& error) {
-    if (!(std::max(std::max(std::fabs(x), std::fabs(x0)), std::max(std::fabs(y), std::fabs(y0))) <= 1e300)) {
-        return false;  // also NaN
-    }
+// q), at most kAngleWeightError. False when the fast value cannot be
+// bounded usefully (a numerator or denominator lost most of its digits, a
+// quotient beyond 1e300 either way, values beyond 1e300, non-finite
+// values); the caller then uses the library. Nothing here can raise a fault flag.
+// |sin| changes by at most constPI |q| / (1 + q^2) * 2.1e-13 <= 3.3e-13
+// with q; the pieces and their evaluation add below 1e-14, the library's
+// functions less. a is ten times |sin|; four times that, for safety.
+inline constexpr double kAngleWeightError = 40 * (3.3e-13 + 1e-14);
+inline bool AngleWeight(double x, double y, double x0, double y0, double& a) {
+    // (Beyond 1e300 the differences below could overflow and raise a flag.)
+    if (!WithinMagnitude(x, y, x0, y0, 1e300)) return false;
     const double onePlusX = 1 + x, onePlusY = 1 + y;
     const double n = onePlusX - x0, d = onePlusY - y0;
     const double an = std::fabs(n), ad = std::fabs(d);
     // Numerator and denominator each within 1e-13 of their size, so q is
-    // within 2.1e-13 of its size (two more roundings of quotients).
-    if (!(0x1p-52 * (std::fabs(onePlusX) + an) < 1e-13 * an && 0x1p-52 * (std::fabs(onePlusY) + ad) < 1e-13 * ad)) {
-        return false;
-    }
+    // within 2.1e-13 of its size (two more roundings of quotients): each
+    // was formed within 2^-52 (|1 + x| + |n|) of the extended value, and
+    // 2^-52 (|1 + x| + |n|) < 1e-13 |n| when |1 + x| < 449 |n|.
+    constexpr double kKeptDigits = 449;
+    if (!(std::fabs(onePlusX) < kKeptDigits * an && std::fabs(onePlusY) < kKeptDigits * ad)) return false;
     const bool folded = an > ad;
     const double t = std::min(an, ad) / std::max(an, ad);
     if (folded && !(t > 1e-300)) return false;
     a = (std::fabs(AngleSine(t, folded)) + 1) * 10;
-    // |sin| changes by at most constPI |q| / (1 + q^2) * 2.1e-13 <= 3.3e-13
-    // with q; the pieces and their evaluation add below 1e-14, the
-    // library's functions less. a is ten times |sin|; four times that, for
-    // safety.
-    error = 40 * (3.3e-13 + 1e-14);
     return true;
 }
 
@@ -99,28 +115,32 @@ inline bool Reduce(LD v, LD& r, int64_t& n) {
 
 // sin and cos of r in [-pi/4 - 2^-60, pi/4 + 2^-60] by their series (to
 // r^19 and r^20), each within 2 units in the last place.
-inline void KernelSinCos(LD r, LD& s, LD& c) {
-    // 1/3!, 1/5!, ... 1/19! with alternating signs, and 1/4!, ... 1/20!.
-    static constexpr LD kSin[9] = {-1.0L / 6,           1.0L / 120,          -1.0L / 5040,
-                                   1.0L / 362880,       -1.0L / 39916800,    1.0L / 6227020800,
-                                   -1.0L / 1307674368000, 1.0L / 355687428096000, -1.0L / 121645100408832000};
-    static constexpr LD kCos[9] = {1.0L / 24,
-                                   -1.0L / 720,
-                                   1.0L / 40320,
-                                   -1.0L / 3628800,
-                                   1.0L / 479001600,
-                                   -1.0L / 87178291200,
-                                   1.0L / 20922789888000,
-                                   -1.0L / 6402373705728000,
-                                   1.0L / 2432902008176640000};
+inline LD KernelSin(LD r) {
+    // -1/3!, 1/5!, ... 1/19! with alternating signs.
+    static constexpr LD k3 = -1.0L / 6, k5 = 1.0L / 120, k7 = -1.0L / 5040, k9 = 1.0L / 362880,
+                        k11 = -1.0L / 39916800, k13 = 1.0L / 6227020800, k15 = -1.0L / 1307674368000,
+                        k17 = 1.0L / 355687428096000, k19 = -1.0L / 121645100408832000;
     const LD z = r * r;
-    LD ps = kSin[8], pc = kCos[8];
-    for (int k = 7; k >= 0; --k) {
-        ps = kSin[k] + z * ps;
-        pc = kCos[k] + z * pc;
-    }
-    s = r + r * z * ps;
-    c = 1 - z / 2 + z * z * pc;
+    const LD p = k3 + z * (k5 + z * (k7 + z * (k9 + z * (k11 + z * (k13 + z * (k15 + z * (k17 + z * k19)))))));
+    return r + r * z * p;
+}
+inline LD KernelCos(LD r) {
+    // 1/4!, -1/6!, ... 1/20!.
+    static constexpr LD k4 = 1.0L / 24, k6 = -1.0L / 720, k8 = 1.0L / 40320, k10 = -1.0L / 3628800,
+                        k12 = 1.0L / 479001600, k14 = -1.0L / 87178291200, k16 = 1.0L / 20922789888000,
+                        k18 = -1.0L / 6402373705728000, k20 = 1.0L / 2432902008176640000;
+    const LD z = r * r;
+    const LD p = k4 + z * (k6 + z * (k8 + z * (k10 + z * (k12 + z * (k14 + z * (k16 + z * (k18 + z * k20)))))));
+    return 1 - z / 2 + z * z * p;
+}
+
+// Measured against the library over 10^7 arguments: the kernels are at most
+// 2 units of the last place apart from it; allowed: 4 to 8 (2^-61 of the
+// value).
+inline LD KernelError(LD v) {
+    constexpr LD kUlps = 0x1p-61L;
+    constexpr LD kFloor = 0x1p-118L;
+    return std::fabs(v) * kUlps + kFloor;
 }
 
 // sin v and cos v in extended precision for |v| <= 2^24, with a bound e on
@@ -130,20 +150,26 @@ inline bool SinCos(LD v, LD& s, LD& c, LD& es, LD& ec) {
     LD r;
     int64_t n;
     if (!Reduce(v, r, n)) return false;
-    LD ks, kc;
-    KernelSinCos(r, ks, kc);
+    const LD ks = KernelSin(r), kc = KernelCos(r);
     switch (n & 3) {
         case 0: s = ks, c = kc; break;
         case 1: s = kc, c = -ks; break;
         case 2: s = -ks, c = -kc; break;
         default: s = -kc, c = ks; break;
     }
-    // Measured against the library over 10^7 arguments: at most 2 units of
-    // the last place apart; allowed: 4 to 8 (2^-61 of the value).
-    constexpr LD kUlps = 0x1p-61L;
-    constexpr LD kFloor = 0x1p-118L;
-    es = std::fabs(s) * kUlps + kFloor;
-    ec = std::fabs(c) * kUlps + kFloor;
+    es = KernelError(s);
+    ec = KernelError(c);
+    return true;
+}
+
+// sin v alone, as SinCos gives it.
+inline bool Sin(LD v, LD& s, LD& es) {
+    LD r;
+    int64_t n;
+    if (!Reduce(v, r, n)) return false;
+    const LD k = (n & 1) == 0 ? KernelSin(r) : KernelCos(r);
+    s = (n & 2) == 0 ? k : -k;
+    es = KernelError(s);
     return true;
 }
 

@@ -11,18 +11,23 @@
 namespace zarvo::attractor {
 
 struct AttractorEngine::PaintSink {
-    AttractorEngine& e;
-    std::optional<LevelColourTable> table;  // made at the first hit
+    explicit PaintSink(AttractorEngine& engine) : e(engine), squareRoot(engine.ps.squareRoot != 0) {}
 
-    void take(const Hit& h, int px, int py, const StreamState& st) {
+    AttractorEngine& e;
+    const bool squareRoot;
+    std::optional<LevelColourTable> table;  // made at the first hit
+    std::optional<int32_t> lastLevel;       // the level of the last hit, for the parameter set
+
+    void take(const Hit& h, int px, int py, int64_t colourCycle) {
         // Counters saturate at the ends of the 32-bit range instead of wrapping.
         int32_t& counter = e.hitCounts[h.pixel];
-        counter = static_cast<int32_t>(std::clamp<int64_t>(int64_t{counter} + h.weight,
-                                                            std::numeric_limits<int32_t>::min(),
-                                                            std::numeric_limits<int32_t>::max()));
-        const int32_t level = e.CountToLevel(counter);
+        if (__builtin_add_overflow(counter, h.weight, &counter)) {
+            counter = h.weight < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+        }
+        const int32_t level = LevelOfCount(counter, squareRoot);
+        lastLevel = level;
         if (!table) table = e.LevelColours();
-        const Rgb c = table->at(level, st.colourCycle);
+        const Rgb c = table->at(level, colourCycle);
         e.vtlBitmap.set(px, py, c.r, c.g, c.b);
         if (h.cell < e.density.size()) {
             DensityCell& d = e.density[h.cell];
@@ -33,19 +38,27 @@ struct AttractorEngine::PaintSink {
 };
 
 template <class F>
-void AttractorEngine::Single(F f) {
+void AttractorEngine::WithSingleSequence(F f) {
     main_.AA = ps.AA;
     main_.stepCount = ps.stepCount;
     main_.zRe = ps.zRe;
     main_.zIm = ps.zIm;
     const StepSettings settings = Settings();
-    PaintSink sink{*this, std::nullopt};
-    Stepper<PaintSink> stepper(settings, main_, sink);
-    f(stepper);
+    PaintSink sink(*this);
+    f(settings, sink);
+    if (sink.lastLevel) ps.lastLevel = *sink.lastLevel;
     ps.AA = main_.AA;
     ps.stepCount = main_.stepCount;
     ps.zRe = main_.zRe;
     ps.zIm = main_.zIm;
+}
+
+template <class F>
+void AttractorEngine::Single(F f) {
+    WithSingleSequence([&](const StepSettings& settings, PaintSink& sink) {
+        Stepper<PaintSink> stepper(settings, main_, sink);
+        f(stepper);
+    });
 }
 
 }  // namespace zarvo::attractor

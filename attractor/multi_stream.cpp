@@ -18,8 +18,8 @@ struct BufferSink {
     std::mutex& lock;
     uint64_t streamStamp;  // (s + 1) << kStampCycleBits
 
-    void take(const Hit& h, int, int, const StreamState& st) {
-        const uint64_t cycle = static_cast<uint64_t>(st.colourCycle) & ((uint64_t{1} << kStampCycleBits) - 1);
+    void take(const Hit& h, int, int, int64_t colourCycle) {
+        const uint64_t cycle = static_cast<uint64_t>(colourCycle) & ((uint64_t{1} << kStampCycleBits) - 1);
         buffer.push_back({h.pixel, h.cell, h.weight, h.shade, streamStamp | cycle});
         if (buffer.size() == kBufferHits) flush();
     }
@@ -55,19 +55,13 @@ void MultiStream::RunStream(int s, int64_t steps, const StepSettings& settings, 
                             std::vector<HitRecord>& buffer, int64_t& done) {
     StreamState& st = streams_[static_cast<size_t>(s)];
     BufferSink sink{buffer, merger, mergeLock_, static_cast<uint64_t>(s + 1) << kStampCycleBits};
-    Stepper<BufferSink> stepper(settings, st, sink);
     ClearFaults();
-    for (int64_t i = 0; i < steps; ++i) {
-        stepper.IterateOnce();
-        if (fm::FaultRaised()) {
-            faults_[static_cast<size_t>(s)] = PendingFaultFlags();
-            ClearFaults();
-            done += i + 1;
-            sink.flush();
-            return;
-        }
+    bool faulted = false;
+    done += RunCheckedSteps(settings, st, steps, sink, faulted);
+    if (faulted) {
+        faults_[static_cast<size_t>(s)] = PendingFaultFlags();
+        ClearFaults();
     }
-    done += steps;
     sink.flush();
 }
 

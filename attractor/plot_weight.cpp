@@ -44,6 +44,10 @@ PlotWeight ExactWeighPlot(double q, double factor1) {
     return w;
 }
 
+PlotWeight ExactWeighPlotOf(double x, double y, double x0, double y0, double factor1) {
+    return ExactWeighPlot(D((1 + LD(x) - x0) / (1 + LD(y) - y0)), factor1);
+}
+
 void ExactSinCosAsDoubles(LD v, double& s, double& c) {
     s = D(Sin(v));
     c = D(Cos(v));

@@ -53,7 +53,8 @@ inline int Pixel(double v, double lo, double hi, int size, double scale, double&
     // point: position is within 5e-16 of |position| <= 65536 of the exact
     // value.
     const double nearest = fasttrig::RoundNearest(position);
-    if (scale > 0 && std::fabs(position - nearest) < 0.5 - 1e-9) return static_cast<int>(nearest);
+    constexpr double kClear = 0.5 - 1e-9;
+    if (scale > 0 && std::fabs(position - nearest) < kClear) return static_cast<int>(nearest);
     return ExactPixel(v, lo, hi, size);
 }
 inline bool PlotPixel(const PlotWindow& w, double x, double y, PlotPosition& p) {
@@ -83,22 +84,26 @@ struct PlotWeight {
 // point (between 10 and 20), q = (1 + x - x0) / (1 + y - y0), turned into
 // the hit weight and the colour coordinate.
 PlotWeight ExactWeighPlot(double q, double factor1);
-inline PlotWeight WeighPlot(double x, double y, double x0, double y0, double factor1) {
-    using fm::LD;
-    const auto exact = [&] { return ExactWeighPlot(fm::D((1 + LD(x) - x0) / (1 + LD(y) - y0)), factor1); };
-    double a, error;
-    if (!(std::fabs(factor1) <= 1e6) || !checked::AngleWeight(x, y, x0, y0, a, error)) return exact();
+// ExactWeighPlot of the point's q, computed as the drawing loop computes it.
+PlotWeight ExactWeighPlotOf(double x, double y, double x0, double y0, double factor1);
+__attribute__((always_inline)) inline PlotWeight WeighPlot(double x, double y, double x0, double y0,
+                                                           double factor1) {
+    const auto exact = [&] { return ExactWeighPlotOf(x, y, x0, y0, factor1); };
+    double a;
+    if (!(std::fabs(factor1) <= 1e6) || !checked::AngleWeight(x, y, x0, y0, a)) return exact();
     // The exact weight and shade are these unless the exact a, within
-    // `error` of this one, could round or cut to another integer (the
-    // weight's own rounding adds at most 2^-51 of it).
+    // kAngleWeightError of this one, could round or cut to another integer
+    // (the weight's own rounding adds at most 2^-51 of it).
     const double v = factor1 * a + 10;
     const double nearest = fasttrig::RoundNearest(v);
-    const double margin = std::fabs(factor1) * error + std::fabs(v) * 0x1p-51;
+    const double margin = std::fabs(factor1) * checked::kAngleWeightError + std::fabs(v) * 0x1p-51;
     if (std::fabs(v - nearest) >= 0.5 - margin) return exact();
+    // a >= 10: the shade is not negative.
     const double shade = (a - 10) * 25.6;
-    const double shadeMargin = 26 * error + 1e-12;
-    const int whole = shade > 0 ? static_cast<int>(shade) : -1;
-    if (whole < 255 && (shade - whole <= shadeMargin || whole + 1 - shade <= shadeMargin)) return exact();
+    constexpr double kShadeMargin = 26 * checked::kAngleWeightError + 1e-12;
+    const int whole = static_cast<int>(shade);
+    constexpr double kShadeClear = 0.5 - kShadeMargin;
+    if (whole < 255 && !(std::fabs(shade - whole - 0.5) < kShadeClear)) return exact();
     PlotWeight w;
     w.weight = static_cast<int32_t>(nearest);
     w.shade = static_cast<uint32_t>(std::min(whole, 255));
@@ -120,8 +125,8 @@ inline void SinCosAsDoubles(fm::LD v, double& s, double& c) {
 fm::LD ExactSinusoidalStep(double v, fm::LD w);
 inline fm::LD SinusoidalStep(double v, fm::LD w) {
     using fm::LD;
-    LD s, c, es, ec;
-    if (checked::SinCos(v, s, c, es, ec)) {
+    LD s, es;
+    if (checked::Sin(v, s, es)) {
         const LD t = w * s;
         const LD r = v + t;
         // The library's sine gives a product and a sum that differ from

@@ -32,11 +32,6 @@ void AttractorEngine::PlotPoint(double x, double y) {
     Single([&](auto& s) { s.PlotPoint(x, y); });
 }
 
-int32_t AttractorEngine::LevelOfCount(int32_t count, bool squareRoot) {
-    if (!squareRoot) return count < 0 ? 0 : count;
-    return count > 0 ? static_cast<int32_t>(RoundEven(Sqrt(10 * LD(count)))) : 0;
-}
-
 int32_t AttractorEngine::CountToLevel(int32_t count) {
     ps.lastLevel = LevelOfCount(count, ps.squareRoot != 0);
     return ps.lastLevel;

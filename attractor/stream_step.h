@@ -9,8 +9,10 @@
 // in the same precision and order (see algorithms.md), whatever the sink.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
+#include "fp_fault.h"
 #include "formula_math.h"
 #include "map_state.h"
 #include "parameter_set.h"
@@ -101,15 +103,18 @@ public:
     }
 
     void ChooseMap() {
-        using namespace fm;
         const int32_t n = s_.mapCount;
-        LD r;
         if (n >= 1 && n <= 3) {
-            r = RoundEven(st_.random.uniform() * LD(n) * 20);
+            // r := round(u * n * 20), ties to even, with u = k / 2^53 from
+            // the generator: k * n * 20 is below 2^59, so it is exact in 64
+            // bits (as in extended precision), and so are the comparisons
+            // r < 19 (u * n * 20 <= 18.5) and r >= 39 (above 38.5).
+            const uint64_t m = (st_.random.next() >> 11) * static_cast<uint64_t>(n * 20);
+            st_.map.j = m <= (uint64_t{37} << 52) ? 0 : (m > (uint64_t{77} << 52) ? 39 : 19);
         } else {
-            r = st_.map.j;
+            const int32_t r = st_.map.j;
+            st_.map.j = r < 19 ? 0 : (r >= 39 ? 39 : 19);
         }
-        st_.map.j = r < 19 ? 0 : (r >= 39 ? 39 : 19);
     }
 
     void MapStep() {
@@ -135,6 +140,9 @@ public:
 
     void ReseedIfDiverged() {
         using namespace fm;
+        // Well inside: (x^2 + 0.0001 + y^2)^2 < 1e12 needs no extended
+        // arithmetic. (A NaN fails the test, as the one below.)
+        if (std::fabs(st_.map.x) < 500 && std::fabs(st_.map.y) < 500) return;
         const LD x = st_.map.x, y = st_.map.y;
         const LD sq = Sq(Sq(x) + 0.0001L + Sq(y));
         if (sq > 1e12L || sq < 1e-20L) RestartOrbit(st_);
@@ -171,7 +179,7 @@ public:
         hit.weight = w.weight;
         hit.shade = w.shade;
         st_.lastPixel = hit.pixel;
-        sink_.take(hit, px, py, st_);
+        sink_.take(hit, px, py, st_.colourCycle);
     }
 
 private:
@@ -187,9 +195,13 @@ void Stepper<Sink>::ApplyVariations() {
     // atan(x / y) of Polar and Horseshoe; 0 at the origin.
     const auto nearOrigin = [](double x, double y) { return std::fabs(x) <= 1e-20 && std::fabs(y) <= 1e-20; };
 
+    const unsigned on = s_.variations;
+    if (on == kNone) {  // the default chain, which moves nothing
+        PlotPoint(st_.map.x, st_.map.y);
+        return;
+    }
     const double xsave = st_.map.x, ysave = st_.map.y;
     const LD w = s_.factor2;
-    const unsigned on = s_.variations;
     double x = xsave, y = ysave;
     auto moveTo = [&](LD nx, LD ny) {
         x = D(nx);
@@ -230,6 +242,72 @@ void Stepper<Sink>::ApplyVariations() {
     }
     st_.map.x = xsave;
     st_.map.y = ysave;
+}
+
+// The most points one step plots: one per variation.
+constexpr int kMostPlotsPerStep = 9;
+
+// The hits of a few steps, held back until the steps are known to be free
+// of floating-point faults.
+struct HitBatch {
+    static constexpr int kSteps = 32;
+    struct Entry {
+        Hit hit;
+        int32_t px, py;
+        int64_t colourCycle;
+    };
+    Entry entries[kSteps * kMostPlotsPerStep];
+    int count = 0;
+
+    void take(const Hit& h, int px, int py, int64_t colourCycle) { entries[count++] = {h, px, py, colourCycle}; }
+    template <class Sink>
+    void handTo(Sink& sink) {
+        for (int i = 0; i < count; ++i) {
+            const Entry& e = entries[i];
+            sink.take(e.hit, e.px, e.py, e.colourCycle);
+        }
+        count = 0;
+    }
+};
+
+// Up to `steps` steps of a stream, their hits handed to `sink` in order;
+// returns the steps taken. A step that raises a floating-point fault
+// (division by zero, overflow, invalid) is the last one taken: its hits and
+// the ones before reach the sink, `faulted` is set and the fault flags are
+// left raised. The flags are tested once per batch of steps rather than
+// after every step (reading them stalls the pipeline); a batch that raised
+// one is taken again from its start, step by step, so the outcome is that
+// of testing after every step. The caller clears the flags before.
+template <class Sink>
+int64_t RunCheckedSteps(const StepSettings& settings, StreamState& st, int64_t steps, Sink& sink, bool& faulted) {
+    HitBatch batch;
+    Stepper<HitBatch> stepper(settings, st, batch);
+    faulted = false;
+    int64_t done = 0;
+    while (done < steps) {
+        const int64_t n = std::min<int64_t>(HitBatch::kSteps, steps - done);
+        const StreamState start = st;
+        for (int64_t i = 0; i < n; ++i) stepper.IterateOnce();
+        if (!fm::FaultRaised()) {
+            batch.handTo(sink);
+            done += n;
+            continue;
+        }
+        st = start;
+        batch.count = 0;
+        ClearFaults();
+        for (int64_t i = 0; i < n; ++i) {
+            stepper.IterateOnce();
+            ++done;
+            if (fm::FaultRaised()) {
+                faulted = true;
+                break;
+            }
+        }
+        batch.handTo(sink);
+        if (faulted) break;
+    }
+    return done;
 }
 
 }  // namespace zarvo::attractor

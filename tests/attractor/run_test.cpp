@@ -122,6 +122,35 @@ TEST_F(RunTest, FaultInAStepEndsTheRunAndKeepsThePicture) {
     EXPECT_EQ(again.steps, 100);
 }
 
+TEST_F(RunTest, FaultInALaterStepKeepsTheStepsBeforeIt) {
+    // Formula 10 with A = B = 0 takes (1, 0) to (0, -1) and then to the
+    // origin, where Inversion divides 0 by 0: the second step faults.
+    const auto setUp = [this] {
+        ps.formulaIndex = 10;
+        ps.drawRandom = 0;
+        ps.AAStart = 0.0;
+        ps.BB = 0.0;
+        ps.juliaRe = 1.0;
+        ps.juliaIm = 0.0;
+        engine.map.W = 0.0;
+        ps.varNone = 0;
+        ps.varInversion = flagOn;
+    };
+    setUp();
+    ASSERT_TRUE(engine.RunAttractor(1).fault.empty());
+    std::vector<int32_t> counts = engine.hitCounts;
+    EXPECT_NE(counts, std::vector<int32_t>(counts.size(), 0));
+
+    // The same start again, without a random set-up the counters go on: the
+    // first step's hits are added once more, the faulting step's none.
+    setUp();
+    const RunResult r = engine.RunAttractor(1000);
+    EXPECT_EQ(r.fault, "Invalid floating point operation");
+    EXPECT_EQ(r.steps, 2);
+    for (int32_t& c : counts) c *= 2;
+    EXPECT_EQ(engine.hitCounts, counts);
+}
+
 TEST_F(RunTest, DivisionByZeroInAStep) {
     // Formula 35 divides by sqrt(abs(x^2 + y^2)).
     ps.formulaIndex = 35;
