@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
-#include <thread>
 
 #include "fractal_view.h"
 
@@ -49,7 +48,7 @@ void BM_RecolourFromPlanes(benchmark::State& state) {
     state.counters["threads"] = threads;
     state.SetLabel(state.range(1) != 0 ? "largest colour set" : "default colour set");
 }
-const int kAllThreads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+const int kAllThreads = EveryCoreThreads();
 BENCHMARK(BM_RecolourFromPlanes)
     ->ArgsProduct({{1, 2, 3, 4, 5}, {0}, {1}})
     ->Args({2, 1, 1})
