@@ -99,6 +99,7 @@ int RunFrames(const RenderOptions& o) {
         close(fd);
         RenderOptions one = o;
         one.paramFile = temporary;
+        one.paramName = "frame " + std::to_string(i) + " of " + std::to_string(o.frameCount);
         one.output = FrameFileName(o.output, i);
         const int drawn = WriteParameterFile(frame, temporary, &error) ? RunEscapeRender(one)
                                                                        : Fail(exitUsageOrFile, error);

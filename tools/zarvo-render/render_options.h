@@ -12,6 +12,7 @@ namespace zarvo {
 struct RenderOptions {
     bool help = false;
     std::string paramFile;  // the .zrv file, or with --attractor the .vtl file
+    std::string paramName;  // paramFile as messages name it; empty: paramFile
     std::string output;     // picture to write; empty: paramFile with ".bmp"
     int width = 180;
     int height = 120;
@@ -47,6 +48,9 @@ struct RenderOptions {
 
 // Parses argv into *options. Returns false with *error describing the
 // mistake (bad usage); -h/--help sets options->help and returns true.
+// The parameter file as messages name it.
+inline const std::string& ParamName(const RenderOptions& o) { return o.paramName.empty() ? o.paramFile : o.paramName; }
+
 bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* options, std::string* error);
 
 // False with *error when an output (-o, --planes, --write-params) names the
