@@ -44,6 +44,14 @@ struct RenderOptions {
     bool hasSeed = false;
     uint64_t seed = 0;
     int streams = 1;  // sample streams sharing the steps
+    // --stream-range A:B --counts FILE.npy: only streams A..B-1 run (0..K-1
+    // without --stream-range) and their counters go to FILE, no picture.
+    int streamFirst = 0;
+    int streamEnd = 0;  // 0: no --stream-range
+    std::string countsFile;
+    // --merge-counts OUT FILE.npy...: OUT is `output`.
+    bool mergeCounts = false;
+    std::vector<std::string> countsFiles;
 };
 
 // Parses argv into *options. Returns false with *error describing the
