@@ -7,12 +7,10 @@
 // picture of the whole run.
 #include "attractor_render.h"
 
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -201,10 +199,9 @@ int RunMergeCounts(const RenderOptions& o) {
 
     // The run of all streams, started from the .vtl file the shares carry,
     // takes their values instead of steps.
-    std::string temporary = (std::filesystem::temp_directory_path() / "zarvo-counts-XXXXXX.vtl").string();
-    const int fd = mkstemps(temporary.data(), 4);
-    if (fd < 0) return Fail(exitUsageOrFile, "cannot create a file in " + temporary);
-    close(fd);
+    std::string temporary;
+    if (!NewTemporaryFile("zarvo-counts-XXXXXX.vtl", &temporary))
+        return Fail(exitUsageOrFile, "cannot create a file in " + temporary);
     RenderOptions run = o;
     run.paramFile = temporary;
     run.paramName = share.name;
