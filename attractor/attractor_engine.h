@@ -253,7 +253,7 @@ private:
     RunResult RunStreams(const std::vector<int64_t>& steps);
     void merge(const HitRecord* records, size_t count) override;
     // The pixel's counter and level colouring from its sum and stamp.
-    void PaintMerged(uint32_t pixel);
+    void PaintMerged(uint32_t pixel, int64_t sum, uint64_t stamp, bool squareRoot);
 
     std::unique_ptr<MultiStream> multi_;  // the streams of a K-stream run, or none
     uint64_t streamStepsDone_ = 0;        // steps of the K-stream run so far

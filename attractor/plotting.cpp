@@ -99,12 +99,11 @@ int32_t CounterOfSum(int64_t sum) {
 
 }  // namespace
 
-void AttractorEngine::PaintMerged(uint32_t pixel) {
+void AttractorEngine::PaintMerged(uint32_t pixel, int64_t sum, uint64_t stamp, bool squareRoot) {
     constexpr uint64_t kCycle = (uint64_t{1} << kStampCycleBits) - 1;
-    const int32_t counter = CounterOfSum(levelSums_[pixel]);
+    const int32_t counter = CounterOfSum(sum);
     hitCounts[pixel] = counter;
-    const Rgb c = mergeColours_.at(LevelOfCount(counter, ps.squareRoot != 0),
-                                   static_cast<int64_t>(stamps_[pixel] & kCycle));
+    const Rgb c = mergeColours_.at(LevelOfCount(counter, squareRoot), static_cast<int64_t>(stamp & kCycle));
     uint8_t* p = vtlBitmap.pixels.data() + size_t{pixel} * 3;
     p[0] = c.r;
     p[1] = c.g;
@@ -112,12 +111,14 @@ void AttractorEngine::PaintMerged(uint32_t pixel) {
 }
 
 void AttractorEngine::merge(const HitRecord* records, size_t count) {
+    const bool squareRoot = ps.squareRoot != 0;
     for (size_t i = 0; i < count; ++i) {
         const HitRecord& r = records[i];
-        AddSaturating(levelSums_[r.pixel], r.weight);
+        int64_t& sum = levelSums_[r.pixel];
+        AddSaturating(sum, r.weight);
         uint64_t& stamp = stamps_[r.pixel];
         stamp = std::max(stamp, r.stamp);
-        PaintMerged(r.pixel);
+        PaintMerged(r.pixel, sum, stamp, squareRoot);
         if (r.cell < density.size()) {
             DensityCell& d = density[r.cell];
             ++d.hits;
@@ -143,8 +144,9 @@ void AttractorEngine::AddDensity(size_t first, const DensityCell* cells, size_t 
 
 void AttractorEngine::PaintAddedCounts() {
     mergeColours_ = LevelColours();
+    const bool squareRoot = ps.squareRoot != 0;
     for (size_t i = 0; i < stamps_.size(); ++i) {
-        if (stamps_[i] != 0) PaintMerged(static_cast<uint32_t>(i));
+        if (stamps_[i] != 0) PaintMerged(static_cast<uint32_t>(i), levelSums_[i], stamps_[i], squareRoot);
     }
 }
 
