@@ -142,8 +142,11 @@ public:
     // the streams, added (sums saturating, stamps the larger, cells summed)
     // to a run that started the same way, are the values of one run of
     // them all.
-    int64_t CounterSum(size_t pixel) const { return levelSums_[pixel] - levelStarts_[pixel]; }
-    const std::vector<uint64_t>& hitStamps() const { return stamps_; }
+    // (0 for every pixel of a run that did not start.)
+    int64_t CounterSum(size_t pixel) const {
+        return pixel < levelSums_.size() ? levelSums_[pixel] - levelStarts_[pixel] : 0;
+    }
+    uint64_t HitStamp(size_t pixel) const { return pixel < stamps_.size() ? stamps_[pixel] : 0; }
     // Add a share's values at pixels (or cells) first .. first + n - 1 of a
     // K-stream run that has started and taken no steps.
     void AddCounterSums(size_t first, const int64_t* sums, size_t n);

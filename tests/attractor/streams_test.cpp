@@ -166,9 +166,13 @@ TEST(Streams, SharesOfTheStreamsAddUpToOneRun) {
             for (int64_t n : {int64_t{1001}, steps - 1001}) run.steps += share.engine.RunSteps(n).steps;
             const AttractorEngine& e = share.engine;
             std::vector<int64_t> sums(e.hitCounts.size());
-            for (size_t i = 0; i < sums.size(); ++i) sums[i] = e.CounterSum(i);
+            std::vector<uint64_t> stamps(e.hitCounts.size());
+            for (size_t i = 0; i < stamps.size(); ++i) {
+                sums[i] = e.CounterSum(i);
+                stamps[i] = e.HitStamp(i);
+            }
             sum.AddCounterSums(0, sums.data(), sums.size());
-            sum.AddHitStamps(0, e.hitStamps().data(), e.hitStamps().size());
+            sum.AddHitStamps(0, stamps.data(), stamps.size());
             sum.AddDensity(0, e.density.data(), e.density.size());
         }
         sum.PaintAddedCounts();

@@ -147,12 +147,13 @@ TEST_F(WorkSplit, FrameIOfKIsThePictureOfItsInterpolatedParameterFile) {
 TEST_F(WorkSplit, CountsOfSharesOfTheStreamsMergeIntoTheSingleRun) {
     const std::string run = "--steps 30001 --seed 5 --streams 9 -s 41x29 --attractor ";
     // Described colouring; log density on a three-times oversampled grid;
-    // a run a fault ends (formula 30 at the origin, a division by 0).
+    // a run that cannot start (zoom 0); a run a fault ends (formula 30 at
+    // the origin, a division by 0).
     const std::vector<std::string> vtls = {example("star-flower.vtl"), example("peacock-wheel.vtl", 158, "3"),
-                                           example("star-flower.vtl", 2, "30")};
-    std::vector<std::string> lines = test::CrLfLines(test::ReadFile(vtls[2]));
+                                           example("star-flower.vtl", 3, "0"), example("star-flower.vtl", 2, "30")};
+    std::vector<std::string> lines = test::CrLfLines(test::ReadFile(vtls[3]));
     lines[139] = lines[140] = "0";
-    test::WriteFile(vtls[2], test::CrLfText(lines));
+    test::WriteFile(vtls[3], test::CrLfText(lines));
     for (const std::string& vtl : vtls) {
         SCOPED_TRACE(vtl);
         const int status = render(run + vtl + " -o " + tmp.file("single.png"));

@@ -38,6 +38,7 @@ SlicedRun RunInSlices(attractor::AttractorEngine& engine, int64_t steps, bool sh
     attractor::RunResult& total = run.result;
     total.fault = engine.StartRun();
     if (!total.fault.empty()) {
+        total.faultStream = engine.streamFirst;
         run.lastSlice = 0;
         return run;
     }
@@ -218,7 +219,10 @@ int RunMergeCounts(const RenderOptions& o) {
     std::remove(temporary.c_str());
     if (prepared != exitWritten) return prepared;
 
-    engine.StartRun();
+    // A run that cannot start (not enough memory for the streams here) has
+    // nothing to add the shares to; the shares could start, or they say so.
+    const std::string notStarted = engine.StartRun();
+    if (!notStarted.empty() && fault.empty()) return Fail(exitUsageOrFile, notStarted);
     for (const CountsFile& file : files) {
         if (!AddCountsFile(file, engine, &error)) return Fail(exitUsageOrFile, error);
     }

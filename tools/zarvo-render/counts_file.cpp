@@ -188,7 +188,7 @@ bool WriteCountsFile(const std::string& path, const CountsShare& share, const at
         WriteText(f, NpyHeader("<i8", pictureShape)) &&
         WriteValues(f, pixels, [&e](uint64_t i) { return static_cast<uint64_t>(e.CounterSum(i)); }) &&
         WriteText(f, NpyHeader("<u8", pictureShape)) &&
-        WriteValues(f, pixels, [&e](uint64_t i) { return e.hitStamps()[i]; }) &&
+        WriteValues(f, pixels, [&e](uint64_t i) { return e.HitStamp(i); }) &&
         WriteText(f, NpyHeader("<u8", cellShape)) &&
         WriteValues(f, Product(cellShape),
                     [&e](uint64_t i) { return i % 2 == 0 ? e.density[i / 2].hits : e.density[i / 2].shade; }) &&

@@ -47,7 +47,7 @@ struct RenderOptions {
     // --stream-range A:B --counts FILE.npy: only streams A..B-1 run (0..K-1
     // without --stream-range) and their counters go to FILE, no picture.
     int streamFirst = 0;
-    int streamEnd = 0;  // 0: no --stream-range
+    int streamEnd = 0;  // 0: no --stream-range (K once --counts is checked)
     std::string countsFile;
     // --merge-counts OUT FILE.npy...: OUT is `output`.
     bool mergeCounts = false;
