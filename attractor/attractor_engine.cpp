@@ -71,6 +71,7 @@ void AttractorEngine::ClearDensity() { std::fill(density.begin(), density.end(),
 void AttractorEngine::ResetLevelSums(int32_t value) {
     if (!multi_) return;
     levelSums_.assign(hitCounts.size(), value);
+    levelStarts_.assign(hitCounts.size(), value);
     stamps_.assign(hitCounts.size(), 0);
 }
 
@@ -170,6 +171,7 @@ std::string AttractorEngine::StartRun() {
         try {
             multi_ = std::make_unique<MultiStream>(main_, streams);
             levelSums_.assign(hitCounts.begin(), hitCounts.end());
+            levelStarts_ = hitCounts;
             stamps_.assign(hitCounts.size(), 0);
         } catch (const std::bad_alloc&) {
             multi_.reset();
@@ -197,8 +199,10 @@ RunResult AttractorEngine::RunSteps(int64_t n) {
     const uint64_t k = static_cast<uint64_t>(multi_->count());
     const uint64_t first = streamStepsDone_ % k;
     const uint64_t whole = static_cast<uint64_t>(n) / k, rest = static_cast<uint64_t>(n) % k;
+    const uint64_t shareEnd = streamEnd > 0 ? std::min<uint64_t>(static_cast<uint64_t>(streamEnd), k) : k;
     std::vector<int64_t> steps(k);
-    for (uint64_t s = 0; s < k; ++s) steps[s] = static_cast<int64_t>(whole + ((s + k - first) % k < rest ? 1 : 0));
+    for (uint64_t s = static_cast<uint64_t>(std::max(streamFirst, 0)); s < shareEnd; ++s)
+        steps[s] = static_cast<int64_t>(whole + ((s + k - first) % k < rest ? 1 : 0));
     streamStepsDone_ += static_cast<uint64_t>(n);
     return RunStreams(steps);
 }
@@ -221,6 +225,7 @@ RunResult AttractorEngine::RunStreams(const std::vector<int64_t>& steps) {
     }
     if (out.faultStream >= 0) {
         result.fault = FaultDescription(out.faultFlags);
+        result.faultStream = out.faultStream;
         ps.stopFlag = flagOn;
         reporter.message(result.fault);
     }

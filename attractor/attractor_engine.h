@@ -51,6 +51,7 @@ struct RunResult {
     int64_t steps = 0;     // map steps done by this call
     bool running = false;  // the run goes on (stopFlag still off)
     std::string fault;     // the fault that ended the run, or empty
+    int faultStream = 0;   // the (lowest) stream it ended
 };
 
 struct Rgb {
@@ -128,6 +129,32 @@ public:
     int threads = 0;
     // Streams of the run in hand.
     int runStreams() const { return multi_ ? multi_->count() : 1; }
+    // A share of a K-stream run: only streams streamFirst .. streamEnd - 1
+    // take steps (streamEnd 0: all of them), each exactly the steps it takes
+    // in the run of all K. Read by RunSteps.
+    int streamFirst = 0, streamEnd = 0;
+
+    // ---- what the hits of a K-stream run made, as values that add up ----
+    // Each pixel's hits as the exact sum of their weights (what they added
+    // to the counter the run started with), and the largest stamp of a hit
+    // there (multi_stream.h; 0: no hit): with the hit grid `density`, all
+    // that both mappings colour. The values of runs of disjoint shares of
+    // the streams, added (sums saturating, stamps the larger, cells summed)
+    // to a run that started the same way, are the values of one run of
+    // them all.
+    // (0 for every pixel of a run that did not start.)
+    int64_t CounterSum(size_t pixel) const {
+        return pixel < levelSums_.size() ? levelSums_[pixel] - levelStarts_[pixel] : 0;
+    }
+    uint64_t HitStamp(size_t pixel) const { return pixel < stamps_.size() ? stamps_[pixel] : 0; }
+    // Add a share's values at pixels (or cells) first .. first + n - 1 of a
+    // K-stream run that has started and taken no steps.
+    void AddCounterSums(size_t first, const int64_t* sums, size_t n);
+    void AddHitStamps(size_t first, const uint64_t* stamps, size_t n);
+    void AddDensity(size_t first, const DensityCell* cells, size_t n);
+    // Then the counters follow the sums, and every pixel a hit reached gets
+    // the colour the hits would have painted it.
+    void PaintAddedCounts();
 
     // ---- opening and state ----
     // The "Vantrel View" command's computing part when the view opens:
@@ -234,11 +261,14 @@ private:
     RunResult RunSingle(int64_t n);
     RunResult RunStreams(const std::vector<int64_t>& steps);
     void merge(const HitRecord* records, size_t count) override;
+    // The pixel's counter and level colouring from its sum and stamp.
+    void PaintMerged(uint32_t pixel, int64_t sum, uint64_t stamp, bool squareRoot);
 
     std::unique_ptr<MultiStream> multi_;  // the streams of a K-stream run, or none
     uint64_t streamStepsDone_ = 0;        // steps of the K-stream run so far
     int64_t sliceStepsPerStream_ = 256;   // RunFor's estimate for its budget
     std::vector<int64_t> levelSums_;      // a K-stream run's counters, exact
+    std::vector<int32_t> levelStarts_;    // ... and what they started from
     std::vector<uint64_t> stamps_;        // a K-stream run's last hit of each pixel
     LevelColourTable mergeColours_;
 };

@@ -79,30 +79,69 @@ LevelColourTable AttractorEngine::LevelColours() const {
     return t;
 }
 
-void AttractorEngine::merge(const HitRecord* records, size_t count) {
+namespace {
+
+// a + b, kept within the 64-bit range.
+void AddSaturating(int64_t& sum, int64_t add) {
+    if (__builtin_add_overflow(sum, add, &sum))
+        sum = add < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+}
+
+int32_t CounterOfSum(int64_t sum) {
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+void AttractorEngine::PaintMerged(uint32_t pixel, int64_t sum, uint64_t stamp, bool squareRoot) {
     constexpr uint64_t kCycle = (uint64_t{1} << kStampCycleBits) - 1;
+    const int32_t counter = CounterOfSum(sum);
+    hitCounts[pixel] = counter;
+    const Rgb c = mergeColours_.at(LevelOfCount(counter, squareRoot), static_cast<int64_t>(stamp & kCycle));
+    uint8_t* p = vtlBitmap.pixels.data() + size_t{pixel} * 3;
+    p[0] = c.r;
+    p[1] = c.g;
+    p[2] = c.b;
+}
+
+void AttractorEngine::merge(const HitRecord* records, size_t count) {
     const bool squareRoot = ps.squareRoot != 0;
     for (size_t i = 0; i < count; ++i) {
         const HitRecord& r = records[i];
         int64_t& sum = levelSums_[r.pixel];
-        if (__builtin_add_overflow(sum, int64_t{r.weight}, &sum)) {
-            sum = r.weight < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
-        }
-        const int32_t counter = static_cast<int32_t>(
-            std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-        hitCounts[r.pixel] = counter;
+        AddSaturating(sum, r.weight);
         uint64_t& stamp = stamps_[r.pixel];
         stamp = std::max(stamp, r.stamp);
-        const Rgb c = mergeColours_.at(LevelOfCount(counter, squareRoot), static_cast<int64_t>(stamp & kCycle));
-        uint8_t* p = vtlBitmap.pixels.data() + size_t{r.pixel} * 3;
-        p[0] = c.r;
-        p[1] = c.g;
-        p[2] = c.b;
+        PaintMerged(r.pixel, sum, stamp, squareRoot);
         if (r.cell < density.size()) {
             DensityCell& d = density[r.cell];
             ++d.hits;
             d.shade += r.shade;
         }
+    }
+}
+
+void AttractorEngine::AddCounterSums(size_t first, const int64_t* sums, size_t n) {
+    for (size_t i = 0; i < n && first + i < levelSums_.size(); ++i) AddSaturating(levelSums_[first + i], sums[i]);
+}
+
+void AttractorEngine::AddHitStamps(size_t first, const uint64_t* stamps, size_t n) {
+    for (size_t i = 0; i < n && first + i < stamps_.size(); ++i) stamps_[first + i] = std::max(stamps_[first + i], stamps[i]);
+}
+
+void AttractorEngine::AddDensity(size_t first, const DensityCell* cells, size_t n) {
+    for (size_t i = 0; i < n && first + i < density.size(); ++i) {
+        density[first + i].hits += cells[i].hits;
+        density[first + i].shade += cells[i].shade;
+    }
+}
+
+void AttractorEngine::PaintAddedCounts() {
+    mergeColours_ = LevelColours();
+    const bool squareRoot = ps.squareRoot != 0;
+    for (size_t i = 0; i < stamps_.size(); ++i) {
+        if (stamps_[i] != 0) PaintMerged(static_cast<uint32_t>(i), levelSums_[i], stamps_[i], squareRoot);
     }
 }
 

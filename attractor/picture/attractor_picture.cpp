@@ -22,25 +22,31 @@ ParameterFileResult AttractorPicture::load(const ParameterSource& source) {
 
 bool AttractorPicture::setSize(int width, int height) { return engine_.SetPictureSize(width, height); }
 
-attractor::RunResult AttractorPicture::run(const AttractorRunSettings& run,
-                                           const std::function<void(int64_t)>& progress,
-                                           const std::atomic<bool>* cancel) {
+void AttractorPicture::configure(const AttractorRunSettings& run) {
     if (run.seed) {
         engine_.fixedSeed = *run.seed;
         engine_.random.seed(*run.seed);
     }
     engine_.streams = run.streams;
     engine_.threads = run.threads;
+}
+
+attractor::RunResult AttractorPicture::run(const AttractorRunSettings& run,
+                                           const std::function<void(int64_t)>& progress,
+                                           const std::atomic<bool>* cancel) {
+    configure(run);
     attractor::RunResult total;
+    lastSlice_ = 0;
     total.fault = engine_.StartRun();
-    if (total.fault.empty()) {
-        // Slices only give progress and Cancel a chance: how the steps are
-        // split does not change the picture.
-        const int64_t slice = 1 << 20;
-        while (total.steps < run.steps && !(cancel && *cancel)) {
-            const attractor::RunResult part = engine_.RunSteps(std::min(slice, run.steps - total.steps));
+    if (!total.fault.empty()) {
+        total.faultStream = engine_.streamFirst;
+    } else {
+        for (int64_t first = 0; first < run.steps && !(cancel && *cancel); first += kStepSlice) {
+            const attractor::RunResult part = engine_.RunSteps(std::min(kStepSlice, run.steps - first));
+            lastSlice_ = first / kStepSlice;
             total.steps += part.steps;
             total.fault = part.fault;
+            total.faultStream = part.faultStream;
             total.running = part.running;
             if (progress) progress(total.steps);
             if (!part.fault.empty() || !part.running) break;

@@ -38,11 +38,23 @@ public:
     // not fit in the memory.
     bool setSize(int width, int height);
 
+    // The steps go in slices of this many: a floating-point fault in a
+    // stream ends the run when every stream has taken its share of the
+    // slice, so shares of the streams drawn apart end where one run would.
+    static constexpr int64_t kStepSlice = int64_t{1} << 20;
+
+    // The seed, streams and threads of a run, as run() takes them.
+    void configure(const AttractorRunSettings& run);
     // Runs exactly run.steps map steps unless a fault ends the run or
     // *cancel is set (checked between slices), calling progress with the
     // steps done after each slice, then makes the picture.
     attractor::RunResult run(const AttractorRunSettings& run, const std::function<void(int64_t)>& progress = {},
                              const std::atomic<bool>* cancel = nullptr);
+    // The last slice the last run took (0 when it could not start).
+    int64_t lastSlice() const { return lastSlice_; }
+    // The engine, for work beyond a whole run (shares of the streams and
+    // their counters added up).
+    attractor::AttractorEngine& engine() { return engine_; }
 
     // The settings loaded, to be changed before setSize and run.
     ParameterSet& parameters() { return ps_; }
@@ -55,6 +67,7 @@ private:
     ParameterSet ps_;
     CollectingReporter messages_;
     attractor::AttractorEngine engine_;
+    int64_t lastSlice_ = -1;
 };
 
 }  // namespace zarvo

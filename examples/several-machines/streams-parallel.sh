@@ -3,7 +3,6 @@
 # shared out over J jobs by GNU parallel (this machine's cores or the machines
 # of an ssh login file); the jobs' hit counters are added and coloured once,
 # which gives the picture one run of all K streams draws, byte for byte.
-# Needs a zarvo-render with attractor streams (--streams).
 #
 #   streams-parallel.sh PARAMFILE.vtl OUT K J --steps N --seed S [options...]
 #   e.g. streams-parallel.sh silk.vtl silk.png 64 8 --steps 20000000000 --seed 7 -s 4000x4000
@@ -12,7 +11,7 @@
 # tiles-parallel.sh (with ssh the .vtl file goes there and the counters come back).
 set -euo pipefail
 if [ $# -lt 4 ]; then
-    sed -n '2,14p' "$0" >&2
+    sed -n '2,11p' "$0" >&2
     exit 1
 fi
 param=$(realpath "$1")

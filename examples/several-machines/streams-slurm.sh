@@ -4,8 +4,8 @@
 #SBATCH --cpus-per-task=4
 #SBATCH --output=zarvo-streams-%a.log
 # K attractor sample streams on a Slurm job array: task T of C runs streams
-# T*K/C .. (T+1)*K/C - 1 and writes their hit counters. Needs a zarvo-render
-# with attractor streams (--streams). Submit from a folder every node sees:
+# T*K/C .. (T+1)*K/C - 1 and writes their hit counters. Submit from a folder
+# every node sees:
 #
 #   jobid=$(sbatch --parsable --array=0-7 streams-slurm.sh silk.vtl 64 --steps 20000000000 --seed 7 -s 4000x4000)
 #   sbatch --dependency=afterok:$jobid --wrap "zarvo-render --merge-counts silk.png counts/counts-*.npy"

@@ -18,32 +18,49 @@ struct Drawn {
     std::vector<uint64_t> hits;
 };
 
-// A seeded random run of `streams` streams on `threads` threads, its steps
-// given in calls of the sizes in `calls`.
-Drawn Draw(const std::function<void(ParameterSet&)>& setup, int streams, int threads,
-           const std::vector<int64_t>& calls) {
+using Setup = std::function<void(ParameterSet&)>;
+
+// An engine with a seeded random run of `streams` streams on `threads`
+// threads started.
+struct Started {
+    Started(const Setup& setup, int streams, int threads) {
+        engine.OpenView();
+        engine.fixedSeed = 4711;
+        engine.random.seed(4711);
+        setup(ps);
+        engine.streams = streams;
+        engine.threads = threads;
+        fault = engine.StartRun();
+    }
     ParameterSet ps;
     SilentReporter quiet;
-    AttractorEngine engine(ps, quiet);
-    engine.OpenView();
-    engine.fixedSeed = 4711;
-    engine.random.seed(4711);
-    setup(ps);
-    engine.streams = streams;
-    engine.threads = threads;
+    AttractorEngine engine{ps, quiet};
+    std::string fault;
+};
+
+Drawn Picture(AttractorEngine& engine, const RunResult& run) {
     Drawn d;
-    d.run.fault = engine.StartRun();
-    for (int64_t n : calls) {
-        const RunResult r = engine.RunSteps(n);
-        d.run.steps += r.steps;
-        d.run.fault += r.fault;
-        d.run.running = r.running;
-    }
+    d.run = run;
     engine.ComposePicture();
     d.pixels = engine.picture().pixels;
     d.counts = engine.hitCounts;
     for (const DensityCell& c : engine.density) d.hits.push_back(c.hits * 256 + c.shade);
     return d;
+}
+
+// The run with its steps given in calls of the sizes in `calls`.
+Drawn Draw(const Setup& setup, int streams, int threads, const std::vector<int64_t>& calls) {
+    Started started(setup, streams, threads);
+    AttractorEngine& engine = started.engine;
+    RunResult run;
+    run.fault = started.fault;
+    for (int64_t n : calls) {
+        const RunResult r = engine.RunSteps(n);
+        run.steps += r.steps;
+        run.fault += r.fault;
+        run.running = r.running;
+    }
+    return Picture(engine, run);
 }
 
 void ExpectSame(const Drawn& a, const Drawn& b) {
@@ -102,23 +119,24 @@ TEST(Streams, OneStreamIsTheSingleSequenceBitForBit) {
     }
 }
 
+const std::vector<Setup> kBothMappings = {
+    [](ParameterSet& ps) {  // level colouring with Color Mix, every variation
+        ps.formulaIndex = 70;
+        ps.colorMix = flagOn;
+        ps.vtlRed = 40;
+        ps.vtlBlue = -30;
+        AllVariations(ps);
+    },
+    [](ParameterSet& ps) {  // the log-density mapping on a three-times oversampled grid
+        ps.formulaIndex = 26;
+        ps.logDensity = flagOn;
+        ps.ldOversample = 3;
+        ps.varSwirl = flagOn;
+    },
+};
+
 TEST(Streams, PictureDoesNotDependOnThreadsOrCalls) {
-    const std::vector<std::function<void(ParameterSet&)>> setups = {
-        [](ParameterSet& ps) {  // level colouring with Color Mix, every variation
-            ps.formulaIndex = 70;
-            ps.colorMix = flagOn;
-            ps.vtlRed = 40;
-            ps.vtlBlue = -30;
-            AllVariations(ps);
-        },
-        [](ParameterSet& ps) {  // the log-density mapping on a three-times oversampled grid
-            ps.formulaIndex = 26;
-            ps.logDensity = flagOn;
-            ps.ldOversample = 3;
-            ps.varSwirl = flagOn;
-        },
-    };
-    for (const auto& setup : setups) {
+    for (const auto& setup : kBothMappings) {
         const int64_t steps = 7 * 4000 + 3;
         const Drawn reference = Draw(setup, 7, 1, {steps});
         EXPECT_EQ(reference.run.steps, steps);
@@ -130,6 +148,36 @@ TEST(Streams, PictureDoesNotDependOnThreadsOrCalls) {
         ExpectSame(Draw(setup, 7, 16, {1, steps - 1}), reference);
         // Another number of streams is another picture.
         EXPECT_FALSE(Draw(setup, 6, 2, {steps}).counts == reference.counts);
+    }
+}
+
+TEST(Streams, SharesOfTheStreamsAddUpToOneRun) {
+    const int k = 9;
+    const int64_t steps = k * 3000 + 4;
+    for (const auto& setup : kBothMappings) {
+        const Drawn reference = Draw(setup, k, 2, {steps});
+        Started merged(setup, k, 1);
+        AttractorEngine& sum = merged.engine;
+        RunResult run;
+        for (auto [first, end] : {std::pair{5, k}, {0, 1}, {1, 5}}) {
+            Started share(setup, k, 2);
+            share.engine.streamFirst = first;
+            share.engine.streamEnd = end;
+            for (int64_t n : {int64_t{1001}, steps - 1001}) run.steps += share.engine.RunSteps(n).steps;
+            const AttractorEngine& e = share.engine;
+            std::vector<int64_t> sums(e.hitCounts.size());
+            std::vector<uint64_t> stamps(e.hitCounts.size());
+            for (size_t i = 0; i < stamps.size(); ++i) {
+                sums[i] = e.CounterSum(i);
+                stamps[i] = e.HitStamp(i);
+            }
+            sum.AddCounterSums(0, sums.data(), sums.size());
+            sum.AddHitStamps(0, stamps.data(), stamps.size());
+            sum.AddDensity(0, e.density.data(), e.density.size());
+        }
+        sum.PaintAddedCounts();
+        run.running = true;
+        ExpectSame(Picture(sum, run), reference);
     }
 }
 

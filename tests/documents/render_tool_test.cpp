@@ -150,6 +150,10 @@ TEST_F(RenderTool, FloatingPointFaultIsStatus3AndThePictureIsStillWritten) {
     EXPECT_EQ(r.status, 3);
     EXPECT_NE(r.err.find("Floating point division by zero"), std::string::npos) << r.err;
     EXPECT_TRUE(FileExists(tmp.file("p.bmp")));
+    // A frame of a series is named by its number.
+    const ToolRun f = run(plugin() + " -s 20x10 --frames " + p + " " + p + " --count 2 --frame 1 -o " + tmp.file("f%d.bmp"));
+    EXPECT_EQ(f.status, 3);
+    EXPECT_NE(f.err.find("(frame 1 of 2, row "), std::string::npos) << f.err;
 }
 
 TEST_F(RenderTool, AttractorModeIsParsedAndDispatched) {

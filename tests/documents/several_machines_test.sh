@@ -2,7 +2,8 @@
 # The recipes of examples/several-machines: the scripts parse, the Slurm
 # scripts' array arithmetic hands out every tile, frame and stream exactly
 # once, and the GNU parallel recipes, run with four local job slots, give the
-# single run's pictures byte for byte.
+# single run's pictures byte for byte (and so do the attractor streams of the
+# Slurm tasks' commands).
 #   several_machines_test.sh ZARVO_RENDER EXAMPLES_DIR
 set -euo pipefail
 export ZARVO_RENDER=$1
@@ -29,6 +30,17 @@ streams=$(for t in $(seq 0 6); do dry streams-slurm.sh "$t" 7 s.vtl 64 --steps 9
 expected=$(for t in $(seq 0 6); do echo "--stream-range $((t * 64 / 7)):$(((t + 1) * 64 / 7))"; done)
 [ "$streams" = "$expected" ] || fail "streams-slurm.sh: $streams"
 
+# The attractor streams of the Slurm tasks' commands, run one after the
+# other, merge into the single run's picture.
+attractor=(--steps 300000 --seed 9 -s 60x40)
+"$ZARVO_RENDER" --attractor "$examples/peacock-wheel.vtl" "${attractor[@]}" --streams 64 -o attractor.png
+mkdir counts
+for t in $(seq 0 6); do
+    eval "$(dry streams-slurm.sh "$t" 7 "$examples/peacock-wheel.vtl" 64 "${attractor[@]}")" || fail "streams-slurm.sh task $t"
+done
+"$ZARVO_RENDER" --merge-counts slurm.png counts/counts-*.npy
+cmp slurm.png attractor.png || fail "the Slurm tasks' streams merged differ from the single run"
+
 if ! command -v parallel >/dev/null; then
     echo "GNU parallel is not installed: the parallel recipes are not run"
     exit 77
@@ -44,4 +56,8 @@ JOBS=4 "$recipes/frames-parallel.sh" "$examples/blue-spiral.zrv" end.zrv 5 frame
     fail "frames-parallel.sh: $(cat err.txt)"
 "$ZARVO_RENDER" --frames "$examples/blue-spiral.zrv" end.zrv --count 5 -s 40x30 -o g-%02d.png
 for i in 00 01 02 03 04; do cmp "frames/f-$i.png" "g-$i.png" || fail "frame $i differs from the single run"; done
+
+JOBS=4 "$recipes/streams-parallel.sh" "$examples/peacock-wheel.vtl" streams.png 64 4 "${attractor[@]}" 2>err.txt ||
+    fail "streams-parallel.sh: $(cat err.txt)"
+cmp streams.png attractor.png || fail "the streams merged differ from the single run"
 echo "recipes ok"

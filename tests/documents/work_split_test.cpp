@@ -1,7 +1,8 @@
 // zarvo-render's work split: a picture drawn as tiles and joined equals the
 // picture drawn at once, byte for byte; tile sets that do not make one
 // picture are refused with the tile named; a frame of a series is the
-// picture of its own parameter file.
+// picture of its own parameter file; the counters of shares of an attractor
+// run's streams add up to the picture of the run.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -141,6 +142,63 @@ TEST_F(WorkSplit, FrameIOfKIsThePictureOfItsInterpolatedParameterFile) {
     EXPECT_FALSE(test::ReadFile(tmp.file("m1.png")) == test::ReadFile(tmp.file("start.png")));
     EXPECT_EQ(render(frames + example("amber-thorns.zrv") + " --count 3 -o " + tmp.file("x%d.png")), 1);
     EXPECT_NE(err_.find("another formula"), std::string::npos) << err_;
+}
+
+TEST_F(WorkSplit, CountsOfSharesOfTheStreamsMergeIntoTheSingleRun) {
+    const std::string run = "--steps 30001 --seed 5 --streams 9 -s 41x29 --attractor ";
+    // Described colouring; log density on a three-times oversampled grid;
+    // a run that cannot start (zoom 0); a run a fault ends (formula 30 at
+    // the origin, a division by 0).
+    const std::vector<std::string> vtls = {example("star-flower.vtl"), example("peacock-wheel.vtl", 158, "3"),
+                                           example("star-flower.vtl", 3, "0"), example("star-flower.vtl", 2, "30")};
+    std::vector<std::string> lines = test::CrLfLines(test::ReadFile(vtls[3]));
+    lines[139] = lines[140] = "0";
+    test::WriteFile(vtls[3], test::CrLfText(lines));
+    for (const std::string& vtl : vtls) {
+        SCOPED_TRACE(vtl);
+        const int status = render(run + vtl + " -o " + tmp.file("single.png"));
+        const std::string singleErr = err_;
+        std::string set;
+        for (const char* range : {"5:9", "0:1", "1:5"}) {
+            set += " " + tmp.file(std::string("c") + range[0] + ".npy");
+            ASSERT_EQ(render(run + vtl + " --stream-range " + range + " --counts " + set.substr(set.rfind(' ') + 1)),
+                      0)
+                << err_;
+        }
+        EXPECT_EQ(render("--merge-counts " + tmp.file("merged.png") + set), status);
+        EXPECT_EQ(err_, singleErr);
+        EXPECT_TRUE(test::ReadFile(tmp.file("single.png")) == test::ReadFile(tmp.file("merged.png")));
+    }
+    EXPECT_NE(err_.find("Invalid floating point operation"), std::string::npos) << err_;
+
+    // Sets that are not one run's.
+    const std::string c0 = tmp.file("c0.npy"), c5 = tmp.file("c5.npy");
+    const std::string x = tmp.file("x.npy");
+    const std::string vtl = vtls.back();  // c0 and c5 are its shares
+    struct Case {
+        std::string share;  // options of a share drawn into x.npy, or none
+        std::string file;   // merged with c0 and c5, and named in the message
+        std::string why;
+    };
+    const std::string other = "--seed 5 --streams 9 -s 41x29 --stream-range 1:5 --attractor ";
+    const std::vector<Case> cases = {
+        {"", "", "streams 1..4 of 9 are missing"},
+        {run + vtl + " --stream-range 0:3", x, "repeats stream 0 of " + c0},
+        {"--steps 30000 " + other + vtl, x, "another step count than " + c0},
+        {"--steps 30001 --seed 6 --streams 9 -s 41x29 --stream-range 1:5 --attractor " + vtl, x, "another seed"},
+        {"--steps 30001 " + other + example("star-flower.vtl", 8, "7"), x, "other parameters"},
+        {"", vtl, "is not a counts file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.share + c.file);
+        if (!c.share.empty()) {
+            ASSERT_EQ(render(c.share + " --counts " + x), 0) << err_;
+        }
+        EXPECT_EQ(render("--merge-counts " + tmp.file("m.png") + " " + c0 + " " + c5 + " " + c.file), 1);
+        EXPECT_NE(err_.find(c.file), std::string::npos) << err_;
+        EXPECT_NE(err_.find(c.why), std::string::npos) << err_;
+        EXPECT_FALSE(test::FileExists(tmp.file("m.png")));
+    }
 }
 
 }  // namespace

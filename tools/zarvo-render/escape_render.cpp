@@ -61,7 +61,7 @@ int RunEscapeRender(const RenderOptions& o) {
     if (!loaded.opened) return Fail(exitUsageOrFile, loaded.error);
     if (loaded.errorLine != 0) {
         return Fail(exitParameterFile,
-                    "Error reading parameter file " + o.paramFile + ", line " + std::to_string(loaded.errorLine));
+                    "Error reading parameter file " + ParamName(o) + ", line " + std::to_string(loaded.errorLine));
     }
     view.formulaIndexAtScan = ps.formulaIndex;
     attractor.ParametersLoaded();
@@ -108,7 +108,7 @@ int RunEscapeRender(const RenderOptions& o) {
     }
     if (!scan.fault.empty()) {
         const int row = scan.rowsDone / o.supersample;  // of the picture written
-        Fail(exitFault, scan.fault + " (" + o.paramFile + ", row " + std::to_string(row) + ")");
+        Fail(exitFault, scan.fault + " (" + ParamName(o) + ", row " + std::to_string(row) + ")");
         if (status == exitWritten) status = exitFault;
     }
     return status;

@@ -1,11 +1,7 @@
 #include "frame_series.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 #include "escape_render.h"
@@ -93,12 +89,12 @@ int RunFrames(const RenderOptions& o) {
         if (!FrameParameters(o.paramFile, o.framesEnd, i, o.frameCount, &frame, &error))
             return Fail(exitUsageOrFile, error);
         // The frame's own parameter file, drawn like any other.
-        std::string temporary = (std::filesystem::temp_directory_path() / "zarvo-frame-XXXXXX.zrv").string();
-        const int fd = mkstemps(temporary.data(), 4);
-        if (fd < 0) return Fail(exitUsageOrFile, "cannot create a file in " + temporary);
-        close(fd);
+        std::string temporary;
+        if (!NewTemporaryFile("zarvo-frame-XXXXXX.zrv", &temporary))
+            return Fail(exitUsageOrFile, "cannot create a file in " + temporary);
         RenderOptions one = o;
         one.paramFile = temporary;
+        one.paramName = "frame " + std::to_string(i) + " of " + std::to_string(o.frameCount);
         one.output = FrameFileName(o.output, i);
         const int drawn = WriteParameterFile(frame, temporary, &error) ? RunEscapeRender(one)
                                                                        : Fail(exitUsageOrFile, error);

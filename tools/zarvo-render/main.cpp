@@ -30,5 +30,6 @@ int main(int argc, char** argv) {
     if (!zarvo::OutputsAreDistinct(options, &error)) return zarvo::Fail(zarvo::exitUsageOrFile, error);
     if (options.stitch) return zarvo::RunStitch(options);
     if (options.frames) return zarvo::RunFrames(options);
+    if (options.mergeCounts) return zarvo::RunMergeCounts(options);
     return options.attractor ? zarvo::RunAttractorRender(options) : zarvo::RunEscapeRender(options);
 }

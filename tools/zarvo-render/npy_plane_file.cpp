@@ -19,9 +19,11 @@ void PutDouble(uint8_t* out, double v) {
 
 NpyPlaneFile::~NpyPlaneFile() = default;
 
-std::string NpyPlaneFile::Header(int width, int height) {
-    std::string dict = "{'descr': '<f8', 'fortran_order': False, 'shape': (2, " + std::to_string(height) + ", " +
-                       std::to_string(width) + "), }";
+std::string NpyHeader(const std::string& descr, const std::vector<uint64_t>& shape) {
+    std::string dims;
+    for (uint64_t n : shape) dims += (dims.empty() ? "" : ", ") + std::to_string(n);
+    if (shape.size() == 1) dims += ",";
+    std::string dict = "{'descr': '" + descr + "', 'fortran_order': False, 'shape': (" + dims + "), }";
     // Magic (6) + version (2) + length (2) + dictionary, padded with blanks
     // and ended by a newline to a multiple of 64 bytes.
     const size_t unpadded = 10 + dict.size() + 1;
@@ -31,6 +33,10 @@ std::string NpyPlaneFile::Header(int width, int height) {
     header += static_cast<char>(dict.size() & 0xFF);
     header += static_cast<char>((dict.size() >> 8) & 0xFF);
     return header + dict;
+}
+
+std::string NpyPlaneFile::Header(int width, int height) {
+    return NpyHeader("<f8", {2, static_cast<uint64_t>(height), static_cast<uint64_t>(width)});
 }
 
 bool NpyPlaneFile::open(const std::string& path, int width, int height, std::string* error) {

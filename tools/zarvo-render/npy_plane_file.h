@@ -14,6 +14,12 @@
 
 namespace zarvo {
 
+// The header of a NumPy .npy file, format 1.0, of values of type `descr`
+// ("<f8", "<i8", ...) in C order: magic, version, length and the
+// dictionary, padded with blanks and ended by a newline to a multiple of
+// 64 bytes.
+std::string NpyHeader(const std::string& descr, const std::vector<uint64_t>& shape);
+
 class NpyPlaneFile {
 public:
     NpyPlaneFile() = default;

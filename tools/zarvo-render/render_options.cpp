@@ -155,6 +155,25 @@ bool SetStreams(RenderOptions* o, const std::string& v, std::string* error) {
     return SetWhole(v, 1, largestStreamCount, "stream count", &o->streams, error);
 }
 
+bool SetStreamRange(RenderOptions* o, const std::string& v, std::string* error) {
+    const size_t colon = v.find(':');
+    uint64_t first = 0, end = 0;
+    if (colon == std::string::npos || !ParseUnsigned(v.substr(0, colon), 65536, &first) ||
+        !ParseUnsigned(v.substr(colon + 1), 65536, &end) || first >= end) {
+        *error = "bad stream range \"" + v + "\" (A:B with A < B)";
+        return false;
+    }
+    o->streamFirst = static_cast<int>(first);
+    o->streamEnd = static_cast<int>(end);
+    return true;
+}
+
+bool SetMergeCounts(RenderOptions* o, const std::string& v, std::string*) {
+    o->output = v;
+    o->mergeCounts = true;
+    return true;
+}
+
 const OptionSpec kOptions[] = {
     {"-h", "--help", false, SetFlag<&RenderOptions::help>},
     {"-o", "--output", true, SetText<&RenderOptions::output>},
@@ -170,6 +189,9 @@ const OptionSpec kOptions[] = {
     {nullptr, "--steps", true, SetSteps},
     {nullptr, "--seed", true, SetSeed},
     {nullptr, "--streams", true, SetStreams},
+    {nullptr, "--stream-range", true, SetStreamRange},
+    {nullptr, "--counts", true, SetText<&RenderOptions::countsFile>},
+    {nullptr, "--merge-counts", true, SetMergeCounts},
     {nullptr, "--tile", true, SetTile},
     {nullptr, "--stitch", true, SetStitch},
     {nullptr, "--frames", true, SetFrames},
@@ -238,6 +260,24 @@ bool CheckSupersample(const RenderOptions& o, std::string* error) {
 // A tile is a PNG band of an escape-time picture; stitching takes tiles
 // and the output's own settings only.
 bool CheckWorkSplit(const std::vector<std::string>& positionals, RenderOptions* o, std::string* error) {
+    const bool share = !o->countsFile.empty() || o->streamEnd > 0;
+    if (o->mergeCounts) {
+        if (o->stitch || o->frames || o->attractor || share || o->tileCount > 0 || !o->planesFile.empty() ||
+            !o->writeParams.empty() || o->supersample > 1 || o->steps >= 0 || o->hasSeed || o->streams != 0) {
+            *error = "--merge-counts takes only the picture's -o settings (-q, --baseline) and the counts files";
+            return false;
+        }
+        if (positionals.empty()) {
+            *error = "--merge-counts needs the counts files";
+            return false;
+        }
+        o->countsFiles = positionals;
+        return true;
+    }
+    if (share && !o->attractor) {
+        *error = "--stream-range and --counts need --attractor";
+        return false;
+    }
     if (o->stitch) {
         if (o->attractor || o->tileCount > 0 || !o->planesFile.empty() || !o->writeParams.empty() ||
             o->supersample > 1) {
@@ -293,18 +333,55 @@ bool CheckWorkSplit(const std::vector<std::string>& positionals, RenderOptions* 
     return true;
 }
 
+// A share of an attractor run's streams writes its counters alone; the
+// shares of one run must start from the same seed.
+bool CheckShare(RenderOptions* o, std::string* error) {
+    if (o->countsFile.empty()) {
+        *error = "--stream-range needs --counts FILE.npy";
+        return false;
+    }
+    if (o->streams < 2) {
+        *error = "--counts needs --streams K above 1 (one stream is a single sequence and is not shared out)";
+        return false;
+    }
+    if (!o->hasSeed) {
+        *error = "--counts needs --seed S, the same for every share";
+        return false;
+    }
+    if (o->streamEnd == 0) o->streamEnd = o->streams;
+    if (o->streamEnd > o->streams) {
+        *error = "--stream-range " + std::to_string(o->streamFirst) + ":" + std::to_string(o->streamEnd) +
+                 " goes beyond the " + std::to_string(o->streams) + " streams";
+        return false;
+    }
+    if (!o->output.empty() || !o->writeParams.empty()) {
+        *error = "--counts writes no picture: -o and --write-params go with --merge-counts";
+        return false;
+    }
+    return true;
+}
+
 // The file arguments and the combinations the two kinds of picture allow;
 // an output name follows from the parameter file when none was given.
 bool CheckMode(const std::vector<std::string>& positionals, RenderOptions* o, std::string* error) {
     if (!CheckWorkSplit(positionals, o, error)) return false;
     const int positionalCount = static_cast<int>(positionals.size());
     const std::string positional = positionals.empty() ? std::string() : positionals.back();
-    if (o->stitch || o->frames) {
-        // the tiles, or the end of the frame series, are the file arguments
+    if (o->stitch || o->frames || o->mergeCounts) {
+        // the tiles, the end of the frame series or the counts files are
+        // the file arguments
     } else if (o->attractor) {
         if (positionalCount != 0) {
             *error = "unexpected argument \"" + positional + "\" with --attractor";
             return false;
+        }
+        if (!o->countsFile.empty() || o->streamEnd > 0) {
+            // Every share must be told the whole run.
+            if (o->steps < 0) {
+                *error = "--counts needs --steps N, the same for every share";
+                return false;
+            }
+            return CheckShare(o, error) && CheckSupersample(*o, error);
         }
     } else {
         if (positionalCount != 1) {
@@ -348,6 +425,9 @@ const char* RenderUsage() {
            "       zarvo-render --attractor PARAMFILE.vtl [--steps N] [--seed S] [OPTIONS]\n"
            "       zarvo-render --stitch OUT [-q N] [--baseline] TILE.png...\n"
            "       zarvo-render --frames START.zrv END.zrv --count K [--frame I] -o PATTERN [OPTIONS]\n"
+           "       zarvo-render --attractor PARAMFILE.vtl --steps N --seed S --streams K\n"
+           "                    --stream-range A:B --counts FILE.npy [-j N]\n"
+           "       zarvo-render --merge-counts OUT [-q N] [--baseline] FILE.npy...\n"
            "Draws the picture of a parameter file, or of the parameter file a PNG or\n"
            "JPEG picture carries, without a display.\n"
            "\n"
@@ -386,6 +466,19 @@ const char* RenderUsage() {
            "      --frame I            draw frame I (0..K-1) only; with --write-params its\n"
            "                           parameter file is written too\n"
            "                           (-o: a pattern such as frame-%05d.png)\n"
+           "      --stream-range A:B   with --attractor, --streams K and --seed: run only\n"
+           "                           streams A..B-1 (default all), each with the steps it\n"
+           "                           has in the run of all K\n"
+           "      --counts FILE.npy    ... and write their hit counters, not a picture:\n"
+           "                           NumPy arrays one after the other, the first the\n"
+           "                           counters (int64, shape (H, W)), then the stamps\n"
+           "                           Color Mix shows (uint64, (H, W)), the hit grid\n"
+           "                           (uint64, (H*n, W*n, 2)) and the share's parameters\n"
+           "                           and .vtl as text (uint8). A fault in a stream is\n"
+           "                           recorded (status 0) and told by the merge\n"
+           "      --merge-counts OUT   add counts files that hold streams 0..K-1 of one run\n"
+           "                           exactly once and colour them into OUT, the picture\n"
+           "                           of that run\n"
            "  -h, --help               this text\n"
            "\n"
            "Exit status: 0 picture written, 1 bad usage or file/plug-in problem,\n"
@@ -413,7 +506,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 bool OutputsAreDistinct(const RenderOptions& o, std::string* error) {
     const std::pair<const char*, const std::string*> outputs[] = {
-        {"-o", &o.output}, {"--planes", &o.planesFile}, {"--write-params", &o.writeParams}};
+        {"-o", &o.output}, {"--planes", &o.planesFile}, {"--write-params", &o.writeParams}, {"--counts", &o.countsFile}};
     for (size_t i = 0; i < std::size(outputs); ++i) {
         const std::string& path = *outputs[i].second;
         if (path.empty()) continue;
@@ -421,10 +514,12 @@ bool OutputsAreDistinct(const RenderOptions& o, std::string* error) {
             *error = std::string(outputs[i].first) + " " + path + " would overwrite the parameter file";
             return false;
         }
-        for (const std::string& tile : o.tiles) {
-            if (SameFile(path, tile)) {
-                *error = std::string(outputs[i].first) + " " + path + " would overwrite the tile " + tile;
-                return false;
+        for (const auto& [what, inputs] : {std::pair{"tile", &o.tiles}, {"counts file", &o.countsFiles}}) {
+            for (const std::string& input : *inputs) {
+                if (SameFile(path, input)) {
+                    *error = std::string(outputs[i].first) + " " + path + " would overwrite the " + what + " " + input;
+                    return false;
+                }
             }
         }
         for (size_t j = 0; j < i; ++j) {

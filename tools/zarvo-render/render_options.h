@@ -12,6 +12,7 @@ namespace zarvo {
 struct RenderOptions {
     bool help = false;
     std::string paramFile;  // the .zrv file, or with --attractor the .vtl file
+    std::string paramName;  // paramFile as messages name it; empty: paramFile
     std::string output;     // picture to write; empty: paramFile with ".bmp"
     int width = 180;
     int height = 120;
@@ -44,10 +45,21 @@ struct RenderOptions {
     bool hasSeed = false;
     uint64_t seed = 0;
     int streams = 0;  // sample streams sharing the steps; 0: not given (1, or the file's)
+    // --stream-range A:B --counts FILE.npy: only streams A..B-1 run (0..K-1
+    // without --stream-range) and their counters go to FILE, no picture.
+    int streamFirst = 0;
+    int streamEnd = 0;  // 0: no --stream-range (K once --counts is checked)
+    std::string countsFile;
+    // --merge-counts OUT FILE.npy...: OUT is `output`.
+    bool mergeCounts = false;
+    std::vector<std::string> countsFiles;
 };
 
 // Parses argv into *options. Returns false with *error describing the
 // mistake (bad usage); -h/--help sets options->help and returns true.
+// The parameter file as messages name it.
+inline const std::string& ParamName(const RenderOptions& o) { return o.paramName.empty() ? o.paramFile : o.paramName; }
+
 bool ParseRenderCommandLine(int argc, const char* const* argv, RenderOptions* options, std::string* error);
 
 // False with *error when an output (-o, --planes, --write-params) names the

@@ -20,6 +20,11 @@ enum RenderExitStatus {
 // Prints "zarvo-render: <text>" on standard error; returns status.
 int Fail(int status, const std::string& text);
 
+// Creates a new empty file in the temporary folder, named after `name`
+// with its six X replaced ("zarvo-frame-XXXXXX.zrv"), and puts its path in
+// *path; false (*path the name in that folder) when none can be created.
+bool NewTemporaryFile(const std::string& name, std::string* path);
+
 // How options.output is written: its format by its name, the JPEG quality
 // and progressive setting of the command line, and `parameters` (the bytes
 // of the picture's parameter file) carried inside.
