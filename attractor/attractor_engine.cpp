@@ -73,6 +73,8 @@ void AttractorEngine::ResetLevelSums(int32_t value) {
     levelSums_.assign(hitCounts.size(), value);
     levelStarts_.assign(hitCounts.size(), value);
     stamps_.assign(hitCounts.size(), 0);
+    unpainted_.assign(hitCounts.size(), 0);
+    toPaint_.clear();
 }
 
 void AttractorEngine::DrawDefaultImage() {
@@ -173,6 +175,8 @@ std::string AttractorEngine::StartRun() {
             levelSums_.assign(hitCounts.begin(), hitCounts.end());
             levelStarts_ = hitCounts;
             stamps_.assign(hitCounts.size(), 0);
+            unpainted_.assign(hitCounts.size(), 0);
+            toPaint_.clear();
         } catch (const std::bad_alloc&) {
             multi_.reset();
             fault = "Not enough memory for " + std::to_string(streams) + " streams";
@@ -213,6 +217,7 @@ RunResult AttractorEngine::RunStreams(const std::vector<int64_t>& steps) {
     const int t = threads > 0 ? threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const MultiStream::Outcome out = multi_->Advance(Settings(), steps, t, *this);
     result.steps = out.steps;
+    PaintChanged();
 
     // The single sequence's fields follow stream 0.
     main_ = multi_->stream(0);

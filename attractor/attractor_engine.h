@@ -270,6 +270,11 @@ private:
     std::vector<int64_t> levelSums_;      // a K-stream run's counters, exact
     std::vector<int32_t> levelStarts_;    // ... and what they started from
     std::vector<uint64_t> stamps_;        // a K-stream run's last hit of each pixel
+    // Pixels whose sum or stamp changed since they were last painted (in
+    // toPaint_ once, flagged in unpainted_): painted when the streams stop.
+    std::vector<uint32_t> toPaint_;
+    std::vector<uint8_t> unpainted_;
+    void PaintChanged();
     LevelColourTable mergeColours_;
 };
 

@@ -20,7 +20,14 @@ struct BufferSink {
 
     void take(const Hit& h, int, int, int64_t colourCycle) {
         const uint64_t cycle = static_cast<uint64_t>(colourCycle) & ((uint64_t{1} << kStampCycleBits) - 1);
-        buffer.push_back({h.pixel, h.cell, h.weight, h.shade, streamStamp | cycle});
+        // Field by field: a record built whole and copied would be read back
+        // wider than it was written, which stalls the store.
+        HitRecord& r = buffer.emplace_back();
+        r.pixel = h.pixel;
+        r.cell = h.cell;
+        r.weight = h.weight;
+        r.shade = h.shade;
+        r.stamp = streamStamp | cycle;
         if (buffer.size() == kBufferHits) flush();
     }
     void flush() {

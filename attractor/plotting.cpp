@@ -106,20 +106,32 @@ void AttractorEngine::PaintMerged(uint32_t pixel, int64_t sum, uint64_t stamp, b
 }
 
 void AttractorEngine::merge(const HitRecord* records, size_t count) {
-    const bool squareRoot = ps.squareRoot != 0;
     for (size_t i = 0; i < count; ++i) {
         const HitRecord& r = records[i];
-        int64_t& sum = levelSums_[r.pixel];
-        AddSaturating(sum, r.weight);
+        AddSaturating(levelSums_[r.pixel], r.weight);
         uint64_t& stamp = stamps_[r.pixel];
         stamp = std::max(stamp, r.stamp);
-        PaintMerged(r.pixel, sum, stamp, squareRoot);
+        // A pixel's colour depends on its final sum and stamp alone: it is
+        // painted once, after the streams.
+        if (unpainted_[r.pixel] == 0) {
+            unpainted_[r.pixel] = 1;
+            toPaint_.push_back(r.pixel);
+        }
         if (r.cell < density.size()) {
             DensityCell& d = density[r.cell];
             ++d.hits;
             d.shade += r.shade;
         }
     }
+}
+
+void AttractorEngine::PaintChanged() {
+    const bool squareRoot = ps.squareRoot != 0;
+    for (const uint32_t pixel : toPaint_) {
+        PaintMerged(pixel, levelSums_[pixel], stamps_[pixel], squareRoot);
+        unpainted_[pixel] = 0;
+    }
+    toPaint_.clear();
 }
 
 void AttractorEngine::AddCounterSums(size_t first, const int64_t* sums, size_t n) {

@@ -259,7 +259,16 @@ struct HitBatch {
     Entry entries[kSteps * kMostPlotsPerStep];
     int count = 0;
 
-    void take(const Hit& h, int px, int py, int64_t colourCycle) { entries[count++] = {h, px, py, colourCycle}; }
+    void take(const Hit& h, int px, int py, int64_t colourCycle) {
+        Entry& e = entries[count++];  // field by field, as BufferSink does
+        e.hit.pixel = h.pixel;
+        e.hit.cell = h.cell;
+        e.hit.weight = h.weight;
+        e.hit.shade = h.shade;
+        e.px = px;
+        e.py = py;
+        e.colourCycle = colourCycle;
+    }
     template <class Sink>
     void handTo(Sink& sink) {
         for (int i = 0; i < count; ++i) {
