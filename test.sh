@@ -14,4 +14,4 @@ echo "== tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
 zarvo_build_threads_sanitized
 echo "== threaded tests with ThreadSanitizer"
-ctest --test-dir build-tsan --output-on-failure --parallel "$(nproc)" -R 'ThreadedScan|EveryThreadCount|Streams\.(Picture|Counters|AFault)'
+ctest --test-dir build-tsan --output-on-failure --parallel "$(nproc)" -R 'ThreadedScan|EveryThreadCount|Streams\.|PictureJob|AttractorJob'

@@ -41,5 +41,5 @@ zarvo_build_threads_sanitized() {
     cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_C_FLAGS_RELWITHDEBINFO="$flags" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$flags" \
         -DZARVO_SANITIZE=thread -DZARVO_BUILD_BENCH=OFF >/dev/null
-    cmake --build build-tsan --parallel "$(nproc)" --target engine_tests render_tests attractor_tests
+    cmake --build build-tsan --parallel "$(nproc)" --target engine_tests render_tests attractor_tests render_tool_tests zarvo-render qorl01.zvo qorl02.zvo
 }
