@@ -101,6 +101,7 @@ TEST_F(WorkSplit, TileSetsThatDoNotMakeOnePictureAreRefusedNamingTheTile) {
         {"--tile 1/4 -s 30x20 -o " + otherTile + " " + param, otherTile, "another tile count"},
         {"--tile 1/3 -s 30x20 --supersample 2 -o " + otherTile + " " + param, otherTile, "other supersampling"},
         {param, param, "Cannot read"},
+        {"-o " + otherTile, "--stitch OUT", "no -o"},  // a second name for the picture
     };
     const std::string out = tmp.file("joined.png");
     for (const Case& c : cases) {

@@ -130,7 +130,7 @@ bool SetTile(RenderOptions* o, const std::string& v, std::string* error) {
 }
 
 bool SetStitch(RenderOptions* o, const std::string& v, std::string*) {
-    o->output = v;
+    o->joinedOutput = v;
     o->stitch = true;
     return true;
 }
@@ -169,7 +169,7 @@ bool SetStreamRange(RenderOptions* o, const std::string& v, std::string* error) 
 }
 
 bool SetMergeCounts(RenderOptions* o, const std::string& v, std::string*) {
-    o->output = v;
+    o->joinedOutput = v;
     o->mergeCounts = true;
     return true;
 }
@@ -261,6 +261,14 @@ bool CheckSupersample(const RenderOptions& o, std::string* error) {
 // and the output's own settings only.
 bool CheckWorkSplit(const std::vector<std::string>& positionals, RenderOptions* o, std::string* error) {
     const bool share = !o->countsFile.empty() || o->streamEnd > 0;
+    if (o->stitch || o->mergeCounts) {
+        // OUT names the picture; a later -o must not quietly replace it.
+        if (!o->output.empty()) {
+            *error = std::string(o->stitch ? "--stitch" : "--merge-counts") + " OUT names the picture: no -o with it";
+            return false;
+        }
+        o->output = o->joinedOutput;
+    }
     if (o->mergeCounts) {
         if (o->stitch || o->frames || o->attractor || share || o->tileCount > 0 || !o->planesFile.empty() ||
             !o->writeParams.empty() || o->supersample > 1 || o->steps >= 0 || o->hasSeed || o->streams != 0) {

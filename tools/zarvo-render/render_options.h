@@ -52,6 +52,7 @@ struct RenderOptions {
     std::string countsFile;
     // --merge-counts OUT FILE.npy...: OUT is `output`.
     bool mergeCounts = false;
+    std::string joinedOutput;  // OUT of --stitch or --merge-counts (becomes `output`)
     std::vector<std::string> countsFiles;
 };
 
