@@ -21,15 +21,17 @@ shift 4
 render=${ZARVO_RENDER:-zarvo-render}
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-streams.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-cp "$param" "$work/params.vtl"
+# The copy keeps the file's name, which the merge names in its messages.
+name=$(basename "$param")
+cp "$param" "$work/$name"
 cd "$work"
 where=(-j "${JOBS:-100%}")
 if [ -n "${SSHLOGINFILE:-}" ]; then
-    where+=(--sshloginfile "$SSHLOGINFILE" --workdir ... --basefile params.vtl --return counts-{}.npy --cleanup)
+    where+=(--sshloginfile "$SSHLOGINFILE" --workdir ... --basefile "$name" --return counts-{}.npy --cleanup)
 fi
 # Job j runs streams j*K/J .. (j+1)*K/J - 1.
 parallel -q "${where[@]}" --halt now,fail=1 \
-    "$render" -j "${THREADS:-1}" --attractor params.vtl "$@" --streams "$k" \
+    "$render" -j "${THREADS:-1}" --attractor "$name" "$@" --streams "$k" \
     --stream-range "{= \$_ = int(\$_ * $k / $jobs) . ':' . int((\$_ + 1) * $k / $jobs) =}" \
     --counts counts-{}.npy ::: $(seq 0 $((jobs - 1)))
 "$render" --merge-counts "$out" counts-*.npy
