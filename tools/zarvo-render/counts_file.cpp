@@ -68,6 +68,16 @@ bool ReadHeader(std::FILE* f, const std::string& descr, std::vector<uint64_t>* s
     return NpyHeader(descr, *shape) == std::string(start, 10) + dict;
 }
 
+// The bytes from the file's position to its end (0 when that cannot be told),
+// so that no length read from the file asks for more memory than it holds.
+uint64_t RemainingBytes(std::FILE* f) {
+    const off_t at = ftello(f);
+    if (at < 0 || fseeko(f, 0, SEEK_END) != 0) return 0;
+    const off_t end = ftello(f);
+    if (fseeko(f, at, SEEK_SET) != 0 || end < at) return 0;
+    return static_cast<uint64_t>(end - at);
+}
+
 uint64_t Product(const std::vector<uint64_t>& shape) {
     uint64_t n = 1;
     for (uint64_t d : shape) n *= d;
@@ -92,7 +102,7 @@ bool ReadCountsFile(const std::string& path, CountsFile* file, std::string* erro
     file->cellsAt = ok ? static_cast<uint64_t>(ftello(f)) : 0;
     file->cells = ok ? cells[0] * cells[1] : 0;
     ok = ok && fseeko(f, static_cast<off_t>(Product(cells) * 8), SEEK_CUR) == 0 && ReadHeader(f, "|u1", &text) &&
-         text.size() == 1 && text[0] < (uint64_t{1} << 30);
+         text.size() == 1 && text[0] <= RemainingBytes(f);
     std::string description(ok ? text[0] : 0, '\0');
     ok = ok && std::fread(description.data(), 1, description.size(), f) == description.size() &&
          ParseCountsText(description, &file->share) &&
