@@ -1,6 +1,7 @@
 // Fuzzing the attractor parameter file (.vtl) reader: the bytes are read as
-// the attractor view's "Load from parameter file" reads them, then the
-// drawing loop runs a few thousand map steps on an 8 x 6 picture.
+// the attractor view's "Load from parameter file" reads them (and for the
+// run such a file may record), then the drawing loop runs a few thousand
+// map steps on an 8 x 6 picture.
 #include <cstdlib>
 
 #include "attractor_engine.h"
@@ -13,6 +14,7 @@ namespace {
 // The reader under test.
 bool ReadVtl(zarvo::ParameterSet& ps, const uint8_t* data, size_t size, zarvo::Reporter& reporter) {
     const zarvo::fuzz::InputFile file(data, size);
+    zarvo::ReadVtlRun(file.path());  // the run a Render to File picture's file records
     return zarvo::LoadParameterFile(ps, file.path(), reporter).ok();
 }
 
