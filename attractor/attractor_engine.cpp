@@ -213,7 +213,7 @@ RunResult AttractorEngine::RunSteps(int64_t n) {
 
 RunResult AttractorEngine::RunStreams(const std::vector<int64_t>& steps) {
     RunResult result;
-    mergeColours_ = LevelColours();
+    CurrentLevelColours();
     const int t = threads > 0 ? threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const MultiStream::Outcome out = multi_->Advance(Settings(), steps, t, *this);
     result.steps = out.steps;

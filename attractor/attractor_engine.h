@@ -233,6 +233,10 @@ public:
     void vtl_draw();
 
     LevelColourTable LevelColours() const;
+    // LevelColours of the parameter set as it is now, made again only when
+    // the tints, Color Mix or Invert changed since it was last made (a
+    // table takes tens of microseconds; runs ask for it every slice).
+    const LevelColourTable& CurrentLevelColours();
 
 private:
     struct PaintSink;
@@ -275,7 +279,10 @@ private:
     std::vector<uint32_t> toPaint_;
     std::vector<uint8_t> unpainted_;
     void PaintChanged();
-    LevelColourTable mergeColours_;
+    // CurrentLevelColours' table and the settings it was made from.
+    LevelColourTable levelColours_;
+    std::array<double, 5> levelColoursMadeFrom_{};
+    bool levelColoursMade_ = false;
 };
 
 }  // namespace zarvo::attractor

@@ -11,11 +11,12 @@
 namespace zarvo::attractor {
 
 struct AttractorEngine::PaintSink {
-    explicit PaintSink(AttractorEngine& engine) : e(engine), squareRoot(engine.ps.squareRoot != 0) {}
+    explicit PaintSink(AttractorEngine& engine)
+        : e(engine), squareRoot(engine.ps.squareRoot != 0), table(engine.CurrentLevelColours()) {}
 
     AttractorEngine& e;
     const bool squareRoot;
-    std::optional<LevelColourTable> table;  // made at the first hit
+    const LevelColourTable& table;
     std::optional<int32_t> lastLevel;       // the level of the last hit, for the parameter set
 
     void take(const Hit& h, int px, int py, int64_t colourCycle) {
@@ -26,8 +27,7 @@ struct AttractorEngine::PaintSink {
         }
         const int32_t level = LevelOfCount(counter, squareRoot);
         lastLevel = level;
-        if (!table) table = e.LevelColours();
-        const Rgb c = table->at(level, colourCycle);
+        const Rgb c = table.at(level, colourCycle);
         e.vtlBitmap.set(px, py, c.r, c.g, c.b);
         if (h.cell < e.density.size()) {
             DensityCell& d = e.density[h.cell];

@@ -3,6 +3,7 @@
 // and the pictures made from the counters afterwards.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "engine_steps.h"
@@ -94,11 +95,23 @@ int32_t CounterOfSum(int64_t sum) {
 
 }  // namespace
 
+const LevelColourTable& AttractorEngine::CurrentLevelColours() {
+    const std::array<double, 5> from{ps.vtlRed, ps.vtlGreen, ps.vtlBlue, static_cast<double>(ps.colorMix),
+                                     static_cast<double>(ps.invert)};
+    // Compared bit for bit, so that a NaN tint (from a file) matches itself.
+    if (!levelColoursMade_ || std::memcmp(from.data(), levelColoursMadeFrom_.data(), sizeof from) != 0) {
+        levelColours_ = LevelColours();
+        levelColoursMadeFrom_ = from;
+        levelColoursMade_ = true;
+    }
+    return levelColours_;
+}
+
 void AttractorEngine::PaintMerged(uint32_t pixel, int64_t sum, uint64_t stamp, bool squareRoot) {
     constexpr uint64_t kCycle = (uint64_t{1} << kStampCycleBits) - 1;
     const int32_t counter = CounterOfSum(sum);
     hitCounts[pixel] = counter;
-    const Rgb c = mergeColours_.at(LevelOfCount(counter, squareRoot), static_cast<int64_t>(stamp & kCycle));
+    const Rgb c = levelColours_.at(LevelOfCount(counter, squareRoot), static_cast<int64_t>(stamp & kCycle));
     uint8_t* p = vtlBitmap.pixels.data() + size_t{pixel} * 3;
     p[0] = c.r;
     p[1] = c.g;
@@ -150,7 +163,7 @@ void AttractorEngine::AddDensity(size_t first, const DensityCell* cells, size_t 
 }
 
 void AttractorEngine::PaintAddedCounts() {
-    mergeColours_ = LevelColours();
+    CurrentLevelColours();
     const bool squareRoot = ps.squareRoot != 0;
     for (size_t i = 0; i < stamps_.size(); ++i) {
         if (stamps_[i] != 0) PaintMerged(static_cast<uint32_t>(i), levelSums_[i], stamps_[i], squareRoot);
