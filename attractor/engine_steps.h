@@ -11,6 +11,7 @@
 namespace zarvo::attractor {
 
 struct AttractorEngine::PaintSink {
+    static constexpr bool kTakesPoints = false;  // weighs and paints every point at once
     explicit PaintSink(AttractorEngine& engine)
         : e(engine), squareRoot(engine.ps.squareRoot != 0), table(engine.CurrentLevelColours()) {}
 

@@ -16,6 +16,7 @@
 #include "formula_math.h"
 #include "map_state.h"
 #include "parameter_set.h"
+#include "plot_batch.h"
 #include "plot_weight.h"
 #include "uniform_random.h"
 
@@ -89,6 +90,25 @@ struct Hit {
     uint32_t shade;  // colour coordinate 0..255 (the log-density mapping)
 };
 
+// The pixel and the weight of a plotted point (x, y) of the step from
+// (x0, y0): false when it falls outside the picture or beyond the counters
+// made for it.
+inline bool WeighPoint(const StepSettings& s, double x, double y, double x0, double y0, PlotPosition& p,
+                       PlotWeight& w) {
+    if (!PlotPixel(s.window, x, y, p)) return false;
+    if (p.px >= s.plotWidth || p.py >= s.plotHeight) return false;  // counters not made for this size
+    w = WeighPlot(x, y, x0, y0, s.factor1);
+    return true;
+}
+
+// The hit of a point inside the picture.
+inline void HitOf(const StepSettings& s, const PlotPosition& p, const PlotWeight& w, Hit& hit) {
+    hit.pixel = static_cast<uint32_t>(p.py) * static_cast<uint32_t>(s.gridWidth) + static_cast<uint32_t>(p.px);
+    hit.cell = s.oversample == 1 ? hit.pixel : HitCell(p, s.gridWidth, s.oversample);
+    hit.weight = w.weight;
+    hit.shade = w.shade;
+}
+
 template <class Sink>
 class Stepper {
 public:
@@ -150,6 +170,14 @@ public:
 
     void ApplyVariations();
 
+    // N steps (HitBatch only): the N map steps one after the other, then the
+    // N chains of variations side by side. A chain depends only on its map
+    // point, so the chains of consecutive steps can run at the same time;
+    // written side by side, the processor overlaps them. The hits are
+    // exactly those of N single steps, in the same order.
+    template <int N>
+    void IterateTogether();
+
     // Picture pixel of a plane point (also left in zRe, zIm); false when it
     // falls outside the picture.
     bool PointToPixel(double x, double y, int& px, int& py) {
@@ -168,114 +196,244 @@ public:
     void PlotPoint(double x, double y) {
         st_.map.x = x;
         st_.map.y = y;
-        PlotPosition p;
-        if (!s_.plotEnabled || !PointToPixel(x, y, p)) return;
-        const int px = p.px, py = p.py;
-        if (px >= s_.plotWidth || py >= s_.plotHeight) return;  // counters not made for this size
-        const PlotWeight w = WeighPlot(x, y, st_.map.x0, st_.map.y0, s_.factor1);
-        Hit hit;
-        hit.pixel = static_cast<uint32_t>(py) * static_cast<uint32_t>(s_.gridWidth) + static_cast<uint32_t>(px);
-        hit.cell = s_.oversample == 1 ? hit.pixel : HitCell(p, s_.gridWidth, s_.oversample);
-        hit.weight = w.weight;
-        hit.shade = w.shade;
-        st_.lastPixel = hit.pixel;
-        sink_.take(hit, px, py, st_.colourCycle);
+        if (!s_.plotEnabled) return;
+        st_.zRe = x;
+        st_.zIm = y;
+        if constexpr (Sink::kTakesPoints) {
+            // Weighed later, a batch at a time.
+            sink_.point(x, y, st_.map.x0, st_.map.y0, st_.colourCycle);
+        } else {
+            PlotPosition p;
+            PlotWeight w;
+            if (!WeighPoint(s_, x, y, st_.map.x0, st_.map.y0, p, w)) return;
+            Hit hit;
+            HitOf(s_, p, w, hit);
+            st_.lastPixel = hit.pixel;
+            sink_.take(hit, p.px, p.py, st_.colourCycle);
+        }
     }
 
 private:
+    // The chain of enabled variations from the points x[k], y[k] (k < N),
+    // each lane a chain of its own; plot(k, v, x, y) takes the point of
+    // lane k after its v-th enabled variation.
+    template <int N, class Plot>
+    void Chains(double (&x)[N], double (&y)[N], Plot plot);
+
     const StepSettings& s_;
     StreamState& st_;
     Sink& sink_;
 };
 
 template <class Sink>
-void Stepper<Sink>::ApplyVariations() {
+template <int N, class Plot>
+void Stepper<Sink>::Chains(double (&x)[N], double (&y)[N], Plot plot) {
     using namespace fm;
     constexpr LD kEps = 1e-12L;
     // atan(x / y) of Polar and Horseshoe; 0 at the origin.
     const auto nearOrigin = [](double x, double y) { return std::fabs(x) <= 1e-20 && std::fabs(y) <= 1e-20; };
 
     const unsigned on = s_.variations;
-    if (on == kNone) {  // the default chain, which moves nothing
+    // The weight as a double, converted where it is used: an extended copy
+    // would be stored and reloaded in ten bytes around every call, which is slow.
+    const double wd = s_.factor2;
+    int v = 0;  // the variations done
+    auto moveTo = [&](int k, LD nx, LD ny) {
+        x[k] = D(nx);
+        y[k] = D(ny);
+        plot(k, v, x[k], y[k]);
+    };
+    if (on & kSpherical) {
+        for (int k = 0; k < N; ++k) {
+            const double r2 = D(Sq(x[k]) + kEps + Sq(y[k]));
+            moveTo(k, x[k] + LD(wd) * (x[k] / LD(r2)), y[k] + LD(wd) * (y[k] / LD(r2)));
+        }
+        ++v;
+    }
+    if (on & kSwirl) {
+        for (int k = 0; k < N; ++k) {
+            const double r2 = D(Sq(x[k]) + kEps + Sq(y[k]));
+            double s, c;
+            SinCosAsDoubles(r2, s, c);
+            moveTo(k, x[k] + LD(wd) * (LD(s) * x[k] - LD(c) * y[k]), y[k] + LD(wd) * (LD(c) * x[k] + LD(s) * y[k]));
+        }
+        ++v;
+    }
+    if (on & kSinusoidal) {
+        for (int k = 0; k < N; ++k) moveTo(k, SinusoidalStep(x[k], wd), SinusoidalStep(y[k], wd));
+        ++v;
+    }
+    if (on & kPolar) {
+        for (int k = 0; k < N; ++k) {
+            const double t = nearOrigin(x[k], y[k]) ? 0.0 : D(Atan(LD(x[k]) / y[k]) / constPI);
+            moveTo(k, x[k] + LD(wd) * t, y[k] + LD(wd) * (Sqrt(Sq(x[k]) + kEps + Sq(y[k])) - 1));
+        }
+        ++v;
+    }
+    if (on & kHorseshoe) {
+        for (int k = 0; k < N; ++k) {
+            const double t = nearOrigin(x[k], y[k]) ? 0.0 : D(Atan(LD(x[k]) / y[k]));
+            double s, c;
+            SinCosAsDoubles(t, s, c);
+            moveTo(k, x[k] + LD(wd) * (LD(s) * x[k] - LD(c) * y[k]), y[k] + LD(wd) * (LD(c) * x[k] + LD(s) * y[k]));
+        }
+        ++v;
+    }
+    if (on & kLinear) {
+        for (int k = 0; k < N; ++k) moveTo(k, x[k] + LD(wd) * x[k], y[k] + LD(wd) * y[k]);
+        ++v;
+    }
+    if (on & kBent) {
+        for (int k = 0; k < N; ++k) {
+            const double bx = x[k] < 0 ? D(2 * LD(x[k])) : x[k];
+            const double by = y[k] < 0 ? D(LD(y[k]) / 2) : y[k];
+            moveTo(k, x[k] + LD(wd) * bx, y[k] + LD(wd) * by);
+        }
+        ++v;
+    }
+    if (on & kNone) {
+        for (int k = 0; k < N; ++k) plot(k, v, x[k], y[k]);
+        ++v;
+    }
+    if (on & kInversion) {
+        for (int k = 0; k < N; ++k) {
+            const double r2 = D(Sq(x[k]) + Sq(y[k]));
+            moveTo(k, x[k] + (x[k] / LD(r2)) / (kEps + LD(wd)), y[k] + (y[k] / LD(r2)) / (kEps + LD(wd)));
+        }
+        ++v;
+    }
+}
+
+template <class Sink>
+void Stepper<Sink>::ApplyVariations() {
+    if (s_.variations == kNone) {  // the default chain, which moves nothing
         PlotPoint(st_.map.x, st_.map.y);
         return;
     }
     const double xsave = st_.map.x, ysave = st_.map.y;
-    const LD w = s_.factor2;
-    double x = xsave, y = ysave;
-    auto moveTo = [&](LD nx, LD ny) {
-        x = D(nx);
-        y = D(ny);
-        PlotPoint(x, y);
-    };
-    if (on & kSpherical) {
-        const double r2 = D(Sq(x) + kEps + Sq(y));
-        moveTo(x + w * (x / LD(r2)), y + w * (y / LD(r2)));
-    }
-    if (on & kSwirl) {
-        const double r2 = D(Sq(x) + kEps + Sq(y));
-        double s, c;
-        SinCosAsDoubles(r2, s, c);
-        moveTo(x + w * (LD(s) * x - LD(c) * y), y + w * (LD(c) * x + LD(s) * y));
-    }
-    if (on & kSinusoidal) moveTo(SinusoidalStep(x, w), SinusoidalStep(y, w));
-    if (on & kPolar) {
-        const double t = nearOrigin(x, y) ? 0.0 : D(Atan(LD(x) / y) / constPI);
-        moveTo(x + w * t, y + w * (Sqrt(Sq(x) + kEps + Sq(y)) - 1));
-    }
-    if (on & kHorseshoe) {
-        const double t = nearOrigin(x, y) ? 0.0 : D(Atan(LD(x) / y));
-        double s, c;
-        SinCosAsDoubles(t, s, c);
-        moveTo(x + w * (LD(s) * x - LD(c) * y), y + w * (LD(c) * x + LD(s) * y));
-    }
-    if (on & kLinear) moveTo(x + w * x, y + w * y);
-    if (on & kBent) {
-        const double bx = x < 0 ? D(2 * LD(x)) : x;
-        const double by = y < 0 ? D(LD(y) / 2) : y;
-        moveTo(x + w * bx, y + w * by);
-    }
-    if (on & kNone) PlotPoint(x, y);
-    if (on & kInversion) {
-        const double r2 = D(Sq(x) + Sq(y));
-        moveTo(x + (x / LD(r2)) / (kEps + w), y + (y / LD(r2)) / (kEps + w));
-    }
+    double x[1] = {xsave}, y[1] = {ysave};
+    Chains(x, y, [this](int, int, double px, double py) { PlotPoint(px, py); });
     st_.map.x = xsave;
     st_.map.y = ysave;
+}
+
+template <class Sink>
+template <int N>
+void Stepper<Sink>::IterateTogether() {
+    static_assert(Sink::kTakesPoints);
+    double x[N], y[N], x0[N], y0[N];
+    int64_t cycle[N];
+    for (int k = 0; k < N; ++k) {
+        ChooseMap();
+        MapStep();
+        st_.stepCount = static_cast<int32_t>(static_cast<uint32_t>(st_.stepCount) + 1u);
+        x[k] = st_.map.x;
+        y[k] = st_.map.y;
+        x0[k] = st_.map.x0;
+        y0[k] = st_.map.y0;
+        cycle[k] = st_.colourCycle;
+    }
+    const int perStep = __builtin_popcount(s_.variations);
+    if (!s_.plotEnabled || perStep == 0) return;
+    const int first = sink_.count;
+    double lastX = 0, lastY = 0;
+    const auto plot = [&](int k, int v, double px, double py) {
+        sink_.pointAt(first + k * perStep + v, px, py, x0[k], y0[k], cycle[k]);
+        lastX = px;  // the last lane's last point comes last
+        lastY = py;
+    };
+    if (s_.variations == kNone) {
+        for (int k = 0; k < N; ++k) plot(k, 0, x[k], y[k]);
+    } else {
+        Chains(x, y, plot);
+    }
+    sink_.count = first + N * perStep;
+    st_.zRe = lastX;
+    st_.zIm = lastY;
 }
 
 // The most points one step plots: one per variation.
 constexpr int kMostPlotsPerStep = 9;
 
-// The hits of a few steps, held back until the steps are known to be free
-// of floating-point faults.
+// The plotted points of a few steps and their hits, held back until the
+// steps are known to be free of floating-point faults. The points are
+// weighed four at a time as soon as four are waiting, so that the weighing
+// overlaps the steps that follow (it does not depend on them); the points
+// the vector forms leave alone are weighed when the steps are done.
 struct HitBatch {
+    static constexpr bool kTakesPoints = true;
     static constexpr int kSteps = 32;
-    struct Entry {
-        Hit hit;
-        int32_t px, py;
-        int64_t colourCycle;
-    };
-    Entry entries[kSteps * kMostPlotsPerStep];
-    int count = 0;
+    static constexpr int kCapacity = kSteps * kMostPlotsPerStep;
 
-    void take(const Hit& h, int px, int py, int64_t colourCycle) {
-        Entry& e = entries[count++];  // field by field, as BufferSink does
-        e.hit.pixel = h.pixel;
-        e.hit.cell = h.cell;
-        e.hit.weight = h.weight;
-        e.hit.shade = h.shade;
-        e.px = px;
-        e.py = py;
-        e.colourCycle = colourCycle;
+    explicit HitBatch(const StepSettings& s) : settings(s), together(CanWeighTogether(s)) {}
+    const StepSettings& settings;
+    const bool together;             // the vector forms can run
+    PointBatch<kCapacity> points{};  // zeroed: the lanes past the last point are harmless
+    int64_t cycle[kCapacity];
+    int count = 0;   // points taken
+    int weighed = 0;  // points weighed together so far (whole fours)
+
+    void point(double x, double y, double x0, double y0, int64_t colourCycle) {
+        pointAt(count++, x, y, x0, y0, colourCycle);
     }
-    template <class Sink>
-    void handTo(Sink& sink) {
-        for (int i = 0; i < count; ++i) {
-            const Entry& e = entries[i];
-            sink.take(e.hit, e.px, e.py, e.colourCycle);
+    void pointAt(int i, double x, double y, double x0, double y0, int64_t colourCycle) {
+        points.x[i] = x;
+        points.y[i] = y;
+        points.x0[i] = x0;
+        points.y0[i] = y0;
+        cycle[i] = colourCycle;
+    }
+    // Weighs the whole fours waiting.
+    void weighSome() {
+        if (!together || count - weighed < 4) return;
+        const int n = (count - weighed) & ~3;
+        WeighPointsTogether(settings, points, weighed, n);
+        weighed += n;
+    }
+    // Weighs every point taken: after this, the verdicts say which are hits.
+    void weigh() {
+        if (together && count > weighed) {
+            WeighPointsTogether(settings, points, weighed, count - weighed);
+            weighed = count;
         }
-        count = 0;
+        PointBatch<kCapacity>& b = points;
+        for (int i = together ? 0 : weighed; i < count; ++i) {
+            if (together && b.verdict[i] != kPointAlone) continue;
+            PlotPosition p;
+            PlotWeight w;
+            b.verdict[i] = WeighPoint(settings, b.x[i], b.y[i], b.x0[i], b.y0[i], p, w) ? kPointHit : kPointOutside;
+            b.su[i] = p.su;
+            b.sv[i] = p.sv;
+            b.px[i] = p.px;
+            b.py[i] = p.py;
+            b.weight[i] = w.weight;
+            b.shade[i] = static_cast<int32_t>(w.shade);
+        }
+        weighed = count;
+    }
+    void clear() { count = weighed = 0; }
+    // The hits of the weighed points, in the order of the points.
+    template <class Sink>
+    void handTo(Sink& sink, StreamState& st) {
+        const PointBatch<kCapacity>& b = points;
+        int64_t last = -1;
+        for (int i = 0; i < count; ++i) {
+            if (b.verdict[i] != kPointHit) continue;
+            PlotPosition p;
+            p.su = b.su[i];
+            p.sv = b.sv[i];
+            p.px = b.px[i];
+            p.py = b.py[i];
+            PlotWeight w;
+            w.weight = b.weight[i];
+            w.shade = static_cast<uint32_t>(b.shade[i]);
+            Hit hit;
+            HitOf(settings, p, w, hit);
+            sink.take(hit, p.px, p.py, cycle[i]);
+            last = hit.pixel;
+        }
+        if (last >= 0) st.lastPixel = last;
+        clear();
     }
 };
 
@@ -287,33 +445,43 @@ struct HitBatch {
 // after every step (reading them stalls the pipeline); a batch that raised
 // one is taken again from its start, step by step, so the outcome is that
 // of testing after every step. The caller clears the flags before.
+// Steps whose chains of variations run side by side (see IterateTogether).
+constexpr int kStepsTogether = 2;
+
 template <class Sink>
 int64_t RunCheckedSteps(const StepSettings& settings, StreamState& st, int64_t steps, Sink& sink, bool& faulted) {
-    HitBatch batch;
+    HitBatch batch(settings);
     Stepper<HitBatch> stepper(settings, st, batch);
     faulted = false;
     int64_t done = 0;
     while (done < steps) {
         const int64_t n = std::min<int64_t>(HitBatch::kSteps, steps - done);
         const StreamState start = st;
-        for (int64_t i = 0; i < n; ++i) stepper.IterateOnce();
+        int64_t i = 0;
+        for (; i + kStepsTogether <= n; i += kStepsTogether) {
+            stepper.template IterateTogether<kStepsTogether>();
+            batch.weighSome();
+        }
+        for (; i < n; ++i) stepper.IterateOnce();
+        batch.weigh();
         if (!fm::FaultRaised()) {
-            batch.handTo(sink);
+            batch.handTo(sink, st);
             done += n;
             continue;
         }
         st = start;
-        batch.count = 0;
+        batch.clear();
         ClearFaults();
         for (int64_t i = 0; i < n; ++i) {
             stepper.IterateOnce();
+            batch.weigh();
             ++done;
             if (fm::FaultRaised()) {
                 faulted = true;
                 break;
             }
         }
-        batch.handTo(sink);
+        batch.handTo(sink, st);
         if (faulted) break;
     }
     return done;

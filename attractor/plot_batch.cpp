@@ -1,0 +1,212 @@
+#include "plot_batch.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+#include "plot_weight.h"
+#include "stream_step.h"
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define ZARVO_HAVE_AVX2_PATH 1
+#endif
+
+namespace zarvo::attractor {
+
+#if defined(ZARVO_HAVE_AVX2_PATH)
+
+// Everything up to pop_options may use AVX2; it runs only where the
+// processor has it.
+#pragma GCC push_options
+#pragma GCC target("avx2")
+
+namespace {
+
+// The three tables of angle_weight_table.h one after another: row
+// which * 16 + piece, nine coefficients a row.
+struct AngleRows {
+    alignas(32) double c[3 * checked::kAnglePieces * 9];
+    AngleRows() {
+        const double (*const tables[3])[9] = {checked::kUnfolded, checked::kFoldedLow, checked::kFoldedHigh};
+        for (int w = 0; w < 3; ++w) std::memcpy(c + w * checked::kAnglePieces * 9, tables[w], sizeof checked::kUnfolded);
+    }
+};
+
+// Each step mirrors Pixel, PlotPixel, AngleWeight, AngleSine and WeighPlot
+// of plot_weight.h and checked_trig.h operation for operation, four points
+// at a time. Lanes that a check sends elsewhere get harmless values (so no
+// operation can raise a flag) and their verdict says where they go.
+// Comparisons are the quiet ones: a NaN raises nothing here.
+void WeighFours(const StepSettings& s, const double* x, const double* y,
+                                                const double* x0, const double* y0, int n, double* su,
+                                                double* sv, int32_t* px, int32_t* py, int32_t* weight,
+                                                int32_t* shade, uint8_t* verdict) {
+    static const AngleRows rows;
+    const PlotWindow& w = s.window;
+    const __m256d sign = _mm256_set1_pd(-0.0);
+    const auto abs = [sign](__m256d v) { return _mm256_andnot_pd(sign, v); };
+    const __m256d zero = _mm256_setzero_pd();
+    const __m256d one = _mm256_set1_pd(1.0);
+    const __m256d half = _mm256_set1_pd(0.5);
+    constexpr int kRound = _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC;
+
+    // Pixel of one coordinate: `out` when it is certainly not plotted,
+    // `ok` when its pixel is certain and plotted.
+    struct Axis {
+        __m256d lo, hi, scale, limit;
+    };
+    const Axis ax{_mm256_set1_pd(w.xMin), _mm256_set1_pd(w.xMax), _mm256_set1_pd(w.xScale),
+                  _mm256_set1_pd(std::min(w.width, s.plotWidth))};
+    const Axis ay{_mm256_set1_pd(w.yMin), _mm256_set1_pd(w.yMax), _mm256_set1_pd(w.yScale),
+                  _mm256_set1_pd(std::min(w.height, s.plotHeight))};
+    const __m256d clear = _mm256_set1_pd(0.5 - 1e-9);
+    const auto pixel = [&](const Axis& a, __m256d v, __m256d& position, __m256d& nearest, __m256d& ok,
+                           __m256d& out) {
+        const __m256d in = _mm256_and_pd(_mm256_cmp_pd(v, a.lo, _CMP_GT_OQ), _mm256_cmp_pd(v, a.hi, _CMP_LT_OQ));
+        position = _mm256_mul_pd(_mm256_sub_pd(_mm256_blendv_pd(a.lo, v, in), a.lo), a.scale);
+        nearest = _mm256_round_pd(position, kRound);
+        const __m256d certain = _mm256_cmp_pd(abs(_mm256_sub_pd(position, nearest)), clear, _CMP_LT_OQ);
+        const __m256d within = _mm256_and_pd(_mm256_cmp_pd(nearest, zero, _CMP_GE_OQ),
+                                             _mm256_cmp_pd(nearest, a.limit, _CMP_LT_OQ));
+        ok = _mm256_and_pd(_mm256_and_pd(in, certain), within);
+        // Not in the window (the pixel is then the picture's size), or a
+        // certain pixel outside the picture or the counters.
+        out = _mm256_or_pd(_mm256_andnot_pd(in, _mm256_castsi256_pd(_mm256_set1_epi64x(-1))),
+                           _mm256_andnot_pd(within, certain));
+    };
+
+    const __m256d bound = _mm256_set1_pd(1e300);
+    const __m256d kept = _mm256_set1_pd(449);
+    const __m256d corner = _mm256_set1_pd(checked::kFoldCorner);
+    const __m256d scaleUnfolded = _mm256_set1_pd(checked::kAnglePieces);
+    const __m256d scaleLow = _mm256_set1_pd(checked::kAnglePieces / checked::kFoldCorner);
+    const __m256d scaleHigh = _mm256_set1_pd(checked::kAnglePieces / (1 - checked::kFoldCorner));
+    const __m128i lastPiece = _mm_set1_epi32(checked::kAnglePieces - 1);
+    const __m256d ten = _mm256_set1_pd(10);
+    const __m256d f1 = _mm256_set1_pd(s.factor1);
+    const __m256d weightMargin = _mm256_set1_pd(std::fabs(s.factor1) * checked::kAngleWeightError);
+    const __m256d ulpOfWeight = _mm256_set1_pd(0x1p-51);
+    const __m256d shadeScale = _mm256_set1_pd(25.6);
+    constexpr double kShadeMargin = 26 * checked::kAngleWeightError + 1e-12;
+    const __m256d shadeClear = _mm256_set1_pd(0.5 - kShadeMargin);
+
+    for (int i = 0; i < n; i += 4) {
+        const __m256d X = _mm256_loadu_pd(x + i), Y = _mm256_loadu_pd(y + i);
+        const __m256d X0 = _mm256_loadu_pd(x0 + i), Y0 = _mm256_loadu_pd(y0 + i);
+
+        __m256d posX, nearX, okX, outX, posY, nearY, okY, outY;
+        pixel(ax, X, posX, nearX, okX, outX);
+        pixel(ay, Y, posY, nearY, okY, outY);
+        // A NaN point goes alone: the one-point form's comparisons flag it.
+        const __m256d nan = _mm256_cmp_pd(X, Y, _CMP_UNORD_Q);
+        const __m256d outside = _mm256_andnot_pd(nan, _mm256_or_pd(outX, outY));
+
+        // The angle weight.
+        const __m256d within =
+            _mm256_and_pd(_mm256_and_pd(_mm256_cmp_pd(abs(X), bound, _CMP_LE_OQ), _mm256_cmp_pd(abs(Y), bound, _CMP_LE_OQ)),
+                          _mm256_and_pd(_mm256_cmp_pd(abs(X0), bound, _CMP_LE_OQ), _mm256_cmp_pd(abs(Y0), bound, _CMP_LE_OQ)));
+        const __m256d onePlusX = _mm256_add_pd(one, _mm256_and_pd(X, within));
+        const __m256d onePlusY = _mm256_add_pd(one, _mm256_and_pd(Y, within));
+        const __m256d an = abs(_mm256_sub_pd(onePlusX, _mm256_and_pd(X0, within)));
+        const __m256d ad = abs(_mm256_sub_pd(onePlusY, _mm256_and_pd(Y0, within)));
+        const __m256d digits = _mm256_and_pd(_mm256_cmp_pd(abs(onePlusX), _mm256_mul_pd(kept, an), _CMP_LT_OQ),
+                                             _mm256_cmp_pd(abs(onePlusY), _mm256_mul_pd(kept, ad), _CMP_LT_OQ));
+        const __m256d folded = _mm256_cmp_pd(an, ad, _CMP_GT_OQ);
+        // std::min(an, ad) and std::max(an, ad): the same values.
+        const __m256d least = _mm256_blendv_pd(an, ad, _mm256_cmp_pd(ad, an, _CMP_LT_OQ));
+        const __m256d most = _mm256_blendv_pd(one, _mm256_blendv_pd(an, ad, _mm256_cmp_pd(an, ad, _CMP_LT_OQ)), digits);
+        __m256d t = _mm256_div_pd(least, most);
+        const __m256d foldedTiny = _mm256_andnot_pd(_mm256_cmp_pd(t, _mm256_set1_pd(1e-300), _CMP_GT_OQ), folded);
+        const __m256d angleOk = _mm256_andnot_pd(foldedTiny, _mm256_and_pd(within, digits));
+        t = _mm256_and_pd(t, angleOk);  // 0 <= t <= 1 in every lane
+
+        // AngleSine: the table row and the position in its piece.
+        const __m256d high = _mm256_and_pd(folded, _mm256_cmp_pd(t, corner, _CMP_GE_OQ));
+        const __m256d start = _mm256_and_pd(high, corner);
+        const __m256d scale = _mm256_blendv_pd(_mm256_blendv_pd(scaleUnfolded, scaleLow, folded), scaleHigh, high);
+        const __m256d u = _mm256_mul_pd(_mm256_sub_pd(t, start), scale);
+        const __m128i piece = _mm_min_epi32(_mm256_cvttpd_epi32(u), lastPiece);
+        const __m256d sPos = _mm256_sub_pd(_mm256_mul_pd(_mm256_set1_pd(2), _mm256_sub_pd(u, _mm256_cvtepi32_pd(piece))), one);
+        // The table: 0 unfolded, 1 folded below the corner, 2 folded above.
+        const __m128i which = _mm_add_epi32(_mm256_cvtpd_epi32(_mm256_and_pd(folded, one)),
+                                            _mm256_cvtpd_epi32(_mm256_and_pd(high, one)));
+        const __m128i row = _mm_mullo_epi32(
+            _mm_add_epi32(_mm_mullo_epi32(which, _mm_set1_epi32(checked::kAnglePieces)), piece), _mm_set1_epi32(9));
+        __m256d c[9];
+        const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+        for (int k = 0; k < 9; ++k) c[k] = _mm256_mask_i32gather_pd(zero, rows.c + k, row, all, 8);
+        const __m256d s2 = _mm256_mul_pd(sPos, sPos), s4 = _mm256_mul_pd(s2, s2);
+        const __m256d p03 = _mm256_add_pd(_mm256_add_pd(c[0], _mm256_mul_pd(c[1], sPos)),
+                                          _mm256_mul_pd(_mm256_add_pd(c[2], _mm256_mul_pd(c[3], sPos)), s2));
+        const __m256d p47 = _mm256_add_pd(_mm256_add_pd(c[4], _mm256_mul_pd(c[5], sPos)),
+                                          _mm256_mul_pd(_mm256_add_pd(c[6], _mm256_mul_pd(c[7], sPos)), s2));
+        const __m256d sine =
+            _mm256_add_pd(p03, _mm256_mul_pd(_mm256_add_pd(p47, _mm256_mul_pd(c[8], s4)), s4));
+        const __m256d a = _mm256_mul_pd(_mm256_add_pd(abs(sine), one), ten);
+
+        // WeighPlot: the weight and the shade, and whether they are certain.
+        const __m256d v = _mm256_add_pd(_mm256_mul_pd(f1, a), ten);
+        const __m256d nearest = _mm256_round_pd(v, kRound);
+        const __m256d margin = _mm256_add_pd(weightMargin, _mm256_mul_pd(abs(v), ulpOfWeight));
+        const __m256d weightOk = _mm256_cmp_pd(abs(_mm256_sub_pd(v, nearest)), _mm256_sub_pd(half, margin), _CMP_LT_OQ);
+        const __m256d shadeValue = _mm256_mul_pd(_mm256_sub_pd(a, ten), shadeScale);
+        const __m128i whole = _mm256_cvttpd_epi32(shadeValue);
+        const __m256d shadeOk = _mm256_or_pd(
+            _mm256_cmp_pd(_mm256_cvtepi32_pd(whole), _mm256_set1_pd(255), _CMP_GE_OQ),
+            _mm256_cmp_pd(abs(_mm256_sub_pd(_mm256_sub_pd(shadeValue, _mm256_cvtepi32_pd(whole)), half)), shadeClear,
+                          _CMP_LT_OQ));
+
+        const __m256d hit = _mm256_and_pd(_mm256_and_pd(_mm256_and_pd(okX, okY), angleOk), _mm256_and_pd(weightOk, shadeOk));
+        const int hitBits = _mm256_movemask_pd(hit), outsideBits = _mm256_movemask_pd(outside);
+        _mm256_storeu_pd(su + i, posX);
+        _mm256_storeu_pd(sv + i, posY);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(px + i), _mm256_cvtpd_epi32(nearX));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(py + i), _mm256_cvtpd_epi32(nearY));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(weight + i), _mm256_cvtpd_epi32(_mm256_and_pd(nearest, hit)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(shade + i), _mm_min_epi32(whole, _mm_set1_epi32(255)));
+        for (int k = 0; k < 4; ++k) {
+            verdict[i + k] = (outsideBits >> k & 1)   ? kPointOutside
+                             : (hitBits >> k & 1) ? kPointHit
+                                                  : kPointAlone;
+        }
+    }
+}
+
+}  // namespace
+
+#pragma GCC pop_options
+
+namespace {
+
+bool HaveAvx2() {
+    static const bool have = __builtin_cpu_supports("avx2");
+    return have;
+}
+
+}  // namespace
+
+#endif
+
+bool CanWeighTogether(const StepSettings& s) {
+#if defined(ZARVO_HAVE_AVX2_PATH)
+    return HaveAvx2() && s.window.xScale > 0 && s.window.yScale > 0 && std::fabs(s.factor1) <= 1e6;
+#else
+    (void)s;
+    return false;
+#endif
+}
+
+void WeighPointsTogether(const StepSettings& s, const double* x, const double* y, const double* x0,
+                         const double* y0, int n, double* su, double* sv, int32_t* px, int32_t* py,
+                         int32_t* weight, int32_t* shade, uint8_t* verdict) {
+#if defined(ZARVO_HAVE_AVX2_PATH)
+    WeighFours(s, x, y, x0, y0, n, su, sv, px, py, weight, shade, verdict);
+#else
+    (void)s, (void)x, (void)y, (void)x0, (void)y0, (void)n, (void)su, (void)sv, (void)px, (void)py, (void)weight,
+        (void)shade, (void)verdict;
+#endif
+}
+
+}  // namespace zarvo::attractor
