@@ -136,6 +136,7 @@ void WeighFours(const StepSettings& s, const double* x, const double* y,
             _mm_add_epi32(_mm_mullo_epi32(which, _mm_set1_epi32(checked::kAnglePieces)), piece), _mm_set1_epi32(9));
         __m256d c[9];
         const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+#pragma GCC unroll 9
         for (int k = 0; k < 9; ++k) c[k] = _mm256_mask_i32gather_pd(zero, rows.c + k, row, all, 8);
         const __m256d s2 = _mm256_mul_pd(sPos, sPos), s4 = _mm256_mul_pd(s2, s2);
         const __m256d p03 = _mm256_add_pd(_mm256_add_pd(c[0], _mm256_mul_pd(c[1], sPos)),
