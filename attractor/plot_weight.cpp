@@ -55,4 +55,8 @@ void ExactSinCosAsDoubles(LD v, double& s, double& c) {
 
 LD ExactSinusoidalStep(double v, LD w) { return v + w * Sin(v); }
 
+double ExactPolarAngle(double x, double y) { return D(Atan(LD(x) / y) / constPI); }
+
+double ExactHorseshoeAngle(double x, double y) { return D(Atan(LD(x) / y)); }
+
 }  // namespace zarvo::attractor

@@ -138,4 +138,32 @@ inline fm::LD SinusoidalStep(double v, fm::LD w) {
     return ExactSinusoidalStep(v, w);
 }
 
+// The angles of Polar, atan(x / y) / constPI, and of Horseshoe, atan(x / y),
+// from the extended quotient x / y, each rounded to a double. y = 0 divides
+// by zero, as the drawing loop does.
+double ExactPolarAngle(double x, double y);
+double ExactHorseshoeAngle(double x, double y);
+inline double PolarAngle(double x, double y) {
+    using fm::LD;
+    LD a, e;
+    if (checked::AbsAtanOfRatio(x, y, a, e)) {
+        // The library's quotient by constPI and this product (by 1 / constPI,
+        // within 2^-64 of it) are each rounded once: 3 * 2^-64 of the value,
+        // and the angle's bound over constPI (0.3203 > 1 / constPI).
+        constexpr LD kInversePi = 0xa2f9836e4e384926p-65L;
+        const LD v = a * kInversePi;
+        double rounded;
+        if (checked::RoundsToDouble(v, e * 0x1.48p-2L + v * 0x1p-62L, rounded))
+            return checked::WithSignOfRatio(rounded, x, y);
+    }
+    return ExactPolarAngle(x, y);
+}
+inline double HorseshoeAngle(double x, double y) {
+    fm::LD a, e;
+    double rounded;
+    if (checked::AbsAtanOfRatio(x, y, a, e) && checked::RoundsToDouble(a, e, rounded))
+        return checked::WithSignOfRatio(rounded, x, y);
+    return ExactHorseshoeAngle(x, y);
+}
+
 }  // namespace zarvo::attractor

@@ -4,6 +4,8 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 #include "plot_weight.h"
 #include "uniform_random.h"
@@ -62,6 +64,44 @@ TEST(CheckedTrig, FastFormsGiveTheExactResults) {
     EXPECT_EQ(WeighPlot(1.6e308, -1.6e308, 1e308, 1e308, 10).weight,
               ExactWeighPlot(D((1 + LD(1.6e308) - 1e308) / (1 + LD(-1.6e308) - 1e308)), 10).weight);
     EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID));
+}
+
+// Polar's and Horseshoe's angles of x / y: the exact forms' bits and fault
+// flags (y = 0 divides by zero), for quotients of every size and sign,
+// near 0, +-1 and +-infinity, and for zero, tiny and huge x and y.
+TEST(CheckedTrig, AnglesGiveTheExactResultsAndFlags) {
+    UniformRandom g(20240917);
+    const double special[] = {0.0, -0.0, 1e-320, 4e-308, 1e-160, 1.0, 3.0, 1e160, 1.7e308};
+    const auto other = [&](double v) {
+        switch (static_cast<int>(g.uniform() * 6)) {
+            case 0: return Spread(g);
+            case 1: return v * (1 + (g.uniform() - 0.5) * 1e-15);  // q near 1
+            case 2: return v * std::ldexp(1 + g.uniform(), static_cast<int>(g.uniform() * 80) - 40);
+            case 3: return v * std::ldexp(1.0, static_cast<int>(g.uniform() * 4000) - 2000);  // far apart
+            case 4: return special[static_cast<int>(g.uniform() * 9)];
+            default: return v * (1 + g.uniform() * 0x1p-30);
+        }
+    };
+    const auto flags = [](auto f) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        const double r = f();
+        return std::make_pair(r, std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID));
+    };
+    for (int i = 0; i < 1000000; ++i) {
+        double x = i % 7 == 0 ? special[i / 7 % 9] : Spread(g);
+        double y = other(x);
+        if (i % 2 == 0) std::swap(x, y);
+        if (g.uniform() < 0.5) x = -x;
+        if (g.uniform() < 0.5) y = -y;
+        const auto polar = flags([&] { return PolarAngle(x, y); });
+        const auto exactPolar = flags([&] { return ExactPolarAngle(x, y); });
+        const auto horseshoe = flags([&] { return HorseshoeAngle(x, y); });
+        const auto exactHorseshoe = flags([&] { return ExactHorseshoeAngle(x, y); });
+        ASSERT_EQ(std::memcmp(&polar.first, &exactPolar.first, sizeof(double)), 0) << x << " " << y;
+        ASSERT_EQ(polar.second, exactPolar.second) << x << " " << y;
+        ASSERT_EQ(std::memcmp(&horseshoe.first, &exactHorseshoe.first, sizeof(double)), 0) << x << " " << y;
+        ASSERT_EQ(horseshoe.second, exactHorseshoe.second) << x << " " << y;
+    }
 }
 
 }  // namespace
