@@ -48,12 +48,12 @@ PlotWeight ExactWeighPlotOf(double x, double y, double x0, double y0, double fac
     return ExactWeighPlot(D((1 + LD(x) - x0) / (1 + LD(y) - y0)), factor1);
 }
 
-void ExactSinCosAsDoubles(LD v, double& s, double& c) {
+void ExactSinCosAsDoubles(double v, double& s, double& c) {
     s = D(Sin(v));
     c = D(Cos(v));
 }
 
-LD ExactSinusoidalStep(double v, LD w) { return v + w * Sin(v); }
+LD ExactSinusoidalStep(double v, double w) { return v + LD(w) * Sin(v); }
 
 double ExactPolarAngle(double x, double y) { return D(Atan(LD(x) / y) / constPI); }
 

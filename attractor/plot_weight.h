@@ -110,9 +110,11 @@ __attribute__((always_inline)) inline PlotWeight WeighPlot(double x, double y, d
     return w;
 }
 
-// sin and cos of v in extended precision, each rounded to a double.
-void ExactSinCosAsDoubles(fm::LD v, double& s, double& c);
-inline void SinCosAsDoubles(fm::LD v, double& s, double& c) {
+// sin and cos of v in extended precision, each rounded to a double. (The
+// arguments are doubles: an extended argument would pass through memory in
+// ten bytes, which is slow.)
+void ExactSinCosAsDoubles(double v, double& s, double& c);
+inline void SinCosAsDoubles(double v, double& s, double& c) {
     fm::LD ls, lc, es, ec;
     if (checked::SinCos(v, ls, lc, es, ec) && checked::RoundsToDouble(ls, es, s) &&
         checked::RoundsToDouble(lc, ec, c))
@@ -122,9 +124,10 @@ inline void SinCosAsDoubles(fm::LD v, double& s, double& c) {
 
 // v + w * sin(v) in extended precision (a step of Sinusoidal), which the
 // caller rounds to a double.
-fm::LD ExactSinusoidalStep(double v, fm::LD w);
-inline fm::LD SinusoidalStep(double v, fm::LD w) {
+fm::LD ExactSinusoidalStep(double v, double w);
+inline fm::LD SinusoidalStep(double v, double weight) {
     using fm::LD;
+    const LD w = weight;
     LD s, es;
     if (checked::Sin(v, s, es)) {
         const LD t = w * s;
@@ -135,7 +138,7 @@ inline fm::LD SinusoidalStep(double v, fm::LD w) {
         double rounded;
         if (checked::RoundsToDouble(r, e, rounded)) return r;
     }
-    return ExactSinusoidalStep(v, w);
+    return ExactSinusoidalStep(v, weight);
 }
 
 // The angles of Polar, atan(x / y) / constPI, and of Horseshoe, atan(x / y),

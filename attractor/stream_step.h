@@ -265,14 +265,14 @@ void Stepper<Sink>::Chains(double (&x)[N], double (&y)[N], Plot plot) {
     }
     if (on & kPolar) {
         for (int k = 0; k < N; ++k) {
-            const double t = nearOrigin(x[k], y[k]) ? 0.0 : D(Atan(LD(x[k]) / y[k]) / constPI);
+            const double t = nearOrigin(x[k], y[k]) ? 0.0 : PolarAngle(x[k], y[k]);
             moveTo(k, x[k] + LD(wd) * t, y[k] + LD(wd) * (Sqrt(Sq(x[k]) + kEps + Sq(y[k])) - 1));
         }
         ++v;
     }
     if (on & kHorseshoe) {
         for (int k = 0; k < N; ++k) {
-            const double t = nearOrigin(x[k], y[k]) ? 0.0 : D(Atan(LD(x[k]) / y[k]));
+            const double t = nearOrigin(x[k], y[k]) ? 0.0 : HorseshoeAngle(x[k], y[k]);
             double s, c;
             SinCosAsDoubles(t, s, c);
             moveTo(k, x[k] + LD(wd) * (LD(s) * x[k] - LD(c) * y[k]), y[k] + LD(wd) * (LD(c) * x[k] + LD(s) * y[k]));

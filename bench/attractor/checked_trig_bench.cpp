@@ -38,7 +38,7 @@ void Chain(benchmark::State& state, F f) {
     benchmark::DoNotOptimize(carry);
 }
 
-template <void (*SinCos)(LD, double&, double&)>
+template <void (*SinCos)(double, double&, double&)>
 void BM_SinCosAsDoubles(benchmark::State& state) {
     Chain(state, [](double v, double) {
         double s, c;
@@ -46,9 +46,9 @@ void BM_SinCosAsDoubles(benchmark::State& state) {
         return s + c;
     });
 }
-template <LD (*Step)(double, LD)>
+template <LD (*Step)(double, double)>
 void BM_SinusoidalStep(benchmark::State& state) {
-    Chain(state, [](double v, double w) { return static_cast<double>(Step(v, w * 0.01L)); });
+    Chain(state, [](double v, double w) { return static_cast<double>(Step(v, w * 0.01)); });
 }
 template <double (*Angle)(double, double)>
 void BM_Angle(benchmark::State& state) {
