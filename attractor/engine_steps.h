@@ -20,6 +20,11 @@ struct AttractorEngine::PaintSink {
     const LevelColourTable& table;
     std::optional<int32_t> lastLevel;       // the level of the last hit, for the parameter set
 
+    void prefetch(const Hit& h, int px, int py) const {
+        __builtin_prefetch(&e.hitCounts[h.pixel], 1);
+        __builtin_prefetch(e.vtlBitmap.at(px, py), 1);
+        if (h.cell < e.density.size()) __builtin_prefetch(&e.density[h.cell], 1);
+    }
     void take(const Hit& h, int px, int py, int64_t colourCycle) {
         // Counters saturate at the ends of the 32-bit range instead of wrapping.
         int32_t& counter = e.hitCounts[h.pixel];

@@ -18,6 +18,7 @@ struct BufferSink {
     std::mutex& lock;
     uint64_t streamStamp;  // (s + 1) << kStampCycleBits
 
+    void prefetch(const Hit&, int, int) const {}  // the hits go to the buffer in order
     void take(const Hit& h, int, int, int64_t colourCycle) {
         const uint64_t cycle = static_cast<uint64_t>(colourCycle) & ((uint64_t{1} << kStampCycleBits) - 1);
         // Field by field: a record built whole and copied would be read back

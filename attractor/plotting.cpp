@@ -119,7 +119,16 @@ void AttractorEngine::PaintMerged(uint32_t pixel, int64_t sum, uint64_t stamp, b
 }
 
 void AttractorEngine::merge(const HitRecord* records, size_t count) {
+    // The grids are large and the pixels random: the memory of a record a
+    // few ahead is asked for while this one is added.
+    constexpr size_t kAhead = 16;
     for (size_t i = 0; i < count; ++i) {
+        if (i + kAhead < count) {
+            const HitRecord& a = records[i + kAhead];
+            __builtin_prefetch(&levelSums_[a.pixel], 1);
+            __builtin_prefetch(&stamps_[a.pixel], 1);
+            if (a.cell < density.size()) __builtin_prefetch(&density[a.cell], 1);
+        }
         const HitRecord& r = records[i];
         AddSaturating(levelSums_[r.pixel], r.weight);
         uint64_t& stamp = stamps_[r.pixel];

@@ -412,11 +412,14 @@ struct HitBatch {
         weighed = count;
     }
     void clear() { count = weighed = 0; }
-    // The hits of the weighed points, in the order of the points.
+    // The hits of the weighed points, in the order of the points. The hits
+    // are made first and the sink asked to fetch the memory they will touch
+    // (counters and cells at random places of large grids), all at once,
+    // so that the fetches overlap instead of each waiting for the last.
     template <class Sink>
     void handTo(Sink& sink, StreamState& st) {
         const PointBatch<kCapacity>& b = points;
-        int64_t last = -1;
+        int hits = 0;
         for (int i = 0; i < count; ++i) {
             if (b.verdict[i] != kPointHit) continue;
             PlotPosition p;
@@ -427,14 +430,22 @@ struct HitBatch {
             PlotWeight w;
             w.weight = b.weight[i];
             w.shade = static_cast<uint32_t>(b.shade[i]);
-            Hit hit;
+            Hit& hit = made[hits];
             HitOf(settings, p, w, hit);
-            sink.take(hit, p.px, p.py, cycle[i]);
-            last = hit.pixel;
+            sink.prefetch(hit, p.px, p.py);
+            from[hits++] = i;
         }
-        if (last >= 0) st.lastPixel = last;
+        for (int h = 0; h < hits; ++h) {
+            const int i = from[h];
+            sink.take(made[h], b.px[i], b.py[i], cycle[i]);
+        }
+        if (hits > 0) st.lastPixel = made[hits - 1].pixel;
         clear();
     }
+
+private:
+    Hit made[kCapacity];
+    int from[kCapacity];
 };
 
 // Up to `steps` steps of a stream, their hits handed to `sink` in order;
