@@ -39,10 +39,7 @@ struct AngleRows {
 // at a time. Lanes that a check sends elsewhere get harmless values (so no
 // operation can raise a flag) and their verdict says where they go.
 // Comparisons are the quiet ones: a NaN raises nothing here.
-void WeighFours(const StepSettings& s, const double* x, const double* y,
-                                                const double* x0, const double* y0, int n, double* su,
-                                                double* sv, int32_t* px, int32_t* py, int32_t* weight,
-                                                int32_t* shade, uint8_t* verdict) {
+void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
     static const AngleRows rows;
     const PlotWindow& w = s.window;
     const __m256d sign = _mm256_set1_pd(-0.0);
@@ -92,9 +89,16 @@ void WeighFours(const StepSettings& s, const double* x, const double* y,
     constexpr double kShadeMargin = 26 * checked::kAngleWeightError + 1e-12;
     const __m256d shadeClear = _mm256_set1_pd(0.5 - kShadeMargin);
 
+    // HitCell: n cells a side per pixel.
+    const bool oneCell = s.oversample == 1;
+    const __m256d cells = _mm256_set1_pd(s.oversample);
+    const __m128i cellsInt = _mm_set1_epi32(s.oversample), lastCell = _mm_set1_epi32(s.oversample - 1);
+    const __m128i gridWidth = _mm_set1_epi32(s.gridWidth);
+    const __m128i rowCells = _mm_set1_epi32(s.gridWidth * s.oversample);
+
     for (int i = 0; i < n; i += 4) {
-        const __m256d X = _mm256_loadu_pd(x + i), Y = _mm256_loadu_pd(y + i);
-        const __m256d X0 = _mm256_loadu_pd(x0 + i), Y0 = _mm256_loadu_pd(y0 + i);
+        const __m256d X = _mm256_loadu_pd(out.x + i), Y = _mm256_loadu_pd(out.y + i);
+        const __m256d X0 = _mm256_loadu_pd(out.x0 + i), Y0 = _mm256_loadu_pd(out.y0 + i);
 
         __m256d posX, nearX, okX, outX, posY, nearY, okY, outY;
         pixel(ax, X, posX, nearX, okX, outX);
@@ -132,12 +136,12 @@ void WeighFours(const StepSettings& s, const double* x, const double* y,
         // The table: 0 unfolded, 1 folded below the corner, 2 folded above.
         const __m128i which = _mm_add_epi32(_mm256_cvtpd_epi32(_mm256_and_pd(folded, one)),
                                             _mm256_cvtpd_epi32(_mm256_and_pd(high, one)));
-        const __m128i row = _mm_mullo_epi32(
+        const __m128i tableRow = _mm_mullo_epi32(
             _mm_add_epi32(_mm_mullo_epi32(which, _mm_set1_epi32(checked::kAnglePieces)), piece), _mm_set1_epi32(9));
         __m256d c[9];
         const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
 #pragma GCC unroll 9
-        for (int k = 0; k < 9; ++k) c[k] = _mm256_mask_i32gather_pd(zero, rows.c + k, row, all, 8);
+        for (int k = 0; k < 9; ++k) c[k] = _mm256_mask_i32gather_pd(zero, rows.c + k, tableRow, all, 8);
         const __m256d s2 = _mm256_mul_pd(sPos, sPos), s4 = _mm256_mul_pd(s2, s2);
         const __m256d p03 = _mm256_add_pd(_mm256_add_pd(c[0], _mm256_mul_pd(c[1], sPos)),
                                           _mm256_mul_pd(_mm256_add_pd(c[2], _mm256_mul_pd(c[3], sPos)), s2));
@@ -161,14 +165,24 @@ void WeighFours(const StepSettings& s, const double* x, const double* y,
 
         const __m256d hit = _mm256_and_pd(_mm256_and_pd(_mm256_and_pd(okX, okY), angleOk), _mm256_and_pd(weightOk, shadeOk));
         const int hitBits = _mm256_movemask_pd(hit), outsideBits = _mm256_movemask_pd(outside);
-        _mm256_storeu_pd(su + i, posX);
-        _mm256_storeu_pd(sv + i, posY);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(px + i), _mm256_cvtpd_epi32(nearX));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(py + i), _mm256_cvtpd_epi32(nearY));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(weight + i), _mm256_cvtpd_epi32(_mm256_and_pd(nearest, hit)));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(shade + i), _mm_min_epi32(whole, _mm_set1_epi32(255)));
+        // HitOf: the pixel's counter and its cell of the hit grid.
+        const __m128i col = _mm256_cvtpd_epi32(nearX), row = _mm256_cvtpd_epi32(nearY);
+        const auto subCell = [&](__m256d position, __m256d nearest) {
+            const __m256d k = _mm256_mul_pd(_mm256_add_pd(_mm256_sub_pd(position, nearest), half), cells);
+            return _mm_min_epi32(_mm256_cvttpd_epi32(_mm256_max_pd(k, zero)), lastCell);
+        };
+        const __m128i pixelIndex = _mm_add_epi32(_mm_mullo_epi32(row, gridWidth), col);
+        const __m128i cellIndex = _mm_add_epi32(
+            _mm_mullo_epi32(_mm_add_epi32(_mm_mullo_epi32(row, cellsInt), subCell(posY, nearY)), rowCells),
+            _mm_add_epi32(_mm_mullo_epi32(col, cellsInt), subCell(posX, nearX)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.pixel + i), pixelIndex);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.cell + i), oneCell ? pixelIndex : cellIndex);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.px + i), col);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.py + i), row);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.weight + i), _mm256_cvtpd_epi32(_mm256_and_pd(nearest, hit)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.shade + i), _mm_min_epi32(whole, _mm_set1_epi32(255)));
         for (int k = 0; k < 4; ++k) {
-            verdict[i + k] = (outsideBits >> k & 1)   ? kPointOutside
+            out.verdict[i + k] = (outsideBits >> k & 1)   ? kPointOutside
                              : (hitBits >> k & 1) ? kPointHit
                                                   : kPointAlone;
         }
@@ -199,14 +213,11 @@ bool CanWeighTogether(const StepSettings& s) {
 #endif
 }
 
-void WeighPointsTogether(const StepSettings& s, const double* x, const double* y, const double* x0,
-                         const double* y0, int n, double* su, double* sv, int32_t* px, int32_t* py,
-                         int32_t* weight, int32_t* shade, uint8_t* verdict) {
+void WeighPointsTogether(const StepSettings& s, const PointsToWeigh& p, int n) {
 #if defined(ZARVO_HAVE_AVX2_PATH)
-    WeighFours(s, x, y, x0, y0, n, su, sv, px, py, weight, shade, verdict);
+    WeighFours(s, p, n);
 #else
-    (void)s, (void)x, (void)y, (void)x0, (void)y0, (void)n, (void)su, (void)sv, (void)px, (void)py, (void)weight,
-        (void)shade, (void)verdict;
+    (void)s, (void)p, (void)n;
 #endif
 }
 

@@ -26,8 +26,8 @@ struct PointBatch {
     static constexpr int kSlots = N + 4;
     // In: the point and the orbit point before its step, one array per coordinate.
     double x[kSlots], y[kSlots], x0[kSlots], y0[kSlots];
-    // Out, for kPointHit.
-    double su[kSlots], sv[kSlots];
+    // Out, for kPointHit: as a Hit takes them, and the pixel's column and row.
+    uint32_t pixel[kSlots], cell[kSlots];
     int32_t px[kSlots], py[kSlots], weight[kSlots], shade[kSlots];
     uint8_t verdict[kSlots];
 };
@@ -43,14 +43,19 @@ bool CanWeighTogether(const StepSettings& s);
 // point are weighed too (they may hold anything).
 // Only when CanWeighTogether. Raises no floating-point flag, whatever the
 // points.
-void WeighPointsTogether(const StepSettings& s, const double* x, const double* y, const double* x0,
-                         const double* y0, int n, double* su, double* sv, int32_t* px, int32_t* py,
-                         int32_t* weight, int32_t* shade, uint8_t* verdict);
+struct PointsToWeigh {
+    const double *x, *y, *x0, *y0;
+    uint32_t *pixel, *cell;
+    int32_t *px, *py, *weight, *shade;
+    uint8_t* verdict;
+};
+void WeighPointsTogether(const StepSettings& s, const PointsToWeigh& p, int n);
 
 template <int N>
 void WeighPointsTogether(const StepSettings& s, PointBatch<N>& b, int first, int n) {
-    WeighPointsTogether(s, b.x + first, b.y + first, b.x0 + first, b.y0 + first, n, b.su + first, b.sv + first,
-                        b.px + first, b.py + first, b.weight + first, b.shade + first, b.verdict + first);
+    const PointsToWeigh p{b.x + first,     b.y + first,  b.x0 + first,     b.y0 + first,    b.pixel + first, b.cell + first,
+                          b.px + first,    b.py + first, b.weight + first, b.shade + first, b.verdict + first};
+    WeighPointsTogether(s, p, n);
 }
 
 }  // namespace zarvo::attractor

@@ -401,13 +401,17 @@ struct HitBatch {
             if (together && b.verdict[i] != kPointAlone) continue;
             PlotPosition p;
             PlotWeight w;
-            b.verdict[i] = WeighPoint(settings, b.x[i], b.y[i], b.x0[i], b.y0[i], p, w) ? kPointHit : kPointOutside;
-            b.su[i] = p.su;
-            b.sv[i] = p.sv;
+            Hit hit;
+            const bool inside = WeighPoint(settings, b.x[i], b.y[i], b.x0[i], b.y0[i], p, w);
+            b.verdict[i] = inside ? kPointHit : kPointOutside;
+            if (!inside) continue;
+            HitOf(settings, p, w, hit);
+            b.pixel[i] = hit.pixel;
+            b.cell[i] = hit.cell;
             b.px[i] = p.px;
             b.py[i] = p.py;
-            b.weight[i] = w.weight;
-            b.shade[i] = static_cast<int32_t>(w.shade);
+            b.weight[i] = hit.weight;
+            b.shade[i] = static_cast<int32_t>(hit.shade);
         }
         weighed = count;
     }
@@ -422,17 +426,12 @@ struct HitBatch {
         int hits = 0;
         for (int i = 0; i < count; ++i) {
             if (b.verdict[i] != kPointHit) continue;
-            PlotPosition p;
-            p.su = b.su[i];
-            p.sv = b.sv[i];
-            p.px = b.px[i];
-            p.py = b.py[i];
-            PlotWeight w;
-            w.weight = b.weight[i];
-            w.shade = static_cast<uint32_t>(b.shade[i]);
             Hit& hit = made[hits];
-            HitOf(settings, p, w, hit);
-            sink.prefetch(hit, p.px, p.py);
+            hit.pixel = b.pixel[i];
+            hit.cell = b.cell[i];
+            hit.weight = b.weight[i];
+            hit.shade = static_cast<uint32_t>(b.shade[i]);
+            sink.prefetch(hit, b.px[i], b.py[i]);
             from[hits++] = i;
         }
         for (int h = 0; h < hits; ++h) {
