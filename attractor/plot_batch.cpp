@@ -25,12 +25,17 @@ namespace zarvo::attractor {
 namespace {
 
 // The three tables of angle_weight_table.h one after another: row
-// which * 16 + piece, nine coefficients a row.
+// which * 16 + piece, its nine coefficients padded to twelve (rows of whole
+// vectors).
 struct AngleRows {
-    alignas(32) double c[3 * checked::kAnglePieces * 9];
+    static constexpr int kStride = 12;
+    alignas(32) double c[3 * checked::kAnglePieces * kStride] = {};
     AngleRows() {
         const double (*const tables[3])[9] = {checked::kUnfolded, checked::kFoldedLow, checked::kFoldedHigh};
-        for (int w = 0; w < 3; ++w) std::memcpy(c + w * checked::kAnglePieces * 9, tables[w], sizeof checked::kUnfolded);
+        for (int w = 0; w < 3; ++w) {
+            for (int i = 0; i < checked::kAnglePieces; ++i)
+                std::memcpy(c + (w * checked::kAnglePieces + i) * kStride, tables[w][i], sizeof tables[w][i]);
+        }
     }
 };
 
@@ -136,12 +141,29 @@ void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
         // The table: 0 unfolded, 1 folded below the corner, 2 folded above.
         const __m128i which = _mm_add_epi32(_mm256_cvtpd_epi32(_mm256_and_pd(folded, one)),
                                             _mm256_cvtpd_epi32(_mm256_and_pd(high, one)));
-        const __m128i tableRow = _mm_mullo_epi32(
-            _mm_add_epi32(_mm_mullo_epi32(which, _mm_set1_epi32(checked::kAnglePieces)), piece), _mm_set1_epi32(9));
+        // Each lane's row read whole and turned into one vector per
+        // coefficient (faster than nine gathers).
+        alignas(16) int32_t rowOf[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(rowOf),
+                        _mm_add_epi32(_mm_mullo_epi32(which, _mm_set1_epi32(checked::kAnglePieces)), piece));
+        const double* r0 = rows.c + rowOf[0] * AngleRows::kStride;
+        const double* r1 = rows.c + rowOf[1] * AngleRows::kStride;
+        const double* r2 = rows.c + rowOf[2] * AngleRows::kStride;
+        const double* r3 = rows.c + rowOf[3] * AngleRows::kStride;
         __m256d c[9];
-        const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
-#pragma GCC unroll 9
-        for (int k = 0; k < 9; ++k) c[k] = _mm256_mask_i32gather_pd(zero, rows.c + k, tableRow, all, 8);
+        const auto transpose = [&](int first) {
+            const __m256d a0 = _mm256_load_pd(r0 + first), a1 = _mm256_load_pd(r1 + first);
+            const __m256d a2 = _mm256_load_pd(r2 + first), a3 = _mm256_load_pd(r3 + first);
+            const __m256d t0 = _mm256_unpacklo_pd(a0, a1), t1 = _mm256_unpackhi_pd(a0, a1);
+            const __m256d t2 = _mm256_unpacklo_pd(a2, a3), t3 = _mm256_unpackhi_pd(a2, a3);
+            c[first] = _mm256_permute2f128_pd(t0, t2, 0x20);
+            c[first + 1] = _mm256_permute2f128_pd(t1, t3, 0x20);
+            c[first + 2] = _mm256_permute2f128_pd(t0, t2, 0x31);
+            c[first + 3] = _mm256_permute2f128_pd(t1, t3, 0x31);
+        };
+        transpose(0);
+        transpose(4);
+        c[8] = _mm256_set_pd(r3[8], r2[8], r1[8], r0[8]);
         const __m256d s2 = _mm256_mul_pd(sPos, sPos), s4 = _mm256_mul_pd(s2, s2);
         const __m256d p03 = _mm256_add_pd(_mm256_add_pd(c[0], _mm256_mul_pd(c[1], sPos)),
                                           _mm256_mul_pd(_mm256_add_pd(c[2], _mm256_mul_pd(c[3], sPos)), s2));
@@ -182,9 +204,9 @@ void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out.weight + i), _mm256_cvtpd_epi32(_mm256_and_pd(nearest, hit)));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out.shade + i), _mm_min_epi32(whole, _mm_set1_epi32(255)));
         for (int k = 0; k < 4; ++k) {
-            out.verdict[i + k] = (outsideBits >> k & 1)   ? kPointOutside
-                             : (hitBits >> k & 1) ? kPointHit
-                                                  : kPointAlone;
+            // outside: kPointOutside (0); else hit: kPointHit (1); else kPointAlone (2), without branches.
+            const int o = outsideBits >> k & 1, h = hitBits >> k & 1;
+            out.verdict[i + k] = static_cast<uint8_t>((1 - o) * (2 - h));
         }
     }
 }

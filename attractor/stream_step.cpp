@@ -32,6 +32,7 @@ StepSettings::StepSettings(const ParameterSet& ps, int gridW, int gridH, int lim
       factor1(ps.vtlFactor1),
       factor2(ps.vtlFactor2),
       variations(VariationBits(ps)),
+      variationCount(__builtin_popcount(variations)),
       window(ps.plotXMin, ps.plotXMax, ps.plotYMin, ps.plotYMax, ps.vtlWidth, ps.vtlHeight),
       gridWidth(gridW),
       gridHeight(gridH),

@@ -64,6 +64,7 @@ struct StepSettings {
     double factor1;  // hit weight
     double factor2;  // variation weight
     unsigned variations;
+    int variationCount;  // the variations on: the points a step plots
     PlotWindow window;          // the plot window and the picture it is divided into
     int gridWidth, gridHeight;  // the counters, one per pixel
     int plotWidth, plotHeight;      // a point beyond these pixels is not plotted
@@ -333,8 +334,12 @@ void Stepper<Sink>::IterateTogether() {
         y0[k] = st_.map.y0;
         cycle[k] = st_.colourCycle;
     }
-    const int perStep = __builtin_popcount(s_.variations);
-    if (!s_.plotEnabled || perStep == 0) return;
+    const int perStep = s_.variationCount;
+    if (perStep == 0) return;
+    if (!s_.plotEnabled) {  // nothing plotted, but a fault in the chain still ends the run
+        Chains(x, y, [](int, int, double, double) {});
+        return;
+    }
     const int first = sink_.count;
     double lastX = 0, lastY = 0;
     const auto plot = [&](int k, int v, double px, double py) {
