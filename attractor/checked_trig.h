@@ -265,26 +265,23 @@ inline double WithSignOfRatio(double r, double x, double y) {
 
 // The double nearest v, when every value within e of v rounds to it (ties
 // included); false when v is that close to a point half-way between two
-// doubles, or outside the normal doubles.
+// doubles, or rounds to an infinity. v and e finite.
+//
+// Rounding is monotonic, so every value within e of v rounds to one double
+// exactly when the two ends do. The ends are widened by 2^-62 |v| (four
+// units in the last place of v): v + m then lies strictly beyond a half-way
+// point whenever v + e reaches it, also after its own rounding, so a tie
+// (which could round either way) is never taken for a clear case. Two
+// independent roundings: a short wait, unlike a test of the bits of v.
 inline bool RoundsToDouble(LD v, LD e, double& out) {
-    const double d = static_cast<double>(v);
-    uint64_t bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    const int exponent = static_cast<int>((bits >> 52) & 0x7ff);
-    if (exponent <= 53 || exponent >= 0x7ff) return false;  // tiny, subnormal, zero, infinite or NaN
-    const uint64_t ulpBits = static_cast<uint64_t>(exponent - 52) << 52;  // 2^(exponent - 1075)
-    double ulpDouble;
-    std::memcpy(&ulpDouble, &ulpBits, sizeof ulpDouble);
-    const LD ulp = ulpDouble;
-    // Half-way points: ulp / 2 above, and below unless d is a power of two,
-    // whose lower neighbour is only ulp / 2 away.
-    const bool powerOfTwo = (bits & ((uint64_t{1} << 52) - 1)) == 0;
-    const LD above = ulp / 2;
-    const LD below = powerOfTwo ? ulp / 4 : ulp / 2;
-    const LD offset = v - static_cast<LD>(d);
-    const LD magnitude = d < 0 ? -offset : offset;  // away from zero is "above"
-    if (magnitude + e >= above || -magnitude + e >= below) return false;
-    out = d;
+    const LD m = e + std::fabs(v) * 0x1p-62L;
+    const double lo = static_cast<double>(v - m), hi = static_cast<double>(v + m);
+    uint64_t loBits, hiBits;
+    std::memcpy(&loBits, &lo, sizeof loBits);
+    std::memcpy(&hiBits, &hi, sizeof hiBits);
+    // (Compared as bits: -0 and +0 are different results.)
+    if (loBits != hiBits || !std::isfinite(lo)) return false;
+    out = lo;
     return true;
 }
 
