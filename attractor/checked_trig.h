@@ -152,6 +152,24 @@ inline LD KernelCos(LD r) {
     return (1 - z / 2) + z2 * (lo + hi * z4);
 }
 
+// KernelSin(r) when `cosine` is false, else KernelCos(r), the same
+// operations on the same values, evaluating only the one asked for: the
+// coefficients come from a row chosen by the flag (the cosine's one term
+// short, a zero in its place leaves the sums as they were).
+inline LD KernelSinOrCos(LD r, bool cosine) {
+    struct Row {
+        LD c0, c1, c2;
+        double c3, c4, c5, c6, c7;
+    };
+    static constexpr Row kRows[2] = {{kSin3, kSin5, kSin7, kSin9, kSin11, kSin13, kSin15, kSin17},
+                                     {kCos4, kCos6, kCos8, kCos10, kCos12, kCos14, kCos16, 0.0}};
+    const Row& k = kRows[cosine];
+    const LD z = r * r, z2 = z * z, z4 = z2 * z2;
+    const LD lo = (k.c0 + k.c1 * z) + (k.c2 + k.c3 * z) * z2;
+    const LD hi = (k.c4 + k.c5 * z) + (k.c6 + k.c7 * z) * z2;
+    return Choose(cosine, r, 1 - z / 2) + Choose(cosine, r * z, z2) * (lo + hi * z4);
+}
+
 // Measured against the library over 10^7 arguments: the kernels are at most
 // 2 units of the last place apart from it; allowed: 4 to 8 (2^-61 of the
 // value).
@@ -184,7 +202,7 @@ inline bool Sin(LD v, LD& s, LD& es) {
     LD r;
     unsigned n;
     if (!Reduce(v, r, n)) return false;
-    const LD k = Choose((n & 1) != 0, KernelSin(r), KernelCos(r));
+    const LD k = KernelSinOrCos(r, (n & 1) != 0);
     s = Choose((n & 2) != 0, k, -k);
     es = KernelError(s);
     return true;
