@@ -19,8 +19,12 @@ namespace zarvo::attractor {
 
 // Everything up to pop_options may use AVX2; it runs only where the
 // processor has it.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 
 namespace {
 
@@ -213,7 +217,11 @@ void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
 
 }  // namespace
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 namespace {
 
