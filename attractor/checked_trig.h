@@ -104,6 +104,7 @@ inline bool AngleWeight(double x, double y, double x0, double y0, double& a) {
 // data, which jumps at random).
 inline LD Choose(bool pick, LD a, LD b) {
 #if defined(__x86_64__) || defined(__i386__)
+    if (__builtin_constant_p(pick)) return pick ? b : a;  // known when compiled: no choice to make
     __asm__("testb %2, %2\n\tfcmovne %1, %0" : "+t"(a) : "u"(b), "q"(pick) : "cc");
     return a;
 #else
@@ -137,25 +138,12 @@ inline bool Reduce(LD v, LD& r, unsigned& quadrant) {
     return true;
 }
 
-// sin and cos of r in [-pi/4 - 2^-60, pi/4 + 2^-60]: polynomials in z = r^2
-// (atan_table.h) by Estrin's scheme, a short chain of dependent operations.
-inline LD KernelSin(LD r) {
-    const LD z = r * r, z2 = z * z, z4 = z2 * z2, rz = r * z;
-    const LD lo = (kSin3 + kSin5 * z) + (kSin7 + kSin9 * z) * z2;
-    const LD hi = (kSin11 + kSin13 * z) + (kSin15 + kSin17 * z) * z2;
-    return r + rz * (lo + hi * z4);
-}
-inline LD KernelCos(LD r) {
-    const LD z = r * r, z2 = z * z, z4 = z2 * z2;
-    const LD lo = (kCos4 + kCos6 * z) + (kCos8 + kCos10 * z) * z2;
-    const LD hi = (kCos12 + kCos14 * z) + kCos16 * z2;
-    return (1 - z / 2) + z2 * (lo + hi * z4);
-}
-
-// KernelSin(r) when `cosine` is false, else KernelCos(r), the same
-// operations on the same values, evaluating only the one asked for: the
+// sin r when `cosine` is false, else cos r, for r in [-pi/4 - 2^-60,
+// pi/4 + 2^-60]: polynomials in z = r^2 (atan_table.h) by Estrin's scheme,
+// a short chain of dependent operations, sin r = r + r z P(z) and cos r =
+// (1 - z/2) + z^2 Q(z). Only the one asked for is evaluated: the
 // coefficients come from a row chosen by the flag (the cosine's one term
-// short, a zero in its place leaves the sums as they were).
+// short, a zero in its place leaves the sums as they are).
 inline LD KernelSinOrCos(LD r, bool cosine) {
     struct Row {
         LD c0, c1, c2;
@@ -186,7 +174,7 @@ inline bool SinCos(LD v, LD& s, LD& c, LD& es, LD& ec) {
     LD r;
     unsigned n;
     if (!Reduce(v, r, n)) return false;
-    const LD ks = KernelSin(r), kc = KernelCos(r);
+    const LD ks = KernelSinOrCos(r, false), kc = KernelSinOrCos(r, true);
     // n = 0: (sin r, cos r); 1: (cos r, -sin r); 2: (-sin r, -cos r); 3: (-cos r, sin r).
     const bool odd = (n & 1) != 0;
     const LD s0 = Choose(odd, ks, kc), c0 = Choose(odd, kc, ks);

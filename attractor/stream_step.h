@@ -347,11 +347,7 @@ void Stepper<Sink>::IterateTogether() {
         lastX = px;  // the last lane's last point comes last
         lastY = py;
     };
-    if (s_.variations == kNone) {
-        for (int k = 0; k < N; ++k) plot(k, 0, x[k], y[k]);
-    } else {
-        Chains(x, y, plot);
-    }
+    Chains(x, y, plot);
     sink_.count = first + N * perStep;
     st_.zRe = lastX;
     st_.zIm = lastY;
@@ -373,7 +369,7 @@ struct HitBatch {
     explicit HitBatch(const StepSettings& s) : settings(s), together(CanWeighTogether(s)) {}
     const StepSettings& settings;
     const bool together;             // the vector forms can run
-    PointBatch<kCapacity> points{};  // zeroed: the lanes past the last point are harmless
+    PointBatch<kCapacity> points;
     int64_t cycle[kCapacity];
     int count = 0;   // points taken
     int weighed = 0;  // points weighed together so far (whole fours)
@@ -398,6 +394,10 @@ struct HitBatch {
     // Weighs every point taken: after this, the verdicts say which are hits.
     void weigh() {
         if (together && count > weighed) {
+            // The lanes up to the next four are weighed too: they get
+            // harmless values instead of whatever the slots held.
+            const int end = weighed + ((count - weighed + 3) & ~3);
+            for (int i = count; i < end; ++i) points.x[i] = points.y[i] = points.x0[i] = points.y0[i] = 0.0;
             WeighPointsTogether(settings, points, weighed, count - weighed);
             weighed = count;
         }
@@ -406,10 +406,10 @@ struct HitBatch {
             if (together && b.verdict[i] != kPointAlone) continue;
             PlotPosition p;
             PlotWeight w;
-            Hit hit;
             const bool inside = WeighPoint(settings, b.x[i], b.y[i], b.x0[i], b.y0[i], p, w);
             b.verdict[i] = inside ? kPointHit : kPointOutside;
             if (!inside) continue;
+            Hit hit;
             HitOf(settings, p, w, hit);
             b.pixel[i] = hit.pixel;
             b.cell[i] = hit.cell;
@@ -452,6 +452,9 @@ private:
     int from[kCapacity];
 };
 
+// Steps whose chains of variations run side by side (see IterateTogether).
+constexpr int kStepsTogether = 2;
+
 // Up to `steps` steps of a stream, their hits handed to `sink` in order;
 // returns the steps taken. A step that raises a floating-point fault
 // (division by zero, overflow, invalid) is the last one taken: its hits and
@@ -460,9 +463,6 @@ private:
 // after every step (reading them stalls the pipeline); a batch that raised
 // one is taken again from its start, step by step, so the outcome is that
 // of testing after every step. The caller clears the flags before.
-// Steps whose chains of variations run side by side (see IterateTogether).
-constexpr int kStepsTogether = 2;
-
 template <class Sink>
 int64_t RunCheckedSteps(const StepSettings& settings, StreamState& st, int64_t steps, Sink& sink, bool& faulted) {
     HitBatch batch(settings);
