@@ -112,22 +112,54 @@ inline LD Choose(bool pick, LD a, LD b) {
 #endif
 }
 
-// Reduces v to r in [-pi/4, pi/4] and the quadrant n mod 4, v = n pi/2 + r,
-// for |v| <= 2^24 (Cody and Waite: pi/2 in three parts, the first two of 39
-// bits so that n times them is exact). n is v 2/pi rounded to the nearest
-// integer (ties to even) by adding and subtracting 1.5 * 2^63, whose
-// neighbourhood has integer spacing; its low bits are those of the sum's
-// mantissa. The error of r is at most 2 units in its last place plus 2^-120.
-inline bool Reduce(LD v, LD& r, unsigned& quadrant) {
+// Reduces v to r and the quadrant n mod 4, v = n pi/2 + r, for |v| <= 2^24
+// (false beyond, and for NaN). The error of r is at most 2 units in its
+// last place plus 2^-120.
+//
+// Up to 2^12 (nearly every argument a run meets) n is v 2/pi rounded in
+// double precision, so |r| <= pi/4 + 2^-40, and the first part of pi/2 is
+// taken off in double precision too: both are a few short operations, and
+// the extended arithmetic starts from the exact remainder. pi/2 is in three
+// parts of 41, 52 and 64 bits, so that n times the first is exact in a
+// double and n times the second in an extended value; r1 = v - n p1 is
+// exact (v and n p1 are within a factor 2 of each other, or n = 0). r =
+// (r1 - n p2) - n p3 then errs by two roundings of its size and 2^-144.
+//
+// Beyond 2^12: Cody and Waite in extended precision (pi/2 in three parts,
+// the first two of 39 bits so that n times them is exact); n is rounded to
+// the nearest integer by adding and subtracting 1.5 * 2^63, whose
+// neighbourhood has integer spacing, and |r| <= pi/4.
+//
+// Either way n is rounded by adding a power of two that leaves integers
+// spaced by 1 (ties to even), and the quadrant is in the low bits of the
+// sum's mantissa.
+inline bool Reduce(double v, LD& r, unsigned& quadrant) {
+    if (std::islessequal(std::fabs(v), 0x1p12)) {  // (a quiet comparison: NaN raises no flag)
+        constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
+        constexpr double kP1 = 0x1921fb54442p-40;
+        constexpr LD kP2 = 0xd18469898cc51p-92L;
+        constexpr LD kP3 = 0xe03707344a409382p-157L;
+        constexpr double kShift = 0x1.8p52;
+        const double shifted = v * kTwoOverPi + kShift;
+        const double n = shifted - kShift;
+        const double r1 = v - n * kP1;
+        const LD ln = n;
+        r = (r1 - ln * kP2) - ln * kP3;
+        uint64_t bits;
+        std::memcpy(&bits, &shifted, sizeof bits);
+        quadrant = static_cast<unsigned>(bits) & 3;
+        return true;
+    }
     constexpr LD kTwoOverPi = 0xa2f9836e4e44152ap-64L;
     constexpr LD kP1 = 0xc90fdaa220000000p-63L;
     constexpr LD kP2 = 0xb4611a6262000000p-102L;
     constexpr LD kP3 = 0x98a2e03707344a41p-141L;
     constexpr LD kShift = 0xc000000000000000p0L;
-    if (!std::islessequal(std::fabs(v), 0x1p24L)) return false;  // also NaN
-    const LD shifted = v * kTwoOverPi + kShift;
+    if (!std::islessequal(std::fabs(v), 0x1p24)) return false;  // also NaN
+    const LD lv = v;
+    const LD shifted = lv * kTwoOverPi + kShift;
     const LD n = shifted - kShift;
-    r = ((v - n * kP1) - n * kP2) - n * kP3;
+    r = ((lv - n * kP1) - n * kP2) - n * kP3;
 #if defined(__x86_64__) || defined(__i386__)
     uint64_t mantissa;
     std::memcpy(&mantissa, &shifted, sizeof mantissa);
@@ -170,7 +202,7 @@ inline LD KernelError(LD v) {
 // sin v and cos v in extended precision for |v| <= 2^24, with a bound e on
 // their distance from the library's sinl and cosl: a few units in the last
 // place of each (the library's own error included).
-inline bool SinCos(LD v, LD& s, LD& c, LD& es, LD& ec) {
+inline bool SinCos(double v, LD& s, LD& c, LD& es, LD& ec) {
     LD r;
     unsigned n;
     if (!Reduce(v, r, n)) return false;
@@ -186,7 +218,7 @@ inline bool SinCos(LD v, LD& s, LD& c, LD& es, LD& ec) {
 }
 
 // sin v alone, as SinCos gives it.
-inline bool Sin(LD v, LD& s, LD& es) {
+inline bool Sin(double v, LD& s, LD& es) {
     LD r;
     unsigned n;
     if (!Reduce(v, r, n)) return false;
@@ -258,6 +290,41 @@ inline bool AbsAtanOfRatio(double x, double y, LD& a, LD& e) {
     return true;
 }
 
+// sin t and cos t of the double t that AbsAtanOfRatio's a (with its bound
+// e) rounds to, |t - a| well below a, without evaluating them at t: with
+// T = |atan(x / y)| (the true angle of the true quotient), sin T = |x| / R
+// and cos T = |y| / R, R = sqrt(x^2 + y^2), and t = T + D for a D of about
+// the angle's last bit, so
+//   sin t = sin T + cos T D + E,  cos t = cos T - sin T D + E',
+// |E|, |E'| <= D^2. D is taken as t - a (exact: t and a are within a
+// factor 2). The bounds es, ec cover the distance to the library's sinl t
+// and cosl t:
+// - sin T and cos T are formed with six roundings of at most 2^-64 each;
+// - a is within e of the library's atanl of its quotient, that within
+//   2^-63 a of the true arc tangent of it, and the quotient's rounding
+//   moves the arc tangent by at most 2^-65, so |D - (t - a)| <= E_T = e +
+//   2^-62 a + 2^-65;
+// - the library's sine and cosine within 2 units in their last place
+//   (2^-62 of the value) of the true ones;
+// - a product and a sum of the formulas, one rounding each.
+// Each term is taken at least twice over. The cosine's bound grows as t
+// nears pi/2 (cos t small, sin T D not): the caller then finds that it
+// cannot round and evaluates the cosine at t.
+inline void SinCosOfAtan(double x, double y, LD a, LD e, double t, LD& s, LD& c, LD& es, LD& ec) {
+    const LD lx = std::fabs(x), ly = std::fabs(y);
+    const LD inverse = 1 / std::sqrt(lx * lx + ly * ly);
+    const LD sinT = lx * inverse, cosT = ly * inverse;
+    const LD d = t - a;
+    const LD cd = cosT * d, sd = sinT * d;
+    s = sinT + cd;
+    c = cosT - sd;
+    const LD eT = (e + a * 0x1p-62L + 0x1p-65L) * 2;
+    const LD reach = std::fabs(d) + eT;
+    const LD square = reach * reach;
+    es = (std::fabs(s) + std::fabs(cd)) * 0x1p-60L + cosT * eT + square;
+    ec = (std::fabs(c) + std::fabs(sd)) * 0x1p-60L + sinT * eT + square;
+}
+
 // r with the sign of x / y, for nonzero x and y.
 inline double WithSignOfRatio(double r, double x, double y) {
     uint64_t br, bx, by;
@@ -280,6 +347,8 @@ inline double WithSignOfRatio(double r, double x, double y) {
 // (which could round either way) is never taken for a clear case. Two
 // independent roundings: a short wait, unlike a test of the bits of v.
 inline bool RoundsToDouble(LD v, LD e, double& out) {
+    // (v rounded on its own: what follows need not wait for the ends.)
+    const double value = static_cast<double>(v);
     const LD m = e + std::fabs(v) * 0x1p-62L;
     const double lo = static_cast<double>(v - m), hi = static_cast<double>(v + m);
     uint64_t loBits, hiBits;
@@ -287,7 +356,7 @@ inline bool RoundsToDouble(LD v, LD e, double& out) {
     std::memcpy(&hiBits, &hi, sizeof hiBits);
     // (Compared as bits: -0 and +0 are different results.)
     if (loBits != hiBits || !std::isfinite(lo)) return false;
-    out = lo;
+    out = value;
     return true;
 }
 

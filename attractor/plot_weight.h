@@ -169,4 +169,26 @@ inline double HorseshoeAngle(double x, double y) {
     return ExactHorseshoeAngle(x, y);
 }
 
+// Horseshoe's sine and cosine of its angle t (HorseshoeAngle), each rounded
+// to a double: for most points from the angle's x and y, which needs no
+// evaluation of a sine or cosine, else as SinCosAsDoubles(t) gives them.
+inline void HorseshoeSinCos(double x, double y, double& s, double& c) {
+    fm::LD a, e;
+    double t;
+    if (checked::AbsAtanOfRatio(x, y, a, e) && checked::RoundsToDouble(a, e, t)) {
+        // sin t is odd and cos t even: the angle of |x / y| and the sign of x / y.
+        fm::LD ls, lc, es, ec;
+        checked::SinCosOfAtan(x, y, a, e, t, ls, lc, es, ec);
+        double as;
+        if (checked::RoundsToDouble(ls, es, as) && checked::RoundsToDouble(lc, ec, c)) {
+            s = checked::WithSignOfRatio(as, x, y);
+            return;
+        }
+        t = checked::WithSignOfRatio(t, x, y);
+    } else {
+        t = ExactHorseshoeAngle(x, y);
+    }
+    SinCosAsDoubles(t, s, c);
+}
+
 }  // namespace zarvo::attractor

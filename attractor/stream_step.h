@@ -273,9 +273,11 @@ void Stepper<Sink>::Chains(double (&x)[N], double (&y)[N], Plot plot) {
     }
     if (on & kHorseshoe) {
         for (int k = 0; k < N; ++k) {
-            const double t = nearOrigin(x[k], y[k]) ? 0.0 : HorseshoeAngle(x[k], y[k]);
             double s, c;
-            SinCosAsDoubles(t, s, c);
+            if (nearOrigin(x[k], y[k]))
+                SinCosAsDoubles(0.0, s, c);
+            else
+                HorseshoeSinCos(x[k], y[k], s, c);
             moveTo(k, x[k] + LD(wd) * (LD(s) * x[k] - LD(c) * y[k]), y[k] + LD(wd) * (LD(c) * x[k] + LD(s) * y[k]));
         }
         ++v;

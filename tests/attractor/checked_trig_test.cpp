@@ -68,8 +68,8 @@ TEST(CheckedTrig, FastFormsGiveTheExactResults) {
     EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID));
 }
 
-// Polar's and Horseshoe's angles of x / y: the exact forms' bits and fault
-// flags (y = 0 divides by zero), for quotients of every size and sign,
+// Polar's and Horseshoe's angles of x / y, and Horseshoe's sine and cosine
+// of its angle: the exact forms' bits and fault flags (y = 0 divides by zero), for quotients of every size and sign,
 // near 0, +-1 and +-infinity, and for zero, tiny and huge x and y.
 TEST(CheckedTrig, AnglesGiveTheExactResultsAndFlags) {
     UniformRandom g(20240917);
@@ -103,6 +103,11 @@ TEST(CheckedTrig, AnglesGiveTheExactResultsAndFlags) {
         ASSERT_EQ(polar.second, exactPolar.second) << x << " " << y;
         ASSERT_EQ(std::memcmp(&horseshoe.first, &exactHorseshoe.first, sizeof(double)), 0) << x << " " << y;
         ASSERT_EQ(horseshoe.second, exactHorseshoe.second) << x << " " << y;
+        double sc[2], exactSc[2];
+        const auto turn = flags([&] { return HorseshoeSinCos(x, y, sc[0], sc[1]), 0.0; });
+        const auto exactTurn = flags([&] { return ExactSinCosAsDoubles(ExactHorseshoeAngle(x, y), exactSc[0], exactSc[1]), 0.0; });
+        ASSERT_EQ(std::memcmp(sc, exactSc, sizeof sc), 0) << x << " " << y;
+        ASSERT_EQ(turn.second, exactTurn.second) << x << " " << y;
     }
 }
 
