@@ -65,10 +65,11 @@ struct LevelColourTable {
     static constexpr int kLevels = 769;
     bool mix = false;
     std::vector<Rgb> rgb;  // [rotation * kLevels + level]
-    Rgb at(int32_t level, int64_t cycle) const {
+    Rgb at(int32_t level, int64_t cycle) const { return rgb[Index(mix, level, cycle)]; }
+    static size_t Index(bool mix, int32_t level, int64_t cycle) {
         const int64_t k = mix ? cycle % 3 : 0;
         const int32_t v = level < kLevels ? level : kLevels - 1;
-        return rgb[static_cast<size_t>(k > 0 ? k : 0) * kLevels + static_cast<size_t>(v)];
+        return static_cast<size_t>(k > 0 ? k : 0) * kLevels + static_cast<size_t>(v);
     }
 };
 

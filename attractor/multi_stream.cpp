@@ -31,6 +31,9 @@ struct BufferSink {
         r.stamp = streamStamp | cycle;
         if (buffer.size() == kBufferHits) flush();
     }
+    void takeAll(const Hit* hits, const int* from, int n, const int* px, const int* py, const int64_t* cycles) {
+        for (int h = 0; h < n; ++h) take(hits[h], px[from[h]], py[from[h]], cycles[from[h]]);
+    }
     void flush() {
         if (buffer.empty()) return;
         {

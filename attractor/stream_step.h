@@ -386,11 +386,18 @@ struct HitBatch {
         points.y0[i] = y0;
         cycle[i] = colourCycle;
     }
-    // Weighs the whole fours waiting.
-    void weighSome() {
+    // Weighs the whole fours waiting, and has the sink fetch the memory
+    // their hits will touch: counters and cells at random places of large
+    // grids, reached only when the batch is handed over, many steps later.
+    template <class Sink>
+    void weighSome(const Sink& sink) {
         if (!together || count - weighed < 4) return;
         const int n = (count - weighed) & ~3;
         WeighPointsTogether(settings, points, weighed, n);
+        for (int i = weighed; i < weighed + n; ++i) {
+            if (points.verdict[i] == kPointHit)
+                sink.prefetch(Hit{points.pixel[i], points.cell[i], 0, 0}, points.px[i], points.py[i]);
+        }
         weighed += n;
     }
     // Weighs every point taken: after this, the verdicts say which are hits.
@@ -441,10 +448,7 @@ struct HitBatch {
             sink.prefetch(hit, b.px[i], b.py[i]);
             from[hits++] = i;
         }
-        for (int h = 0; h < hits; ++h) {
-            const int i = from[h];
-            sink.take(made[h], b.px[i], b.py[i], cycle[i]);
-        }
+        sink.takeAll(made, from, hits, b.px, b.py, cycle);
         if (hits > 0) st.lastPixel = made[hits - 1].pixel;
         clear();
     }
@@ -477,7 +481,7 @@ int64_t RunCheckedSteps(const StepSettings& settings, StreamState& st, int64_t s
         int64_t i = 0;
         for (; i + kStepsTogether <= n; i += kStepsTogether) {
             stepper.template IterateTogether<kStepsTogether>();
-            batch.weighSome();
+            batch.weighSome(sink);
         }
         for (; i < n; ++i) stepper.IterateOnce();
         batch.weigh();
