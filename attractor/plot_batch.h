@@ -23,7 +23,7 @@ enum PointVerdict : uint8_t {
 template <int N>
 struct PointBatch {
     // N points, and room for the lanes past the last one weighed with it.
-    static constexpr int kSlots = N + 4;
+    static constexpr int kSlots = N + 8;
     // In: the point and the orbit point before its step, one array per coordinate.
     double x[kSlots], y[kSlots], x0[kSlots], y0[kSlots];
     // Out, for kPointHit: as a Hit takes them, and the pixel's column and row.
@@ -38,9 +38,14 @@ struct PointBatch {
 // be weighed alone.
 bool CanWeighTogether(const StepSettings& s);
 
+// The most points the processor weighs at once: 8 (AVX-512), 4 (AVX2) or
+// none.
+int MostLanesTogether();
+
 // Weighs points first .. first+n-1 of the arrays into the verdicts and
-// their values; the lanes up to the next multiple of four past the last
-// point are weighed too (they may hold anything).
+// their values, `lanes` (4, or 8 where MostLanesTogether is 8) at a time;
+// the lanes up to the next multiple of `lanes` past the last point are
+// weighed too (they may hold anything).
 // Only when CanWeighTogether. Raises no floating-point flag, whatever the
 // points.
 struct PointsToWeigh {
@@ -49,13 +54,13 @@ struct PointsToWeigh {
     int32_t *px, *py, *weight, *shade;
     uint8_t* verdict;
 };
-void WeighPointsTogether(const StepSettings& s, const PointsToWeigh& p, int n);
+void WeighPointsTogether(const StepSettings& s, const PointsToWeigh& p, int n, int lanes);
 
 template <int N>
-void WeighPointsTogether(const StepSettings& s, PointBatch<N>& b, int first, int n) {
+void WeighPointsTogether(const StepSettings& s, PointBatch<N>& b, int first, int n, int lanes) {
     const PointsToWeigh p{b.x + first,     b.y + first,  b.x0 + first,     b.y0 + first,    b.pixel + first, b.cell + first,
                           b.px + first,    b.py + first, b.weight + first, b.shade + first, b.verdict + first};
-    WeighPointsTogether(s, p, n);
+    WeighPointsTogether(s, p, n, lanes);
 }
 
 }  // namespace zarvo::attractor

@@ -360,7 +360,7 @@ constexpr int kMostPlotsPerStep = 9;
 
 // The plotted points of a few steps and their hits, held back until the
 // steps are known to be free of floating-point faults. The points are
-// weighed four at a time as soon as four are waiting, so that the weighing
+// weighed four or eight at a time as soon as that many are waiting, so that the weighing
 // overlaps the steps that follow (it does not depend on them); the points
 // the vector forms leave alone are weighed when the steps are done.
 struct HitBatch {
@@ -368,13 +368,15 @@ struct HitBatch {
     static constexpr int kSteps = 32;
     static constexpr int kCapacity = kSteps * kMostPlotsPerStep;
 
-    explicit HitBatch(const StepSettings& s) : settings(s), together(CanWeighTogether(s)) {}
+    explicit HitBatch(const StepSettings& s)
+        : settings(s), lanes(CanWeighTogether(s) ? MostLanesTogether() : 0), together(lanes > 0) {}
     const StepSettings& settings;
+    const int lanes;                 // points the vector forms weigh at once
     const bool together;             // the vector forms can run
     PointBatch<kCapacity> points;
     int64_t cycle[kCapacity];
     int count = 0;   // points taken
-    int weighed = 0;  // points weighed together so far (whole fours)
+    int weighed = 0;  // points weighed together so far (whole groups of lanes)
 
     void point(double x, double y, double x0, double y0, int64_t colourCycle) {
         pointAt(count++, x, y, x0, y0, colourCycle);
@@ -386,14 +388,14 @@ struct HitBatch {
         points.y0[i] = y0;
         cycle[i] = colourCycle;
     }
-    // Weighs the whole fours waiting, and has the sink fetch the memory
+    // Weighs the whole groups of lanes waiting, and has the sink fetch the memory
     // their hits will touch: counters and cells at random places of large
     // grids, reached only when the batch is handed over, many steps later.
     template <class Sink>
     void weighSome(const Sink& sink) {
-        if (!together || count - weighed < 4) return;
-        const int n = (count - weighed) & ~3;
-        WeighPointsTogether(settings, points, weighed, n);
+        if (!together || count - weighed < lanes) return;
+        const int n = (count - weighed) & -lanes;
+        WeighPointsTogether(settings, points, weighed, n, lanes);
         for (int i = weighed; i < weighed + n; ++i) {
             if (points.verdict[i] == kPointHit)
                 sink.prefetch(Hit{points.pixel[i], points.cell[i], 0, 0}, points.px[i], points.py[i]);
@@ -403,11 +405,11 @@ struct HitBatch {
     // Weighs every point taken: after this, the verdicts say which are hits.
     void weigh() {
         if (together && count > weighed) {
-            // The lanes up to the next four are weighed too: they get
+            // The lanes up to the next group are weighed too: they get
             // harmless values instead of whatever the slots held.
-            const int end = weighed + ((count - weighed + 3) & ~3);
+            const int end = weighed + ((count - weighed + lanes - 1) & -lanes);
             for (int i = count; i < end; ++i) points.x[i] = points.y[i] = points.x0[i] = points.y0[i] = 0.0;
-            WeighPointsTogether(settings, points, weighed, count - weighed);
+            WeighPointsTogether(settings, points, weighed, count - weighed, lanes);
             weighed = count;
         }
         PointBatch<kCapacity>& b = points;

@@ -2,6 +2,7 @@
 // give, over many points of every kind that runs meet.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstring>
@@ -156,26 +157,31 @@ TEST(CheckedTrig, PointsWeighedTogetherGiveTheOnePointHits) {
                 *coordinate[static_cast<int>(g.uniform() * 4)] = odd[i % 6];
             }
         }
-        std::feclearexcept(FE_ALL_EXCEPT);
-        WeighPointsTogether(s, b, 0, 64);
-        ASSERT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID));
-        for (int i = 0; i < 64; ++i) {
-            total += ordinary;
-            if (b.verdict[i] == kPointAlone) continue;
-            settled += ordinary;
-            PlotPosition p;
-            PlotWeight w;
-            const bool hit = WeighPoint(s, b.x[i], b.y[i], b.x0[i], b.y0[i], p, w);
-            ASSERT_EQ(b.verdict[i] == kPointHit, hit) << b.x[i] << " " << b.y[i];
-            if (!hit) continue;
-            Hit h;
-            HitOf(s, p, w, h);
-            ASSERT_EQ(b.pixel[i], h.pixel);
-            ASSERT_EQ(b.cell[i], h.cell);
-            ASSERT_EQ(b.px[i], p.px);
-            ASSERT_EQ(b.py[i], p.py);
-            ASSERT_EQ(b.weight[i], h.weight);
-            ASSERT_EQ(static_cast<uint32_t>(b.shade[i]), h.shade);
+        // Every width of the processor: four lanes, and eight where it has them.
+        for (int lanes = 4; lanes <= MostLanesTogether(); lanes *= 2) {
+            std::fill(std::begin(b.verdict), std::end(b.verdict), uint8_t{3});  // no verdict
+            std::feclearexcept(FE_ALL_EXCEPT);
+            WeighPointsTogether(s, b, 0, 64, lanes);
+            ASSERT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID));
+            for (int i = 0; i < 64; ++i) {
+                ASSERT_LE(b.verdict[i], kPointAlone);
+                total += ordinary && lanes == 4;
+                if (b.verdict[i] == kPointAlone) continue;
+                settled += ordinary && lanes == 4;
+                PlotPosition p;
+                PlotWeight w;
+                const bool hit = WeighPoint(s, b.x[i], b.y[i], b.x0[i], b.y0[i], p, w);
+                ASSERT_EQ(b.verdict[i] == kPointHit, hit) << b.x[i] << " " << b.y[i];
+                if (!hit) continue;
+                Hit h;
+                HitOf(s, p, w, h);
+                ASSERT_EQ(b.pixel[i], h.pixel);
+                ASSERT_EQ(b.cell[i], h.cell);
+                ASSERT_EQ(b.px[i], p.px);
+                ASSERT_EQ(b.py[i], p.py);
+                ASSERT_EQ(b.weight[i], h.weight);
+                ASSERT_EQ(static_cast<uint32_t>(b.shade[i]), h.shade);
+            }
         }
     }
     // (On purpose, a fifth of the points lie half-way between pixels, a
