@@ -461,7 +461,7 @@ private:
 };
 
 // Steps whose chains of variations run side by side (see IterateTogether).
-constexpr int kStepsTogether = 2;
+constexpr int kStepsTogether = 4;
 
 // Up to `steps` steps of a stream, their hits handed to `sink` in order;
 // returns the steps taken. A step that raises a floating-point fault
