@@ -286,8 +286,9 @@ inline bool Atan(LD q, LD& a, LD& e) {
 // divides by zero, the caller's exact form raises it). One division: t =
 // min(|x|, |y|) / max(|x|, |y|), its piece from the same quotient in
 // double precision (within 2^-52 of it, so the piece's 2^-26 of slack
-// covers it).
-inline bool AbsAtanOfRatio(double x, double y, LD& a, LD& e) {
+// covers it). Always inline: called, it would hand a and e back through
+// memory in ten bytes each, which is slow.
+__attribute__((always_inline)) inline bool AbsAtanOfRatio(double x, double y, LD& a, LD& e) {
     const double ax = std::fabs(x), ay = std::fabs(y);
     constexpr double kLargest = std::numeric_limits<double>::max();
     if (!(std::isless(0.0, ay) && std::islessequal(ay, kLargest) && std::islessequal(ax, kLargest))) return false;
