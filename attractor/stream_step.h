@@ -22,8 +22,11 @@
 
 namespace zarvo::attractor {
 
-// What one stream carries from step to step.
-struct StreamState {
+// What one stream carries from step to step. On cache lines of its own:
+// neighbouring streams run on different threads and write their states at
+// every step, which on a shared line would pass it from core to core at
+// every step.
+struct alignas(64) StreamState {
     MapState map;
     UniformRandom random;
     int32_t stepCount = 0;     // wraps after 2^32 steps; read unsigned for the 1000-step rhythm
