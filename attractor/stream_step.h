@@ -363,9 +363,10 @@ constexpr int kMostPlotsPerStep = 9;
 
 // The plotted points of a few steps and their hits, held back until the
 // steps are known to be free of floating-point faults. The points are
-// weighed four or eight at a time as soon as that many are waiting, so that the weighing
-// overlaps the steps that follow (it does not depend on them); the points
-// the vector forms leave alone are weighed when the steps are done.
+// weighed four or eight at a time as soon as that many are waiting, so
+// that the weighing overlaps the steps that follow (it does not depend on
+// them); the points the vector forms leave alone are weighed when the
+// steps are done.
 struct HitBatch {
     static constexpr bool kTakesPoints = true;
     static constexpr int kSteps = 32;
@@ -391,9 +392,10 @@ struct HitBatch {
         points.y0[i] = y0;
         cycle[i] = colourCycle;
     }
-    // Weighs the whole groups of lanes waiting, and has the sink fetch the memory
-    // their hits will touch: counters and cells at random places of large
-    // grids, reached only when the batch is handed over, many steps later.
+    // Weighs the whole groups of lanes waiting, and has the sink fetch the
+    // memory their hits will touch: counters and cells at random places of
+    // large grids, reached only when the batch is handed over, many steps
+    // later.
     template <class Sink>
     void weighSome(const Sink& sink) {
         if (!together || count - weighed < lanes) return;
