@@ -113,8 +113,8 @@ inline LD Choose(bool pick, LD a, LD b) {
 }
 
 // Reduces v to r (and r in double precision, rd) and the quadrant n mod 4,
-// v = n pi/2 + r, for |v| <= 2^24 (false beyond, and for NaN). The error of r is at most 2 units in its
-// last place plus 2^-120.
+// v = n pi/2 + r, for |v| <= 2^24 (false beyond, and for NaN). The error
+// of r is at most 2 units in its last place plus 2^-120.
 //
 // Up to 2^12 (nearly every argument a run meets) n is v 2/pi rounded in
 // double precision, so |r| <= pi/4 + 2^-40, and the first part of pi/2 is
@@ -173,14 +173,13 @@ inline bool Reduce(double v, LD& r, double& rd, unsigned& quadrant) {
 }
 
 // sin r when `cosine` is false, else cos r (rd: r in double precision),
-// for r in [-pi/4 - 2^-40,
-// pi/4 + 2^-40]: polynomials in z = r^2 (atan_table.h) by Estrin's scheme,
-// a short chain of dependent operations, sin r = r + r z P(z) and cos r =
-// (1 - z/2) + z^2 Q(z). Only the one asked for is evaluated: the
-// coefficients come from a row chosen by the flag (the cosine's one term
-// short, a zero in its place leaves the sums as they are). (The fits are
-// made on [-pi/4, pi/4]; 2^-40 beyond, their error is the same to six
-// digits.)
+// for r in [-pi/4 - 2^-40, pi/4 + 2^-40]: polynomials in z = r^2
+// (atan_table.h) by Estrin's scheme, a short chain of dependent
+// operations, sin r = r + r z P(z) and cos r = (1 - z/2) + z^2 Q(z). Only
+// the one asked for is evaluated: the coefficients come from a row chosen
+// by the flag (the cosine's one term short, a zero in its place leaves the
+// sums as they are). (The fits are made on [-pi/4, pi/4]; 2^-40 beyond,
+// their error is the same to six digits.)
 inline LD KernelSinOrCos(LD r, double rd, bool cosine) {
     struct Row {
         LD c0, c1, c2;
@@ -313,14 +312,16 @@ __attribute__((always_inline)) inline bool AbsAtanOfRatio(double x, double y, LD
 // |E|, |E'| <= D^2. D is taken as t - a (exact: t and a are within a
 // factor 2). The bounds es, ec cover the distance to the library's sinl t
 // and cosl t:
-// - sin T and cos T are formed with six roundings of at most 2^-64 each;
+// - sin T and cos T are formed with six roundings of at most 2^-64 each
+//   (2^-61.4 of their size);
 // - a is within e of the library's atanl of its quotient, that within
 //   2^-63 a of the true arc tangent of it, and the quotient's rounding
 //   moves the arc tangent by at most 2^-65, so |D - (t - a)| <= E_T = e +
 //   2^-62 a + 2^-65;
 // - the library's sine and cosine within 2 units in their last place
 //   (2^-62 of the value) of the true ones;
-// - a product and a sum of the formulas, one rounding each.
+// - a product and a sum of the formulas, one rounding each;
+// together below 2^-60 of the sizes and cos T E_T (sin T E_T), with D^2.
 // Each term is taken at least twice over. The cosine's bound grows as t
 // nears pi/2 (cos t small, sin T D not): the caller then finds that it
 // cannot round and evaluates the cosine at t.
@@ -335,8 +336,8 @@ inline void SinCosOfAtan(double x, double y, LD a, LD e, double t, LD& s, LD& c,
     const LD eT = (e + a * 0x1p-62L + 0x1p-65L) * 2;
     const LD reach = std::fabs(d) + eT;
     const LD square = reach * reach;
-    es = (std::fabs(s) + std::fabs(cd)) * 0x1p-60L + cosT * eT + square;
-    ec = (std::fabs(c) + std::fabs(sd)) * 0x1p-60L + sinT * eT + square;
+    es = (std::fabs(s) + std::fabs(cd)) * 0x1p-59L + cosT * eT + square;
+    ec = (std::fabs(c) + std::fabs(sd)) * 0x1p-59L + sinT * eT + square;
 }
 
 // r with the sign of x / y, for nonzero x and y.
@@ -361,7 +362,9 @@ inline double WithSignOfRatio(double r, double x, double y) {
 // (which could round either way) is never taken for a clear case. Two
 // independent roundings: a short wait, unlike a test of the bits of v.
 inline bool RoundsToDouble(LD v, LD e, double& out) {
-    // (v rounded on its own: what follows need not wait for the ends.)
+    // v rounded on its own, so that what follows need not wait for the
+    // ends: where they round to one double, v, between them, rounds to it
+    // too (with their sign: they lie on v's side of 0 then).
     const double value = static_cast<double>(v);
     const LD m = e + std::fabs(v) * 0x1p-62L;
     const double lo = static_cast<double>(v - m), hi = static_cast<double>(v + m);
