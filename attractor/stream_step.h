@@ -396,25 +396,27 @@ struct HitBatch {
     // memory their hits will touch: counters and cells at random places of
     // large grids, reached only when the batch is handed over, many steps
     // later.
+    // Every hit has the sink fetch the memory it will touch (counters and
+    // cells at random places of large grids) as soon as it is known, long
+    // before the batch is handed over, and only once.
     template <class Sink>
     void weighSome(const Sink& sink) {
         if (!together || count - weighed < lanes) return;
         const int n = (count - weighed) & -lanes;
         WeighPointsTogether(settings, points, weighed, n, lanes);
-        for (int i = weighed; i < weighed + n; ++i) {
-            if (points.verdict[i] == kPointHit)
-                sink.prefetch(Hit{points.pixel[i], points.cell[i], 0, 0}, points.px[i], points.py[i]);
-        }
+        prefetchHits(sink, weighed, weighed + n);
         weighed += n;
     }
     // Weighs every point taken: after this, the verdicts say which are hits.
-    void weigh() {
+    template <class Sink>
+    void weigh(const Sink& sink) {
         if (together && count > weighed) {
             // The lanes up to the next group are weighed too: they get
             // harmless values instead of whatever the slots held.
             const int end = weighed + ((count - weighed + lanes - 1) & -lanes);
             for (int i = count; i < end; ++i) points.x[i] = points.y[i] = points.x0[i] = points.y0[i] = 0.0;
             WeighPointsTogether(settings, points, weighed, count - weighed, lanes);
+            prefetchHits(sink, weighed, count);
             weighed = count;
         }
         PointBatch<kCapacity>& b = points;
@@ -433,14 +435,12 @@ struct HitBatch {
             b.py[i] = p.py;
             b.weight[i] = hit.weight;
             b.shade[i] = static_cast<int32_t>(hit.shade);
+            sink.prefetch(hit, p.px, p.py);
         }
         weighed = count;
     }
     void clear() { count = weighed = 0; }
-    // The hits of the weighed points, in the order of the points. The hits
-    // are made first and the sink asked to fetch the memory they will touch
-    // (counters and cells at random places of large grids), all at once,
-    // so that the fetches overlap instead of each waiting for the last.
+    // The hits of the weighed points, in the order of the points.
     template <class Sink>
     void handTo(Sink& sink, StreamState& st) {
         const PointBatch<kCapacity>& b = points;
@@ -452,7 +452,6 @@ struct HitBatch {
             hit.cell = b.cell[i];
             hit.weight = b.weight[i];
             hit.shade = static_cast<uint32_t>(b.shade[i]);
-            sink.prefetch(hit, b.px[i], b.py[i]);
             from[hits++] = i;
         }
         sink.takeAll(made, from, hits, b.px, b.py, cycle);
@@ -461,6 +460,14 @@ struct HitBatch {
     }
 
 private:
+    template <class Sink>
+    void prefetchHits(const Sink& sink, int first, int end) const {
+        for (int i = first; i < end; ++i) {
+            if (points.verdict[i] == kPointHit)
+                sink.prefetch(Hit{points.pixel[i], points.cell[i], 0, 0}, points.px[i], points.py[i]);
+        }
+    }
+
     Hit made[kCapacity];
     int from[kCapacity];
 };
@@ -491,7 +498,7 @@ int64_t RunCheckedSteps(const StepSettings& settings, StreamState& st, int64_t s
             batch.weighSome(sink);
         }
         for (; i < n; ++i) stepper.IterateOnce();
-        batch.weigh();
+        batch.weigh(sink);
         if (!fm::FaultRaised()) {
             batch.handTo(sink, st);
             done += n;
@@ -502,7 +509,7 @@ int64_t RunCheckedSteps(const StepSettings& settings, StreamState& st, int64_t s
         ClearFaults();
         for (int64_t i = 0; i < n; ++i) {
             stepper.IterateOnce();
-            batch.weigh();
+            batch.weigh(sink);
             ++done;
             if (fm::FaultRaised()) {
                 faulted = true;
