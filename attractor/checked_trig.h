@@ -79,21 +79,24 @@ inline double AngleSine(double t, bool folded) {
 // with q; the pieces and their evaluation add below 1e-14, the library's
 // functions less. a is ten times |sin|; four times that, for safety.
 inline constexpr double kAngleWeightError = 40 * (3.3e-13 + 1e-14);
+// Beyond this the differences below could overflow and raise a flag.
+inline constexpr double kAngleInputLimit = 1e300;
+// Numerator and denominator each within 1e-13 of their size, so q is
+// within 2.1e-13 of its size (two more roundings of quotients): each was
+// formed within 2^-52 (|1 + x| + |n|) of the extended value, and 2^-52
+// (|1 + x| + |n|) < 1e-13 |n| when |1 + x| < 449 |n|.
+inline constexpr double kKeptDigits = 449;
+// A folded quotient below this is left to the library.
+inline constexpr double kSmallestFolded = 1e-300;
 inline bool AngleWeight(double x, double y, double x0, double y0, double& a) {
-    // (Beyond 1e300 the differences below could overflow and raise a flag.)
-    if (!WithinMagnitude(x, y, x0, y0, 1e300)) return false;
+    if (!WithinMagnitude(x, y, x0, y0, kAngleInputLimit)) return false;
     const double onePlusX = 1 + x, onePlusY = 1 + y;
     const double n = onePlusX - x0, d = onePlusY - y0;
     const double an = std::fabs(n), ad = std::fabs(d);
-    // Numerator and denominator each within 1e-13 of their size, so q is
-    // within 2.1e-13 of its size (two more roundings of quotients): each
-    // was formed within 2^-52 (|1 + x| + |n|) of the extended value, and
-    // 2^-52 (|1 + x| + |n|) < 1e-13 |n| when |1 + x| < 449 |n|.
-    constexpr double kKeptDigits = 449;
     if (!(std::fabs(onePlusX) < kKeptDigits * an && std::fabs(onePlusY) < kKeptDigits * ad)) return false;
     const bool folded = an > ad;
     const double t = std::min(an, ad) / std::max(an, ad);
-    if (folded && !(t > 1e-300)) return false;
+    if (folded && !(t > kSmallestFolded)) return false;
     a = (std::fabs(AngleSine(t, folded)) + 1) * 10;
     return true;
 }

@@ -17,15 +17,6 @@ namespace zarvo::attractor {
 
 #if defined(ZARVO_HAVE_AVX2_PATH)
 
-// Everything up to pop_options may use AVX2; it runs only where the
-// processor has it.
-#if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
-#else
-#pragma GCC push_options
-#pragma GCC target("avx2")
-#endif
-
 namespace {
 
 // The three tables of angle_weight_table.h one after another: row
@@ -42,6 +33,24 @@ struct AngleRows {
         }
     }
 };
+// One table for both vector forms.
+const AngleRows& Rows() {
+    static const AngleRows rows;
+    return rows;
+}
+
+}  // namespace
+
+// Everything up to pop_options may use AVX2; it runs only where the
+// processor has it.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("avx2")
+#endif
+
+namespace {
 
 // Each step mirrors Pixel, PlotPixel, AngleWeight, AngleSine and WeighPlot
 // of plot_weight.h and checked_trig.h operation for operation, four points
@@ -49,7 +58,7 @@ struct AngleRows {
 // operation can raise a flag) and their verdict says where they go.
 // Comparisons are the quiet ones: a NaN raises nothing here.
 void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
-    static const AngleRows rows;
+    const AngleRows& rows = Rows();
     const PlotWindow& w = s.window;
     const __m256d sign = _mm256_set1_pd(-0.0);
     const auto abs = [sign](__m256d v) { return _mm256_andnot_pd(sign, v); };
@@ -67,7 +76,7 @@ void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
                   _mm256_set1_pd(std::min(w.width, s.plotWidth))};
     const Axis ay{_mm256_set1_pd(w.yMin), _mm256_set1_pd(w.yMax), _mm256_set1_pd(w.yScale),
                   _mm256_set1_pd(std::min(w.height, s.plotHeight))};
-    const __m256d clear = _mm256_set1_pd(0.5 - 1e-9);
+    const __m256d clear = _mm256_set1_pd(kPixelClear);
     const auto pixel = [&](const Axis& a, __m256d v, __m256d& position, __m256d& nearest, __m256d& ok,
                            __m256d& out) {
         const __m256d in = _mm256_and_pd(_mm256_cmp_pd(v, a.lo, _CMP_GT_OQ), _mm256_cmp_pd(v, a.hi, _CMP_LT_OQ));
@@ -83,8 +92,8 @@ void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
                            _mm256_andnot_pd(within, certain));
     };
 
-    const __m256d bound = _mm256_set1_pd(1e300);
-    const __m256d kept = _mm256_set1_pd(449);
+    const __m256d bound = _mm256_set1_pd(checked::kAngleInputLimit);
+    const __m256d kept = _mm256_set1_pd(checked::kKeptDigits);
     const __m256d corner = _mm256_set1_pd(checked::kFoldCorner);
     const __m256d scaleUnfolded = _mm256_set1_pd(checked::kAnglePieces);
     const __m256d scaleLow = _mm256_set1_pd(checked::kAnglePieces / checked::kFoldCorner);
@@ -93,10 +102,9 @@ void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
     const __m256d ten = _mm256_set1_pd(10);
     const __m256d f1 = _mm256_set1_pd(s.factor1);
     const __m256d weightMargin = _mm256_set1_pd(std::fabs(s.factor1) * checked::kAngleWeightError);
-    const __m256d ulpOfWeight = _mm256_set1_pd(0x1p-51);
-    const __m256d shadeScale = _mm256_set1_pd(25.6);
-    constexpr double kShadeMargin = 26 * checked::kAngleWeightError + 1e-12;
-    const __m256d shadeClear = _mm256_set1_pd(0.5 - kShadeMargin);
+    const __m256d ulpOfWeight = _mm256_set1_pd(kWeightUlp);
+    const __m256d shadeScale = _mm256_set1_pd(kShadeScale);
+    const __m256d shadeClear = _mm256_set1_pd(kShadeClear);
 
     // HitCell: n cells a side per pixel.
     const bool oneCell = s.oversample == 1;
@@ -131,7 +139,7 @@ void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
         const __m256d least = _mm256_blendv_pd(an, ad, _mm256_cmp_pd(ad, an, _CMP_LT_OQ));
         const __m256d most = _mm256_blendv_pd(one, _mm256_blendv_pd(an, ad, _mm256_cmp_pd(an, ad, _CMP_LT_OQ)), digits);
         __m256d t = _mm256_div_pd(least, most);
-        const __m256d foldedTiny = _mm256_andnot_pd(_mm256_cmp_pd(t, _mm256_set1_pd(1e-300), _CMP_GT_OQ), folded);
+        const __m256d foldedTiny = _mm256_andnot_pd(_mm256_cmp_pd(t, _mm256_set1_pd(checked::kSmallestFolded), _CMP_GT_OQ), folded);
         const __m256d angleOk = _mm256_andnot_pd(foldedTiny, _mm256_and_pd(within, digits));
         t = _mm256_and_pd(t, angleOk);  // 0 <= t <= 1 in every lane
 
@@ -239,7 +247,7 @@ void WeighFours(const StepSettings& s, const PointsToWeigh& out, int n) {
 namespace {
 
 void WeighEights(const StepSettings& s, const PointsToWeigh& out, int n) {
-    static const AngleRows rows;
+    const AngleRows& rows = Rows();
     const PlotWindow& w = s.window;
     const __m512d zero = _mm512_setzero_pd();
     const __m512d one = _mm512_set1_pd(1.0);
@@ -257,7 +265,7 @@ void WeighEights(const StepSettings& s, const PointsToWeigh& out, int n) {
                   _mm512_set1_pd(std::min(w.width, s.plotWidth))};
     const Axis ay{_mm512_set1_pd(w.yMin), _mm512_set1_pd(w.yMax), _mm512_set1_pd(w.yScale),
                   _mm512_set1_pd(std::min(w.height, s.plotHeight))};
-    const __m512d clear = _mm512_set1_pd(0.5 - 1e-9);
+    const __m512d clear = _mm512_set1_pd(kPixelClear);
     const auto pixel = [&](const Axis& a, __m512d v, __m512d& position, __m512d& nearest, __mmask8& ok,
                            __mmask8& outside) {
         const __mmask8 in = gt(v, a.lo) & lt(v, a.hi);
@@ -269,8 +277,8 @@ void WeighEights(const StepSettings& s, const PointsToWeigh& out, int n) {
         outside = static_cast<__mmask8>(~in | (certain & ~within));
     };
 
-    const __m512d bound = _mm512_set1_pd(1e300);
-    const __m512d kept = _mm512_set1_pd(449);
+    const __m512d bound = _mm512_set1_pd(checked::kAngleInputLimit);
+    const __m512d kept = _mm512_set1_pd(checked::kKeptDigits);
     const __m512d corner = _mm512_set1_pd(checked::kFoldCorner);
     const __m512d scaleUnfolded = _mm512_set1_pd(checked::kAnglePieces);
     const __m512d scaleLow = _mm512_set1_pd(checked::kAnglePieces / checked::kFoldCorner);
@@ -279,10 +287,9 @@ void WeighEights(const StepSettings& s, const PointsToWeigh& out, int n) {
     const __m512d ten = _mm512_set1_pd(10);
     const __m512d f1 = _mm512_set1_pd(s.factor1);
     const __m512d weightMargin = _mm512_set1_pd(std::fabs(s.factor1) * checked::kAngleWeightError);
-    const __m512d ulpOfWeight = _mm512_set1_pd(0x1p-51);
-    const __m512d shadeScale = _mm512_set1_pd(25.6);
-    constexpr double kShadeMargin = 26 * checked::kAngleWeightError + 1e-12;
-    const __m512d shadeClear = _mm512_set1_pd(0.5 - kShadeMargin);
+    const __m512d ulpOfWeight = _mm512_set1_pd(kWeightUlp);
+    const __m512d shadeScale = _mm512_set1_pd(kShadeScale);
+    const __m512d shadeClear = _mm512_set1_pd(kShadeClear);
 
     const bool oneCell = s.oversample == 1;
     const __m512d cells = _mm512_set1_pd(s.oversample);
@@ -316,7 +323,7 @@ void WeighEights(const StepSettings& s, const PointsToWeigh& out, int n) {
         const __m512d least = _mm512_mask_blend_pd(lt(ad, an), an, ad);
         const __m512d most = _mm512_mask_blend_pd(digits, one, _mm512_mask_blend_pd(lt(an, ad), an, ad));
         __m512d t = _mm512_div_pd(least, most);
-        const __mmask8 foldedTiny = static_cast<__mmask8>(~gt(t, _mm512_set1_pd(1e-300)) & folded);
+        const __mmask8 foldedTiny = static_cast<__mmask8>(~gt(t, _mm512_set1_pd(checked::kSmallestFolded)) & folded);
         const __mmask8 angleOk = static_cast<__mmask8>(~foldedTiny & within & digits);
         t = _mm512_maskz_mov_pd(angleOk, t);
 

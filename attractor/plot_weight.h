@@ -45,6 +45,8 @@ struct PlotPosition {
     int px = 0, py = 0;
 };
 int ExactPixel(double v, double lo, double hi, int size);
+// A position this close to a whole number gives its pixel.
+inline constexpr double kPixelClear = 0.5 - 1e-9;
 inline int Pixel(double v, double lo, double hi, int size, double scale, double& position) {
     // (No double operation here may overflow: a usable scale means edges
     // within 1e300.)
@@ -53,8 +55,7 @@ inline int Pixel(double v, double lo, double hi, int size, double scale, double&
     // point: position is within 5e-16 of |position| <= 65536 of the exact
     // value.
     const double nearest = fasttrig::RoundNearest(position);
-    constexpr double kClear = 0.5 - 1e-9;
-    if (scale > 0 && std::fabs(position - nearest) < kClear) return static_cast<int>(nearest);
+    if (scale > 0 && std::fabs(position - nearest) < kPixelClear) return static_cast<int>(nearest);
     return ExactPixel(v, lo, hi, size);
 }
 inline bool PlotPixel(const PlotWindow& w, double x, double y, PlotPosition& p) {
@@ -86,6 +87,12 @@ struct PlotWeight {
 PlotWeight ExactWeighPlot(double q, double factor1);
 // ExactWeighPlot of the point's q, computed as the drawing loop computes it.
 PlotWeight ExactWeighPlotOf(double x, double y, double x0, double y0, double factor1);
+// The fast weight: the weight's own rounding adds at most kWeightUlp of it;
+// the shade (a - 10) kShadeScale is taken when it lies within kShadeClear
+// of the middle of its integer step.
+inline constexpr double kWeightUlp = 0x1p-51;
+inline constexpr double kShadeScale = 25.6;
+inline constexpr double kShadeClear = 0.5 - (26 * checked::kAngleWeightError + 1e-12);
 __attribute__((always_inline)) inline PlotWeight WeighPlot(double x, double y, double x0, double y0,
                                                            double factor1) {
     const auto exact = [&] { return ExactWeighPlotOf(x, y, x0, y0, factor1); };
@@ -96,13 +103,11 @@ __attribute__((always_inline)) inline PlotWeight WeighPlot(double x, double y, d
     // (the weight's own rounding adds at most 2^-51 of it).
     const double v = factor1 * a + 10;
     const double nearest = fasttrig::RoundNearest(v);
-    const double margin = std::fabs(factor1) * checked::kAngleWeightError + std::fabs(v) * 0x1p-51;
+    const double margin = std::fabs(factor1) * checked::kAngleWeightError + std::fabs(v) * kWeightUlp;
     if (std::fabs(v - nearest) >= 0.5 - margin) return exact();
     // a >= 10: the shade is not negative.
-    const double shade = (a - 10) * 25.6;
-    constexpr double kShadeMargin = 26 * checked::kAngleWeightError + 1e-12;
+    const double shade = (a - 10) * kShadeScale;
     const int whole = static_cast<int>(shade);
-    constexpr double kShadeClear = 0.5 - kShadeMargin;
     if (whole < 255 && !(std::fabs(shade - whole - 0.5) < kShadeClear)) return exact();
     PlotWeight w;
     w.weight = static_cast<int32_t>(nearest);
